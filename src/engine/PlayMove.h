@@ -1,0 +1,27 @@
+#pragma once
+// One move applied to a copy of a position: the board part of a performed
+// move, shared by the game, the hint's search and the demo.
+
+#include "engine/MoveRecord.h"
+#include "engine/Rules.h"
+
+namespace tumbla {
+
+struct MoveEffects {
+    bool glassSound = false; // glass broke with sound on; a request the caller may ignore
+};
+
+// `rec` holds a copy of the position the move is made from; `move` must be
+// valid there (IsMoveValid). Clears the move's counters, applies the group
+// removal, gravity change or transformer, closes up lines, scores the move,
+// records the move in `MoveRow`/`MoveCol` and sets `MoveLock` as after a
+// performed move (set when nothing was removed).
+MoveEffects PlayMove(MoveRecord& rec, const Rules& rules, EngineState& state, Move move);
+
+// Every candidate move of a position in the hint's order: the groups, then the
+// helpful gravity changes (not right after a gravity change), then the
+// transformer when it helps. `state.MoveLock` decides whether the last two count.
+void ListCandidates(const MoveRecord& rec, const Rules& rules, const EngineState& state,
+                    bool afterGravityChange, CandidateList& out);
+
+} // namespace tumbla
