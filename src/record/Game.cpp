@@ -113,6 +113,15 @@ bool Game::GravityButtonEnabled(int direction) const {
            direction != Current().Gravity;
 }
 
+MoveOutcome Game::Click(Move move) {
+    if (move.isGravityChange()) {
+        if (!GravityButtonEnabled(move.col)) return MoveOutcome::Refused;
+    } else if (move.row > rules_.rows || move.col < 1 || move.col > rules_.cols) {
+        return MoveOutcome::Refused;
+    }
+    return MakeMove(move.row, move.col);
+}
+
 void Game::RefreshLock(int k) {
     if (gameOver_) return;
     if (k == 1) {

@@ -59,6 +59,9 @@ public:
     MoveOutcome MakeMove(int row, int col);
     // Whether the gravity button of `direction` can be clicked now.
     bool GravityButtonEnabled(int direction) const;
+    // A click as the window delivers it: only cells in force and gravity
+    // buttons that can be clicked reach `MakeMove`.
+    MoveOutcome Click(Move move);
 
     // --- Navigation
     void GoToStart();
