@@ -130,6 +130,7 @@ GameSettings SettingsFromDialog(const FormNastavState& d, const GameSettings& ba
 
 void OpenFormNastav(FormNastavState& d, const GameSettings& inForce) {
     d.openingCopy = inForce;
+    d.openingKoruName = d.koruName;
     d.lastCodeResult = 0;
     NastavFormular(d, inForce);
     d.tab = 0;
@@ -155,6 +156,13 @@ bool RequestClose(FormNastavState& d) {
     return false;
 }
 
-const GameSettings& LeaveWithoutOk(const FormNastavState& d) { return d.openingCopy; }
+const GameSettings& LeaveWithoutOk(FormNastavState& d) {
+    NastavFormular(d, d.openingCopy);
+    d.backColour = d.openingCopy.Back;
+    d.headColour = d.openingCopy.Head;
+    d.koruName = d.openingKoruName;
+    d.lastCodeResult = 0;
+    return d.openingCopy;
+}
 
 } // namespace tumbla

@@ -59,6 +59,7 @@ struct FormNastavState {
 
     int tab = 0; // 0 = "&základní"
     GameSettings openingCopy; // the settings in force when the dialog opened
+    std::string openingKoruName;
 };
 
 // Texts of the "&základní" tab: "10x20" and "skála (0-12):".
@@ -107,6 +108,8 @@ void EvaluateCodeEntry(FormNastavState& d, const GameSettings& inForce);
 bool RequestClose(FormNastavState& d);
 
 // Leaving without OK: the settings to keep in force (those of the opening).
-const GameSettings& LeaveWithoutOk(const FormNastavState& d);
+// The controls return to them too, so that a later OK of the hidden dialog
+// cannot bring in changes the player abandoned.
+const GameSettings& LeaveWithoutOk(FormNastavState& d);
 
 } // namespace tumbla

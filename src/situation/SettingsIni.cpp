@@ -68,8 +68,12 @@ GameSettings LoadSettingsFromIni(const IniStore& ini, FormNastavState& d,
     d.rows = s.Rows;
     d.cols = s.Cols;
 
-    // 6.
+    // 6. Shown as well, as is the picture set below: the dialog must hold what
+    //    is in force, since a hidden OK ("&Uložená") writes it back.
     s.Directions = DirectionsFromText(ReadIniText(ini, ini::Directions));
+    d.upBox = (s.Directions & DirUp) != 0;
+    d.leftBox = (s.Directions & DirLeft) != 0;
+    d.rightBox = (s.Directions & DirRight) != 0;
 
     // 7.
     d.premiumBox = ReadIniKey(ini, ini::Premie) != 0;
@@ -83,7 +87,8 @@ GameSettings LoadSettingsFromIni(const IniStore& ini, FormNastavState& d,
     s.JinyZolik = d.jokerPictureBox ? 24 : 0;
 
     // 9.
-    s.ImageSet = u8(ReadIniKey(ini, ini::ImageSet));
+    d.imageSet = ReadIniKey(ini, ini::ImageSet);
+    s.ImageSet = u8(d.imageSet);
 
     // 10.
     d.numberText = ReadIniText(ini, ini::BeginNumber);
