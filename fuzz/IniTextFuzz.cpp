@@ -14,7 +14,7 @@ using namespace tumbla;
 namespace {
 
 class SilentMessages : public Messages {
-public:
+  public:
     void showPlain(std::string_view) override {}
     void showError(std::string_view) override {}
     void showWarning(std::string_view) override {}

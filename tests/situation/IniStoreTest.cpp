@@ -19,17 +19,16 @@ TEST(ParseIniInteger, AcceptsOnlyWholeDecimal32BitNumbers) {
 }
 
 TEST(MemoryIniStore, ReadsIniTextAsThePlatformDoes) {
-    const MemoryIniStore ini = MemoryIniStore::FromIniText(
-        "orphan=1\r\n"
-        "; comment\r\n"
-        "[colors]\r\n"
-        "  COUNT = 5 \r\n"
-        "count=7\n"
-        "Head=abc\n"
-        "noequals\n"
-        "[KORU]\n"
-        "Name=Žluť\n");
-    EXPECT_EQ(ini.readInteger("Colors", "Count", 8), 5); // case-insensitive, first wins
+    const MemoryIniStore ini = MemoryIniStore::FromIniText("orphan=1\r\n"
+                                                           "; comment\r\n"
+                                                           "[colors]\r\n"
+                                                           "  COUNT = 5 \r\n"
+                                                           "count=7\n"
+                                                           "Head=abc\n"
+                                                           "noequals\n"
+                                                           "[KORU]\n"
+                                                           "Name=Žluť\n");
+    EXPECT_EQ(ini.readInteger("Colors", "Count", 8), 5);  // case-insensitive, first wins
     EXPECT_EQ(ini.readInteger("Colors", "Head", 99), 99); // no number: default
     EXPECT_EQ(ini.readInteger("Colors", "Missing", 3), 3);
     EXPECT_EQ(ini.readValue("", "orphan"), std::nullopt);
