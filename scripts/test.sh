@@ -19,7 +19,8 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 
 # The file readers under libFuzzer, with AddressSanitizer and
 # UndefinedBehaviorSanitizer: every fuzz/*.cpp target runs for a bounded time
-# from its seeds in fuzz/corpus/<name>/; a crash, leak or hang fails the run.
+# from its seeds in fuzz/corpus/<name>/ (TUMBLA_FUZZ_SECONDS, 60 by default);
+# a crash, leak or hang fails the run.
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTUMBLA_FUZZ=ON \
   -DTUMBLA_UI=OFF -DTUMBLA_TESTS=OFF -DTUMBLA_BENCH=OFF >/dev/null
 cmake --build build-fuzz -j"$jobs" --target fuzz_targets
