@@ -59,16 +59,6 @@ TEST(MemoryIniStore, WritesCountOnlyAfterCommit) {
     EXPECT_EQ(MemoryIniStore::FromIniText(ini.toIniText()).readInteger("S", "K", 0), 3);
 }
 
-TEST(MemoryIniStore, FailureSeams) {
-    MemoryIniStore ini;
-    ini.failWritesAfter(1);
-    EXPECT_TRUE(ini.writeInteger("S", "a", 1));
-    EXPECT_FALSE(ini.writeInteger("S", "b", 1));
-    ini.failCommit(true);
-    EXPECT_FALSE(ini.commit());
-    EXPECT_EQ(ini.readValue("S", "a"), std::nullopt);
-}
-
 TEST(IniKeys, RangesEitherClampOrFallBackToTheDefault) {
     const MemoryIniStore ini = MemoryIniStore::FromIniText(
         "[Colors]\nCount=12\nJoly=9\n[Dimensions]\nRows=20\nCols=-3\n[Others]\n"
