@@ -12,7 +12,7 @@ enum class Answer { Ok, Yes, No, Cancel };
 
 // The four kinds of message box (and the plain one). Texts are UTF-8, exact.
 class Messages {
-  public:
+public:
     virtual ~Messages() = default;
     virtual void showPlain(std::string_view text) = 0;
     virtual void showError(std::string_view text) = 0;
@@ -31,7 +31,7 @@ struct FileDialogRequest {
 };
 
 class FileChooser {
-  public:
+public:
     virtual ~FileChooser() = default;
     // The chosen path, or nothing when the player cancelled.
     virtual std::optional<std::string> chooseOpen(const FileDialogRequest& request) = 0;
