@@ -57,7 +57,9 @@ bool GlassChoiceEnabled(const FormNastavState& d, int colour) {
     return colour == 0 || colour != d.glassDisabled;
 }
 
-bool ColourChoiceShown(const FormNastavState& d, int colour) { return colour <= d.colourCount; }
+bool ColourChoiceShown(const FormNastavState& d, int colour) {
+    return colour <= d.colourCount;
+}
 
 int ReadJokerChoice(const FormNastavState& d) {
     return d.jokerChoice > d.colourCount ? 0 : d.jokerChoice;
@@ -99,13 +101,16 @@ void NastavFormular(FormNastavState& d, const GameSettings& s) {
     d.transformerBox = s.Transformator != 0;
 }
 
-std::int32_t NumberFromText(std::string_view text) { return ParseIniInteger(text).value_or(0); }
+std::int32_t NumberFromText(std::string_view text) {
+    return ParseIniInteger(text).value_or(0);
+}
 
 GameSettings SettingsFromDialog(const FormNastavState& d, const GameSettings& base) {
     auto u8 = [](int v) { return static_cast<std::uint8_t>(v); };
     GameSettings s = base;
     s.Count = u8(d.colourCount);
-    int directions = (d.upBox ? DirUp : 0) | (d.leftBox ? DirLeft : 0) | (d.rightBox ? DirRight : 0);
+    int directions =
+        (d.upBox ? DirUp : 0) | (d.leftBox ? DirLeft : 0) | (d.rightBox ? DirRight : 0);
     if (directions != 0) directions |= DirDown;
     s.Directions = u8(directions);
     s.Joly = u8(ReadJokerChoice(d));
@@ -137,7 +142,9 @@ void OpenFormNastav(FormNastavState& d, const GameSettings& inForce) {
     d.currentCode = SettingsCodeFromSettings(inForce);
 }
 
-void CodeEntryKeyReleased(FormNastavState& d) { d.codeMessage.clear(); }
+void CodeEntryKeyReleased(FormNastavState& d) {
+    d.codeMessage.clear();
+}
 
 void EvaluateCodeEntry(FormNastavState& d, const GameSettings& inForce) {
     std::string code(TrimBlanks(d.codeEntry));

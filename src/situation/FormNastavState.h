@@ -57,7 +57,7 @@ struct FormNastavState {
     // "KORU"
     std::string koruName; // at most 4 characters when typed
 
-    int tab = 0; // 0 = "&základní"
+    int tab = 0;              // 0 = "&základní"
     GameSettings openingCopy; // the settings in force when the dialog opened
     std::string openingKoruName;
 };

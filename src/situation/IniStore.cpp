@@ -21,8 +21,7 @@ std::optional<int> ParseIniInteger(std::string_view text) {
     return value;
 }
 
-int IniStore::readInteger(std::string_view section, std::string_view key,
-                          int defaultValue) const {
+int IniStore::readInteger(std::string_view section, std::string_view key, int defaultValue) const {
     const std::optional<std::string> text = readValue(section, key);
     if (!text) return defaultValue;
     return ParseIniInteger(*text).value_or(defaultValue);

@@ -9,7 +9,7 @@
 namespace tumbla {
 
 class IniStore {
-public:
+  public:
     virtual ~IniStore() = default;
 
     // The value's text as stored, or nothing when the key is missing.

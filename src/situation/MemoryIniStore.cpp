@@ -9,15 +9,14 @@ namespace {
 
 bool SameName(std::string_view a, std::string_view b) {
     auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 } // namespace
 
 const MemoryIniStore::Entry* MemoryIniStore::find(const std::vector<Entry>& entries,
-                                                  std::string_view section,
-                                                  std::string_view key) {
+                                                  std::string_view section, std::string_view key) {
     for (const Entry& e : entries)
         if (SameName(e.section, section) && SameName(e.key, key)) return &e;
     return nullptr;
@@ -45,8 +44,8 @@ MemoryIniStore MemoryIniStore::FromIniText(std::string_view text) {
         if (line.empty() || line.front() == ';') continue;
         if (line.front() == '[') {
             const std::size_t close = line.find(']');
-            section = TrimBlanks(line.substr(1, close == std::string_view::npos ? line.npos
-                                                                                : close - 1));
+            section =
+                TrimBlanks(line.substr(1, close == std::string_view::npos ? line.npos : close - 1));
             inSection = true;
             continue;
         }
@@ -101,6 +100,8 @@ bool MemoryIniStore::commit() {
     return true;
 }
 
-void MemoryIniStore::discard() { pending_.clear(); }
+void MemoryIniStore::discard() {
+    pending_.clear();
+}
 
 } // namespace tumbla

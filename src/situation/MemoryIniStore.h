@@ -13,7 +13,7 @@
 namespace tumbla {
 
 class MemoryIniStore final : public IniStore {
-public:
+  public:
     MemoryIniStore() = default;
     // Reads INI text: "[Section]" lines, "key=value" lines, ";" comments.
     static MemoryIniStore FromIniText(std::string_view text);
@@ -21,8 +21,7 @@ public:
 
     std::optional<std::string> readValue(std::string_view section,
                                          std::string_view key) const override;
-    bool writeValue(std::string_view section, std::string_view key,
-                    std::string_view text) override;
+    bool writeValue(std::string_view section, std::string_view key, std::string_view text) override;
     bool commit() override;
     void discard() override;
 
@@ -33,7 +32,7 @@ public:
     // The keys in the order they were first written, "Section/Key".
     const std::vector<std::string>& writeOrder() const { return writeOrder_; }
 
-private:
+  private:
     struct Entry {
         std::string section;
         std::string key;

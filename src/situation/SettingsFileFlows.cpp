@@ -33,8 +33,8 @@ SettingsFlowOutcome ApplyFile(SettingsFlowContext& c, const GameSettings& inForc
 } // namespace
 
 bool SaveSettingsByName(SettingsFlowContext& c) {
-    const std::optional<std::string> name = c.files.chooseSave(
-        Request(c, "uložení nastavení:", "uložená nastavení(*.hrs)|*.hrs|všechny soubory(*.*)|*.*"));
+    const std::optional<std::string> name = c.files.chooseSave(Request(
+        c, "uložení nastavení:", "uložená nastavení(*.hrs)|*.hrs|všechny soubory(*.*)|*.*"));
     if (!name) return false;
     const std::filesystem::path file(*name);
     std::error_code ec;
@@ -49,9 +49,9 @@ bool SaveSettingsByName(SettingsFlowContext& c) {
 }
 
 LoadByName LoadSettingsByName(SettingsFlowContext& c) {
-    const std::optional<std::string> name = c.files.chooseOpen(
-        Request(c, "načtení uživatelského nastavení:",
-                "uložená nastavení (*.hrs)|*.hrs|všechny soubory (*.*)|*.*"));
+    const std::optional<std::string> name =
+        c.files.chooseOpen(Request(c, "načtení uživatelského nastavení:",
+                                   "uložená nastavení (*.hrs)|*.hrs|všechny soubory (*.*)|*.*"));
     if (!name) return LoadByName::Cancelled;
     if (KonvertToSetings(std::filesystem::path(*name), c.dialog) == SettingsFileRead::Refused) {
         c.messages.showError(SettingsFileBadText);
@@ -69,9 +69,8 @@ SettingsFlowOutcome LoadSavedSettings(SettingsFlowContext& c, const GameSettings
 }
 
 SettingsFlowOutcome LoadKoruTask(SettingsFlowContext& c, const GameSettings& inForce) {
-    const std::optional<std::string> name = c.files.chooseOpen(
-        Request(c, "načtení úlohy KORUu:", "nastavení KoruCD(KoruCD_*.hrs)|KoruCD_*.hrs",
-                "KoruCD_*.hrs"));
+    const std::optional<std::string> name = c.files.chooseOpen(Request(
+        c, "načtení úlohy KORUu:", "nastavení KoruCD(KoruCD_*.hrs)|KoruCD_*.hrs", "KoruCD_*.hrs"));
     if (!name) return {inForce, false};
     return ApplyFile(c, inForce, std::filesystem::path(*name));
 }

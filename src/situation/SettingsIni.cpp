@@ -12,11 +12,24 @@ std::uint8_t DirectionsFromText(std::string_view text) {
     int directions = 0;
     for (char c : text) {
         switch (c) {
-        case 'D': case 'd': directions |= DirDown; break;
-        case 'U': case 'u': directions |= DirUp; break;
-        case 'L': case 'l': directions |= DirLeft; break;
-        case 'R': case 'r': directions |= DirRight; break;
-        default: break;
+        case 'D':
+        case 'd':
+            directions |= DirDown;
+            break;
+        case 'U':
+        case 'u':
+            directions |= DirUp;
+            break;
+        case 'L':
+        case 'l':
+            directions |= DirLeft;
+            break;
+        case 'R':
+        case 'r':
+            directions |= DirRight;
+            break;
+        default:
+            break;
         }
     }
     if (directions == DirDown) return 0;
@@ -126,13 +139,10 @@ namespace {
 // Writes the controls in the file's order; false at the first failure.
 bool WriteDialog(IniStore& ini, const FormNastavState& d) {
     const int count = d.colourCount;
-    return WriteIniKey(ini, ini::Count, count) &&
-           WriteIniKey(ini, ini::Joly, ReadJokerChoice(d)) &&
+    return WriteIniKey(ini, ini::Count, count) && WriteIniKey(ini, ini::Joly, ReadJokerChoice(d)) &&
            WriteIniKey(ini, ini::Sklo, ReadGlassChoice(d)) &&
-           WriteIniKey(ini, ini::Back, d.backColour) &&
-           WriteIniKey(ini, ini::Head, d.headColour) &&
-           WriteIniKey(ini, ini::Rows, d.rows) &&
-           WriteIniKey(ini, ini::Cols, d.cols) &&
+           WriteIniKey(ini, ini::Back, d.backColour) && WriteIniKey(ini, ini::Head, d.headColour) &&
+           WriteIniKey(ini, ini::Rows, d.rows) && WriteIniKey(ini, ini::Cols, d.cols) &&
            WriteIniText(ini, ini::Directions, DirectionsText(d)) &&
            WriteIniKey(ini, ini::Doraz, d.joinChoice) &&
            WriteIniKey(ini, ini::Rating, d.ratingChoice) &&
@@ -145,8 +155,7 @@ bool WriteDialog(IniStore& ini, const FormNastavState& d) {
            WriteIniKey(ini, ini::Skala, d.rockField) &&
            WriteIniKey(ini, ini::Studna, d.wellField) &&
            WriteIniKey(ini, ini::Transformator, d.transformerBox) &&
-           WriteIniKey(ini, ini::Mrizka, d.gridChoice) &&
-           WriteIniKey(ini, ini::Zvuk, d.soundBox) &&
+           WriteIniKey(ini, ini::Mrizka, d.gridChoice) && WriteIniKey(ini, ini::Zvuk, d.soundBox) &&
            WriteIniText(ini, ini::KoruName, TrimBlanks(d.koruName));
 }
 

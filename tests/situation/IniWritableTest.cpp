@@ -23,8 +23,8 @@ TEST(IniWritable, WritableDirectoryWithOrWithoutIni) {
 TEST(IniWritable, ReadOnlyIniMakesItFalse) {
     TempDir dir;
     std::ofstream(dir / "Tumbla.ini") << "[Colors]\n";
-    fs::permissions(dir / "Tumbla.ini", fs::perms::owner_write | fs::perms::group_write |
-                                            fs::perms::others_write,
+    fs::permissions(dir / "Tumbla.ini",
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
     EXPECT_FALSE(IniWritable(dir.path()));
 }

@@ -13,7 +13,7 @@
 namespace tumbla::testing {
 
 class RecordingMessages : public Messages {
-public:
+  public:
     std::vector<std::string> errors, warnings, informations, plains, questions;
     std::deque<Answer> answers; // for confirmations; No when none is left
 
@@ -31,7 +31,7 @@ public:
 };
 
 class ScriptedFiles : public FileChooser {
-public:
+  public:
     std::optional<std::string> next; // the next choice; nothing = cancel
     std::vector<FileDialogRequest> openRequests, saveRequests;
 
@@ -47,7 +47,7 @@ public:
 
 // A fresh directory, removed with everything in it at the end of the test.
 class TempDir {
-public:
+  public:
     TempDir() {
         std::random_device rd;
         path_ = std::filesystem::temp_directory_path() /
@@ -65,7 +65,7 @@ public:
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

@@ -16,7 +16,8 @@ using testing::RecordingMessages;
 using testing::ScriptedFiles;
 using testing::TempDir;
 
-constexpr std::string_view BadFile = "Vybraný soubor je vadný, nebo není souborem s nastavením hry!";
+constexpr std::string_view BadFile =
+    "Vybraný soubor je vadný, nebo není souborem s nastavením hry!";
 
 // The game as it runs: settings read from the INI file at start, dialog hidden.
 struct Fixture {

@@ -21,7 +21,8 @@ std::vector<std::uint8_t> ReadAll(const std::filesystem::path& p) {
 
 void WriteAll(const std::filesystem::path& p, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(p, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 GameSettings Chosen() {
@@ -61,9 +62,11 @@ TEST(SettingsFile, LayoutByteForByte) {
     EXPECT_EQ(b[41], 18);
     EXPECT_EQ(b[42], 6);
     EXPECT_EQ(b[43], 2);
-    EXPECT_EQ((std::vector<int>{b[44], b[45], b[46], b[47]}), (std::vector<int>{0xC0, 0x1D, 0xFE, 0xFF}));
+    EXPECT_EQ((std::vector<int>{b[44], b[45], b[46], b[47]}),
+              (std::vector<int>{0xC0, 0x1D, 0xFE, 0xFF}));
     EXPECT_EQ(b[48], 11);
-    EXPECT_EQ((std::vector<int>{b[52], b[53], b[54], b[55]}), (std::vector<int>{0xEE, 0xFF, 0xC0, 0x00}));
+    EXPECT_EQ((std::vector<int>{b[52], b[53], b[54], b[55]}),
+              (std::vector<int>{0xEE, 0xFF, 0xC0, 0x00}));
     EXPECT_EQ(b[56], 0xEF);
     EXPECT_EQ(b[60], 24);
     EXPECT_EQ(b[61], 22);

@@ -134,11 +134,12 @@ TEST(SaveSettingsToIni, WritesEveryKeyInOrderAndReadsItBack) {
     EXPECT_TRUE(r.written);
     EXPECT_TRUE(messages.errors.empty());
     const std::vector<std::string> order{
-        "Colors/Count", "Colors/Joly", "Colors/Sklo", "Colors/Back", "Colors/Head",
-        "Dimensions/Rows", "Dimensions/Cols", "Others/Directions", "Others/Doraz",
-        "Others/Rating", "Others/Premie", "Others/Dashing", "Others/ImageSet",
-        "Others/BeginNumber", "Others/JineSklo", "Others/JinyZolik", "Others/Skala",
-        "Others/Studna", "Others/Transformator", "Others/Mrizka", "Others/Zvuk", "KORU/Name"};
+        "Colors/Count",    "Colors/Joly",        "Colors/Sklo",          "Colors/Back",
+        "Colors/Head",     "Dimensions/Rows",    "Dimensions/Cols",      "Others/Directions",
+        "Others/Doraz",    "Others/Rating",      "Others/Premie",        "Others/Dashing",
+        "Others/ImageSet", "Others/BeginNumber", "Others/JineSklo",      "Others/JinyZolik",
+        "Others/Skala",    "Others/Studna",      "Others/Transformator", "Others/Mrizka",
+        "Others/Zvuk",     "KORU/Name"};
     EXPECT_EQ(ini.writeOrder(), order);
     EXPECT_EQ(ini.readValue("Others", "Directions"), "UR");
     EXPECT_EQ(ini.readValue("Others", "Rating"), "2");
