@@ -11,6 +11,24 @@
 
 namespace tumbla {
 
+namespace {
+
+// Asked for its devices, the sound system complains aloud when it finds no
+// server; a game on a machine without sound should stay quiet about it.
+class QuietScope {
+  public:
+    QuietScope() : previous_(qInstallMessageHandler(Drop)) {}
+    ~QuietScope() { qInstallMessageHandler(previous_); }
+    QuietScope(const QuietScope&) = delete;
+    QuietScope& operator=(const QuietScope&) = delete;
+
+  private:
+    static void Drop(QtMsgType, const QMessageLogContext&, const QString&) {}
+    QtMessageHandler previous_;
+};
+
+} // namespace
+
 SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {}
 
 SoundPlayer::~SoundPlayer() = default;
@@ -19,6 +37,7 @@ void SoundPlayer::play(SoundClip clip) {
     if (!soundOn_) return;
     if (!probed_) {
         probed_ = true;
+        const QuietScope quiet;
         available_ = !QMediaDevices::audioOutputs().isEmpty();
     }
     if (!available_) return;

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTextStream>
@@ -168,15 +169,17 @@ int main(int argc, char** argv) {
         w.setSettings(big);
         w.setBoard(PlayedBoard(big));
         w.resize(w.sizeHint());
+        QImage canvas(w.size() * w.devicePixelRatio(), QImage::Format_ARGB32_Premultiplied);
+        canvas.setDevicePixelRatio(w.devicePixelRatio());
         QElapsedTimer timer;
         StonePictures::clearCache();
         timer.start();
-        w.repaint();
+        w.render(&canvas);
         const qint64 cold = timer.nsecsElapsed();
         qint64 warm = 0;
         for (int i = 0; i < 20; ++i) {
             timer.start();
-            w.repaint();
+            w.render(&canvas);
             warm += timer.nsecsElapsed();
         }
         log << "full redraw 15 x 25: first " << cold / 1000 << " us, then " << warm / 20 / 1000
@@ -202,6 +205,7 @@ int main(int argc, char** argv) {
         w.resize(w.sizeHint());
         w.activateWindow();
         w.setFocus();
+        QApplication::processEvents();
         w.showMove(Move{0, GravityUp});
         QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
         for (int i = 0; i < 4; ++i) QApplication::sendEvent(&w, &right);
