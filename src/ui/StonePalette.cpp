@@ -63,16 +63,12 @@ QPainterPath Star() {
     return path;
 }
 
-QPainterPath Hexagon() {
-    QPolygonF hex;
-    for (int i = 0; i < 6; ++i) {
-        const qreal angle = i * M_PI / 3;
-        hex << QPointF(0.5 + 0.48 * std::cos(angle), 0.5 + 0.48 * std::sin(angle));
-    }
-    QPainterPath path;
-    path.addPolygon(hex);
-    path.closeSubpath();
-    return path;
+QPainterPath Crescent() {
+    QPainterPath moon;
+    moon.addEllipse(QRectF(0.04, 0.04, 0.92, 0.92));
+    QPainterPath bite;
+    bite.addEllipse(QRectF(0.34, -0.04, 0.78, 0.78));
+    return moon.subtracted(bite);
 }
 
 QPainterPath Heart() {
@@ -104,7 +100,7 @@ QPainterPath ColourShape(int colour) {
     case 5:
         return Star();
     case 6:
-        return Hexagon();
+        return Crescent();
     case 7:
         return Heart();
     default: // plus

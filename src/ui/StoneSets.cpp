@@ -139,8 +139,8 @@ void Marbles(QPainter& p, const QRectF& r, const Hue& h) {
     const QRectF b = Inset(r, 0.05);
     // Clear glass with a coloured vane through it, a cat's eye.
     QRadialGradient glass(At(b, 0.45, 0.4), b.width() * 0.62);
-    glass.setColorAt(0, Mix(h.light, Qt::white, 0.5));
-    glass.setColorAt(0.7, Mix(h.base, Qt::white, 0.25));
+    glass.setColorAt(0, Mix(h.light, Qt::white, 0.25));
+    glass.setColorAt(0.7, h.base);
     glass.setColorAt(1, h.dark);
     p.setPen(Qt::NoPen);
     p.setBrush(glass);
@@ -325,7 +325,8 @@ void Flowers(QPainter& p, const QRectF& r, const Hue& h, int colour) {
         p.drawEllipse(QPointF(len * 0.78, 0), len * 0.78, wide);
         p.restore();
     }
-    const QColor heart = colour == 4 ? QColor(0xC2, 0x57, 0x1A) : QColor(0xFF, 0xD2, 0x3F);
+    const bool warm = colour == 4 || colour == 7; // a yellow heart would melt into their petals
+    const QColor heart = warm ? QColor(0x8A, 0x4B, 0x1C) : QColor(0xFF, 0xD2, 0x3F);
     QRadialGradient g(c - QPointF(r.width() * 0.03, r.width() * 0.03), r.width() * 0.14);
     g.setColorAt(0, Mix(heart, Qt::white, 0.4));
     g.setColorAt(1, heart);
