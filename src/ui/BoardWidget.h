@@ -86,7 +86,8 @@ class BoardWidget : public QWidget {
     QSize minimumSizeHint() const override;
 
   signals:
-    // A click on a cell in force (row 1.., col 1..) or on a gravity button (row 0, col = direction).
+    // A click on a cell in force (row 1.., col 1..) or on a gravity button (row 0, col =
+    // direction).
     void cellClicked(int row, int col);
     // The cell under the mouse changed; (0, 0) when the mouse is over no cell.
     void cellHovered(int row, int col);

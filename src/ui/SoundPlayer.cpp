@@ -52,10 +52,11 @@ QSoundEffect* SoundPlayer::effect(SoundClip clip) {
     if (effects_[slot] != nullptr) return effects_[slot];
 
     // The sound system plays files, so each clip goes to a temporary file once.
-    auto file = std::make_unique<QTemporaryFile>(QDir::tempPath() +
-                                                 QStringLiteral("/tumbla-XXXXXX.wav"));
+    auto file =
+        std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/tumbla-XXXXXX.wav"));
     if (!file->open()) return nullptr;
-    const std::vector<std::uint8_t> bytes = clip == SoundClip::Glass ? GlassClip() : EndOfGameClip();
+    const std::vector<std::uint8_t> bytes =
+        clip == SoundClip::Glass ? GlassClip() : EndOfGameClip();
     const auto size = static_cast<qint64>(bytes.size());
     if (file->write(reinterpret_cast<const char*>(bytes.data()), size) != size || !file->flush()) {
         return nullptr;

@@ -28,10 +28,9 @@ Hue HueOf(int colour) {
 
 QColor Mix(const QColor& a, const QColor& b, qreal t) {
     const auto m = [t](qreal x, qreal y) { return x + (y - x) * t; };
-    return QColor::fromRgbF(static_cast<float>(m(a.redF(), b.redF())),
-                            static_cast<float>(m(a.greenF(), b.greenF())),
-                            static_cast<float>(m(a.blueF(), b.blueF())),
-                            static_cast<float>(m(a.alphaF(), b.alphaF())));
+    return QColor::fromRgbF(
+        static_cast<float>(m(a.redF(), b.redF())), static_cast<float>(m(a.greenF(), b.greenF())),
+        static_cast<float>(m(a.blueF(), b.blueF())), static_cast<float>(m(a.alphaF(), b.alphaF())));
 }
 
 QPainterPath FitPath(const QPainterPath& unit, const QRectF& r) {
@@ -104,9 +103,18 @@ QPainterPath ColourShape(int colour) {
     case 7:
         return Heart();
     default: // plus
-        return Polygon({{0.33, 0.04}, {0.67, 0.04}, {0.67, 0.33}, {0.96, 0.33}, {0.96, 0.67},
-                        {0.67, 0.67}, {0.67, 0.96}, {0.33, 0.96}, {0.33, 0.67}, {0.04, 0.67},
-                        {0.04, 0.33}, {0.33, 0.33}});
+        return Polygon({{0.33, 0.04},
+                        {0.67, 0.04},
+                        {0.67, 0.33},
+                        {0.96, 0.33},
+                        {0.96, 0.67},
+                        {0.67, 0.67},
+                        {0.67, 0.96},
+                        {0.33, 0.96},
+                        {0.33, 0.67},
+                        {0.04, 0.67},
+                        {0.04, 0.33},
+                        {0.33, 0.33}});
     }
 }
 

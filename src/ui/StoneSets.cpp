@@ -16,7 +16,9 @@ namespace tumbla {
 namespace {
 
 // A hair line that stays visible at 22 pixels and does not grow blunt at 64.
-qreal Hair(const QRectF& r) { return std::max(1.0, r.width() / 24.0); }
+qreal Hair(const QRectF& r) {
+    return std::max(1.0, r.width() / 24.0);
+}
 
 QRectF Inset(const QRectF& r, qreal fraction) {
     const qreal m = r.width() * fraction;
@@ -58,7 +60,8 @@ void Gems(QPainter& p, const QRectF& r, const Hue& h) {
     for (int i = 0; i < 8; ++i) {
         const qreal a = M_PI / 8 + i * M_PI / 4;
         o[i] = c + QPointF(outer * std::cos(a), outer * std::sin(a));
-        in[i] = c + QPointF(inner * std::cos(a), inner * std::sin(a)) + QPointF(0, -r.height() * 0.03);
+        in[i] =
+            c + QPointF(inner * std::cos(a), inner * std::sin(a)) + QPointF(0, -r.height() * 0.03);
     }
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 8; ++i) {
@@ -109,8 +112,8 @@ void GlossyShape(QPainter& p, const QRectF& r, const Hue& h, const QPainterPath&
     g.setColorAt(0, h.light);
     g.setColorAt(0.45, h.base);
     g.setColorAt(1, h.dark);
-    p.setPen(QPen(Mix(h.dark, Qt::black, 0.35), Hair(r), Qt::SolidLine, Qt::SquareCap,
-                  Qt::RoundJoin));
+    p.setPen(
+        QPen(Mix(h.dark, Qt::black, 0.35), Hair(r), Qt::SolidLine, Qt::SquareCap, Qt::RoundJoin));
     p.setBrush(g);
     p.drawPath(shape);
     p.save();
@@ -200,8 +203,9 @@ void Dice(QPainter& p, const QRectF& r, const Hue& h, int colour) {
     p.setBrush(h.ink);
     for (int i = 0; i < 9; ++i) {
         if (layout[static_cast<std::size_t>(i)] == 0) continue;
-        p.drawEllipse(At(r, at[static_cast<std::size_t>(i % 3)], at[static_cast<std::size_t>(i / 3)]),
-                      pip, pip);
+        p.drawEllipse(
+            At(r, at[static_cast<std::size_t>(i % 3)], at[static_cast<std::size_t>(i / 3)]), pip,
+            pip);
     }
 }
 
@@ -352,9 +356,12 @@ void PixelBlocks(QPainter& p, const QRectF& r, const Hue& h) {
             const bool edgeY = y == 0 || y == n - 1;
             if (edgeX && edgeY) continue; // cut corners
             QColor c = h.base;
-            if (edgeX || edgeY) c = outline;
-            else if (x == n - 2 || y == n - 2) c = shade;
-            else if (x == 1 || y == 1) c = lit;
+            if (edgeX || edgeY)
+                c = outline;
+            else if (x == n - 2 || y == n - 2)
+                c = shade;
+            else if (x == 1 || y == 1)
+                c = lit;
             if ((x == 2 && (y == 2 || y == 3)) || (x == 3 && y == 2)) c = Qt::white;
             p.fillRect(QRectF(ox + x * dot, oy + y * dot, dot, dot), c);
         }
@@ -414,22 +421,53 @@ void PaintStone(QPainter& p, const QRectF& r, int set, int colour) {
     const Hue h = HueOf(colour);
     p.save();
     switch (set) {
-    case 0: Balls(p, r, h); break;
-    case 1: Gems(p, r, h); break;
-    case 2: Tiles(p, r, h); break;
-    case 3: Shapes(p, r, h, colour); break;
-    case 4: Flat(p, r, h); break;
-    case 5: Marbles(p, r, h); break;
-    case 6: Dice(p, r, h, colour); break;
-    case 7: Cubes(p, r, h); break;
-    case 8: Buttons(p, r, h); break;
-    case 9: Numbers(p, r, h, colour); break;
-    case 10: Hexagons(p, r, h); break;
-    case 11: Flowers(p, r, h, colour); break;
-    case 12: PixelBlocks(p, r, h); break;
-    case 13: Rings(p, r, h); break;
-    case 14: Neon(p, r, h, colour); break;
-    default: break;
+    case 0:
+        Balls(p, r, h);
+        break;
+    case 1:
+        Gems(p, r, h);
+        break;
+    case 2:
+        Tiles(p, r, h);
+        break;
+    case 3:
+        Shapes(p, r, h, colour);
+        break;
+    case 4:
+        Flat(p, r, h);
+        break;
+    case 5:
+        Marbles(p, r, h);
+        break;
+    case 6:
+        Dice(p, r, h, colour);
+        break;
+    case 7:
+        Cubes(p, r, h);
+        break;
+    case 8:
+        Buttons(p, r, h);
+        break;
+    case 9:
+        Numbers(p, r, h, colour);
+        break;
+    case 10:
+        Hexagons(p, r, h);
+        break;
+    case 11:
+        Flowers(p, r, h, colour);
+        break;
+    case 12:
+        PixelBlocks(p, r, h);
+        break;
+    case 13:
+        Rings(p, r, h);
+        break;
+    case 14:
+        Neon(p, r, h, colour);
+        break;
+    default:
+        break;
     }
     p.restore();
 }

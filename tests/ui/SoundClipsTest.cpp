@@ -1,7 +1,7 @@
 // The two clips: their wave headers, lengths and that they hold sound that ends in silence.
 
-#include "engine/Bytes.h"
 #include "ui/SoundClips.h"
+#include "engine/Bytes.h"
 #include "ui/SoundPlayer.h"
 
 #include <QCoreApplication>
@@ -54,7 +54,9 @@ std::vector<double> Decode16(const std::vector<std::uint8_t>& file) {
 
 QtMessageHandler previousHandler = nullptr;
 QStringList captured;
-void Capture(QtMsgType, const QMessageLogContext&, const QString& text) { captured << text; }
+void Capture(QtMsgType, const QMessageLogContext&, const QString& text) {
+    captured << text;
+}
 
 } // namespace
 
@@ -84,7 +86,8 @@ class SoundClipsTest : public QObject {
 
     void glassSamplesAreUnsignedAroundTheMiddleAndEndSilent() {
         const auto file = GlassClip();
-        const std::span<const std::uint8_t> pcm(file.data() + WavHeaderSize, ReadHeader(file).dataSize);
+        const std::span<const std::uint8_t> pcm(file.data() + WavHeaderSize,
+                                                ReadHeader(file).dataSize);
         double sum = 0;
         int peak = 0;
         for (std::uint8_t s : pcm) {
@@ -94,7 +97,8 @@ class SoundClipsTest : public QObject {
         // Signed samples written as unsigned would sit around 0 and 255, not 128.
         QVERIFY(std::abs(sum / static_cast<double>(pcm.size()) - 128) < 4);
         QVERIFY(peak > 60);
-        for (std::size_t i = pcm.size() - 20; i < pcm.size(); ++i) QVERIFY(std::abs(pcm[i] - 128) <= 2);
+        for (std::size_t i = pcm.size() - 20; i < pcm.size(); ++i)
+            QVERIFY(std::abs(pcm[i] - 128) <= 2);
     }
 
     void endOfGameClipIsTwoSecondsOf16BitStereoAt22050() {
@@ -165,7 +169,8 @@ class SoundClipsTest : public QObject {
         player.play(SoundClip::EndOfGame);
         QCoreApplication::processEvents();
         qInstallMessageHandler(previousHandler);
-        if (!player.outputAvailable()) QVERIFY2(captured.isEmpty(), qPrintable(captured.join('\n')));
+        if (!player.outputAvailable())
+            QVERIFY2(captured.isEmpty(), qPrintable(captured.join('\n')));
     }
 };
 

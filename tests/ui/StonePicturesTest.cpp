@@ -1,8 +1,8 @@
 // Which picture every stone code gets, and that the pictures themselves are
 // there at both cell sizes and can be told apart.
 
-#include "ui/StoneArt.h"
 #include "ui/StonePictures.h"
+#include "ui/StoneArt.h"
 
 #include <QImage>
 #include <QTest>
@@ -17,7 +17,9 @@ GameSettings Settings(int set) {
     return s;
 }
 
-QImage Image(const QPixmap& p) { return p.toImage().convertToFormat(QImage::Format_ARGB32); }
+QImage Image(const QPixmap& p) {
+    return p.toImage().convertToFormat(QImage::Format_ARGB32);
+}
 
 // Average colour of the covered pixels, and how many there are.
 struct Coverage {
@@ -123,7 +125,8 @@ class StonePicturesTest : public QObject {
                     QCOMPARE(p.width(), device);
                     QCOMPARE(p.devicePixelRatio(), dpr);
                     // Each stone covers a good part of its cell.
-                    QVERIFY2(Cover(Image(p)).count > device * device / 5, qPrintable(QString::number(index)));
+                    QVERIFY2(Cover(Image(p)).count > device * device / 5,
+                             qPrintable(QString::number(index)));
                 }
                 for (int index = 0; index < SpecialPictureCount; ++index) {
                     const QPixmap p = StonePictures::special(index, size, dpr);
@@ -152,9 +155,9 @@ class StonePicturesTest : public QObject {
             }
             for (int a = 0; a < 8; ++a) {
                 for (int b = a + 1; b < 8; ++b) {
-                    const double d = std::hypot(colours[a].r - colours[b].r,
-                                                std::hypot(colours[a].g - colours[b].g,
-                                                           colours[a].b - colours[b].b));
+                    const double d = std::hypot(
+                        colours[a].r - colours[b].r,
+                        std::hypot(colours[a].g - colours[b].g, colours[a].b - colours[b].b));
                     QVERIFY2(d > 40, qPrintable(QStringLiteral("set %1: colours %2 and %3 (%4)")
                                                     .arg(set + 1)
                                                     .arg(a + 1)
@@ -188,8 +191,12 @@ class StonePicturesTest : public QObject {
     }
 
     void specialPicturesDifferFromEachOther() {
-        const QList<int> board{OtherGlassPicture, OtherJokerPicture, RockPicture, WellPicture,
-                               TransformerPlusPicture, TransformerMinusPicture,
+        const QList<int> board{OtherGlassPicture,
+                               OtherJokerPicture,
+                               RockPicture,
+                               WellPicture,
+                               TransformerPlusPicture,
+                               TransformerMinusPicture,
                                LockedTransformerPicture};
         for (int a = 0; a < board.size(); ++a) {
             for (int b = a + 1; b < board.size(); ++b) {

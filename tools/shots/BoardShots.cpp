@@ -77,7 +77,8 @@ QPixmap StoneSheet(qreal dpr) {
                    QStringLiteral("sada %1").arg(set + 1));
         for (int colour = 1; colour <= 8; ++colour) {
             const int index = StonePictureIndex(set, colour);
-            p.drawPixmap(left + (colour - 1) * cell + 7, y + 7, StonePictures::stone(index, 22, dpr));
+            p.drawPixmap(left + (colour - 1) * cell + 7, y + 7,
+                         StonePictures::stone(index, 22, dpr));
             p.drawPixmap(left + 8 * cell + 30 + (colour - 1) * cell + 2, y + 2,
                          StonePictures::stone(index, 32, dpr));
         }
@@ -86,9 +87,15 @@ QPixmap StoneSheet(qreal dpr) {
 }
 
 QPixmap SpecialSheet(qreal dpr) {
-    const QList<int> specials{OtherGlassPicture, OtherJokerPicture, RockPicture, WellPicture,
-                              TransformerPlusPicture, TransformerMinusPicture,
-                              LockedTransformerPicture, JoinLeftPicture, JoinRightPicture,
+    const QList<int> specials{OtherGlassPicture,
+                              OtherJokerPicture,
+                              RockPicture,
+                              WellPicture,
+                              TransformerPlusPicture,
+                              TransformerMinusPicture,
+                              LockedTransformerPicture,
+                              JoinLeftPicture,
+                              JoinRightPicture,
                               NoJoinPicture};
     const int cell = 44;
     QPixmap sheet(QSize(specials.size() * cell + 20, 3 * cell + 20) * dpr);
@@ -144,7 +151,8 @@ int main(int argc, char** argv) {
         Save(sheet, out.filePath(QStringLiteral("stone-sets.png")));
     }
     Save(StoneSheet(app.devicePixelRatio()), out.filePath(QStringLiteral("stone-pictures.png")));
-    Save(SpecialSheet(app.devicePixelRatio()), out.filePath(QStringLiteral("special-pictures.png")));
+    Save(SpecialSheet(app.devicePixelRatio()),
+         out.filePath(QStringLiteral("special-pictures.png")));
 
     // A game in progress: grey grid, all four directions, a shown move, a hovered cell.
     {
