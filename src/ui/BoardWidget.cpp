@@ -86,6 +86,22 @@ void BoardWidget::setBoard(const Board& board) {
     if (!dirty.isEmpty()) update(dirty);
 }
 
+void BoardWidget::setCell(int row, int col, StoneCode code) {
+    if (row < 1 || row > MaxRows || col < 1 || col > MaxCols) return;
+    const StoneCode old = board_.at(row, col);
+    if (old == code) return;
+    board_.at(row, col) = code;
+    if (inForce(row, col)) update(layout_.cellRect(row, col));
+    if (IsTransformer(old) || IsTransformer(code)) {
+        const int locked = lockedTransformerTag();
+        if (locked != lockedTag_) {
+            updateCell(lockedTag_);
+            updateCell(locked);
+            lockedTag_ = locked;
+        }
+    }
+}
+
 void BoardWidget::redrawAll() {
     update();
     // As after every full redraw, the highlight goes at the next idle moment.

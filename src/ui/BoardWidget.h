@@ -40,6 +40,8 @@ class BoardWidget : public QWidget {
 
     // Shows a position: only the cells that changed are repainted, all in one go.
     void setBoard(const Board& board);
+    // One cell changed; a run of such calls is still painted in one go.
+    void setCell(int row, int col, StoneCode code);
     const Board& board() const { return board_; }
     // Repaints every cell and resets the hover highlight (after a change of pictures).
     void redrawAll();

@@ -41,6 +41,14 @@ QImage Part(const QImage& image, const QRect& r) {
     return image.copy(r);
 }
 
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
 } // namespace
 
 class BoardWidgetTest : public QObject {
@@ -276,6 +284,18 @@ class BoardWidgetTest : public QObject {
         w.setBoard(b);
         QCOMPARE(w.pictureAt(8, 3).index, int{LockedTransformerPicture});
         QCOMPARE(w.pictureAt(7, 3).kind, PictureRef::Stone);
+        // The same, told cell by cell.
+        w.setCell(8, 3, 1);
+        w.setCell(9, 3, TransformerMinus);
+        QCOMPARE(w.pictureAt(9, 3).index, int{LockedTransformerPicture});
+        QCOMPARE(w.pictureAt(2, 5).index, int{TransformerPlusPicture});
+        w.setCell(9, 3, TransformerPlus);
+        QCOMPARE(w.pictureAt(9, 3).index, int{LockedTransformerPicture});
+        w.setCell(9, 3, 1);
+        QCOMPARE(w.pictureAt(2, 5).index, int{LockedTransformerPicture});
+        w.setCell(9, 3, 0);
+        w.setCell(8, 3, TransformerMinus);
+        QCOMPARE(w.pictureAt(8, 3).index, int{LockedTransformerPicture});
         w.setLocked(false);
         QCOMPARE(w.pictureAt(8, 3).index, int{TransformerMinusPicture});
         // Without the transformer setting the lock changes no picture.
@@ -343,6 +363,30 @@ class BoardWidgetTest : public QObject {
         QCOMPARE(clicks.takeFirst(), (QVariantList{4, 9}));
         QCOMPARE(w.cursor(), (tumbla::Move{4, 9}));
         QCOMPARE(clicks.size(), 0);
+    }
+
+    void aWholeNewBoardIsPaintedInOneGo() {
+        BoardWidget w;
+        w.setSettings(Settings(15, 25));
+        w.resize(w.sizeHint());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCoreApplication::processEvents();
+        PaintCounter counter;
+        w.installEventFilter(&counter);
+        const Board b = Stripes();
+        for (int row = 1; row <= 15; ++row) {
+            for (int col = 1; col <= 25; ++col) w.setCell(row, col, b.at(row, col));
+        }
+        QTRY_COMPARE(counter.paints, 1);
+        QCoreApplication::processEvents();
+        QCOMPARE(counter.paints, 1);
+        Board c = b;
+        c.at(4, 4) = 0;
+        c.at(9, 20) = 0;
+        w.setBoard(c);
+        QTRY_COMPARE(counter.paints, 2);
+        QCOMPARE(w.board(), c);
     }
 
     void theBusyPanelHoldsClicksBack() {
