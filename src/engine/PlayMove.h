@@ -8,6 +8,7 @@
 namespace tumbla {
 
 struct MoveEffects {
+    bool performed = false;  // false for a move outside the field or the four directions
     bool glassSound = false; // glass broke with sound on; a request the caller may ignore
 };
 

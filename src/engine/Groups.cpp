@@ -1,0 +1,244 @@
+#include "engine/Groups.h"
+
+#include <algorithm>
+
+
+namespace tumbla {
+namespace {
+
+bool InForce(const Rules& rules, int row, int col) {
+    return row >= 1 && row <= rules.rows && col >= 1 && col <= rules.cols;
+}
+
+// The codes a click on `code` gathers: the code itself and the joker colour.
+struct MatchingSet {
+    StoneCode code;
+    StoneCode joly;
+    bool contains(StoneCode c) const { return c == code || (joly != 0 && c == joly); }
+};
+
+// Breadth-first fill from one cell with the given neighbour order. Cells are
+// 0-based indices into the board; a fixed queue, since no group exceeds the field.
+struct CellQueue {
+    std::array<std::int16_t, CellCount> items;
+    int size = 0;
+    void push(int index) { items[static_cast<std::size_t>(size++)] = static_cast<std::int16_t>(index); }
+};
+
+} // namespace
+
+bool IsMoveValid(const MoveRecord& rec, const Rules& rules, const EngineState& state, Move move) {
+    if (move.isGravityChange()) return move.col <= GravityRight && move.col != rec.Gravity;
+    const int r = move.row;
+    const int c = move.col;
+    if (!InForce(rules, r, c)) return false;
+    const StoneCode code = rec.board.at(r, c);
+    if (IsTransformer(code)) {
+        if (state.MoveLock) return false;
+        for (int dr = -1; dr <= 1; ++dr)
+            for (int dc = -1; dc <= 1; ++dc) {
+                if ((dr == 0 && dc == 0) || !InForce(rules, r + dr, c + dc)) continue;
+                const StoneCode n = rec.board.at(r + dr, c + dc);
+                if (n >= 1 && n <= rules.count) return true;
+            }
+        return false;
+    }
+    if (!IsGroupStone(code)) return false;
+    const MatchingSet match{code, rules.joly};
+    return (InForce(rules, r + 1, c) && match.contains(rec.board.at(r + 1, c))) ||
+           (InForce(rules, r - 1, c) && match.contains(rec.board.at(r - 1, c))) ||
+           (InForce(rules, r, c + 1) && match.contains(rec.board.at(r, c + 1))) ||
+           (InForce(rules, r, c - 1) && match.contains(rec.board.at(r, c - 1)));
+}
+
+bool IsSameRecordedMove(const MoveRecord& rec, const Rules& rules, Move clicked, Move recorded) {
+    if (clicked == recorded) return true;
+    if (clicked.row != 0 && recorded.row != 0) {
+        if (!InForce(rules, clicked.row, clicked.col) || !InForce(rules, recorded.row, recorded.col))
+            return false;
+        const StoneCode code = rec.board.at(clicked.row, clicked.col);
+        if (code != rec.board.at(recorded.row, recorded.col) || code == StoneEmpty) return false;
+    }
+    if (clicked.row == 0 || !InForce(rules, clicked.row, clicked.col)) return false;
+
+    // Would the recorded cell go with the clicked group? Fill a scratch copy.
+    Board scratch = rec.board;
+    const MatchingSet match{scratch.at(clicked.row, clicked.col), rules.joly};
+    const int target = Board::Index(recorded.row, recorded.col);
+    CellQueue queue;
+    queue.push(Board::Index(clicked.row, clicked.col));
+    scratch.cells[static_cast<std::size_t>(queue.items[0])] = StoneEmpty;
+    for (int head = 0; head < queue.size; ++head) {
+        const int index = queue.items[static_cast<std::size_t>(head)];
+        const int r = index / MaxCols + 1;
+        const int c = index % MaxCols + 1;
+        const int next[4][2] = {{r + 1, c}, {r - 1, c}, {r, c + 1}, {r, c - 1}};
+        for (const auto& n : next) {
+            if (!InForce(rules, n[0], n[1])) continue;
+            StoneCode& cell = scratch.at(n[0], n[1]);
+            if (!match.contains(cell)) continue;
+            const int ni = Board::Index(n[0], n[1]);
+            if (ni == target) return true;
+            cell = StoneEmpty;
+            queue.push(ni);
+        }
+    }
+    return false;
+}
+
+int RemoveGroup(MoveRecord& rec, const Rules& rules, EngineState& state, int row, int col) {
+    if (!InForce(rules, row, col)) return 0;
+    const StoneCode k = rec.board.at(row, col);
+    if (!IsGroupStone(k)) return 0;
+    const MatchingSet match{k, rules.joly};
+
+    state.ColourCounters.fill(0);
+    state.ClickedColour = k;
+    state.ColourCounters[k] = 1;
+
+    auto& cells = rec.board.cells;
+    CellQueue queue;
+    queue.push(Board::Index(row, col));
+    cells[static_cast<std::size_t>(queue.items[0])] = StoneEmpty;
+    for (int head = 0; head < queue.size; ++head) {
+        const int index = queue.items[static_cast<std::size_t>(head)];
+        const int r = index / MaxCols + 1;
+        const int c = index % MaxCols + 1;
+        auto visit = [&](bool inside, int ni) {
+            if (!inside || !match.contains(cells[static_cast<std::size_t>(ni)])) return;
+            cells[static_cast<std::size_t>(ni)] = StoneEmpty;
+            queue.push(ni);
+        };
+        visit(r < rules.rows, index + MaxCols);
+        visit(r > 1, index - MaxCols);
+        visit(c < rules.cols, index + 1);
+        visit(c > 1, index - 1);
+    }
+    state.ColourCounters[k] = static_cast<std::uint16_t>(queue.size);
+    rec.Removed = static_cast<std::uint16_t>(queue.size);
+    return queue.size;
+}
+
+namespace {
+
+// Without jokers every stone belongs to exactly one group, and one pass of
+// union-find over the left and upper neighbours finds them all. Each group's
+// root is kept at its smallest index: its first cell in row-major order.
+// Whether the first `cols` cells from `row` are all empty.
+bool RowEmpty(const StoneCode* row, int cols) {
+    unsigned any = 0;
+    for (int c = 0; c < cols; ++c) any |= row[c];
+    return any == 0;
+}
+
+void ListGroupsWithoutJokers(const MoveRecord& rec, const Rules& rules, CandidateList& out) {
+    // Locals only in the loops: byte stores may alias anything.
+    const StoneCode* const cells = rec.board.cells.data();
+    const int rows = rules.rows;
+    const int cols = rules.cols;
+    std::array<std::int16_t, CellCount> parent;
+    std::array<bool, CellCount> paired;
+    std::array<bool, MaxRows + 1> emptyRow;
+    auto find = [&parent](int i) {
+        while (parent[static_cast<std::size_t>(i)] != i) {
+            const int up = parent[static_cast<std::size_t>(parent[static_cast<std::size_t>(i)])];
+            parent[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(up);
+            i = up;
+        }
+        return i;
+    };
+    for (int r = 1; r <= rows; ++r) {
+        // Empty rows are common late in a game; the row below never links to them.
+        emptyRow[static_cast<std::size_t>(r)] = RowEmpty(cells + Board::Index(r, 1), cols);
+        if (emptyRow[static_cast<std::size_t>(r)]) continue;
+        for (int c = 1; c <= cols; ++c) {
+            const int i = Board::Index(r, c);
+            const auto at = static_cast<std::size_t>(i);
+            parent[at] = static_cast<std::int16_t>(i);
+            paired[at] = false;
+            const StoneCode code = cells[at];
+            if (!IsGroupStone(code)) continue;
+            const bool left = c > 1 && cells[at - 1] == code;
+            const bool up = r > 1 && cells[at - MaxCols] == code;
+            if (!left && !up) continue;
+            int root = left ? find(i - 1) : find(i - MaxCols);
+            if (left && up) {
+                const int other = find(i - MaxCols);
+                if (other != root) {
+                    const int low = std::min(root, other);
+                    parent[static_cast<std::size_t>(std::max(root, other))] = static_cast<std::int16_t>(low);
+                    root = low;
+                }
+            }
+            parent[at] = static_cast<std::int16_t>(root);
+            paired[static_cast<std::size_t>(root)] = true;
+        }
+    }
+    for (int r = 1; r <= rows; ++r) {
+        if (emptyRow[static_cast<std::size_t>(r)]) continue;
+        for (int c = 1; c <= cols; ++c) {
+            const auto at = static_cast<std::size_t>(Board::Index(r, c));
+            if (paired[at] && parent[at] == static_cast<std::int16_t>(at)) out.push(r * 100 + c);
+        }
+    }
+}
+
+} // namespace
+
+void ListGroups(const MoveRecord& rec, const Rules& rules, CandidateList& out) {
+    if (rules.joly == 0) return ListGroupsWithoutJokers(rec, rules, out);
+    const auto& cells = rec.board.cells;
+    const StoneCode joly = rules.joly;
+    std::array<std::uint8_t, CellCount> visited;
+    CellQueue queue;
+
+    // Fills the group of `start` through the codes of `match`, marking it visited.
+    auto fill = [&](int start, MatchingSet match) {
+        queue.size = 0;
+        queue.push(start);
+        visited[static_cast<std::size_t>(start)] = 1;
+        for (int head = 0; head < queue.size; ++head) {
+            const int index = queue.items[static_cast<std::size_t>(head)];
+            const int r = index / MaxCols + 1;
+            const int c = index % MaxCols + 1;
+            auto visit = [&](bool inside, int ni) {
+                const auto n = static_cast<std::size_t>(ni);
+                if (!inside || visited[n] || !match.contains(cells[n])) return;
+                visited[n] = 1;
+                queue.push(ni);
+            };
+            visit(r > 1, index - MaxCols);
+            visit(r < rules.rows, index + MaxCols);
+            visit(c > 1, index - 1);
+            visit(c < rules.cols, index + 1);
+        }
+    };
+
+    visited.fill(0);
+    for (int r = 1; r <= rules.rows; ++r)
+        for (int c = 1; c <= rules.cols; ++c) {
+            const int index = Board::Index(r, c);
+            const StoneCode code = cells[static_cast<std::size_t>(index)];
+            if (visited[static_cast<std::size_t>(index)] || !IsGroupStone(code) || code == joly) continue;
+            fill(index, MatchingSet{code, joly});
+            if (queue.size >= 2) out.push(r * 100 + c);
+            // A joker may belong to the groups of other colours too.
+            for (int i = 1; i < queue.size; ++i) {
+                    const auto n = static_cast<std::size_t>(queue.items[static_cast<std::size_t>(i)]);
+                    if (cells[n] == joly) visited[n] = 0;
+                }
+        }
+
+    // Groups made of jokers alone.
+    visited.fill(0);
+    for (int r = 1; r <= rules.rows; ++r)
+        for (int c = 1; c <= rules.cols; ++c) {
+            const int index = Board::Index(r, c);
+            if (visited[static_cast<std::size_t>(index)] || cells[static_cast<std::size_t>(index)] != joly)
+                continue;
+            fill(index, MatchingSet{joly, 0});
+            if (queue.size >= 2) out.push(r * 100 + c);
+        }
+}
+
+} // namespace tumbla

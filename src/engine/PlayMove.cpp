@@ -1,0 +1,49 @@
+#include "engine/PlayMove.h"
+
+#include "engine/EndTest.h"
+#include "engine/Gravity.h"
+#include "engine/Groups.h"
+#include "engine/Scoring.h"
+#include "engine/Transformer.h"
+
+namespace tumbla {
+
+MoveEffects PlayMove(MoveRecord& rec, const Rules& rules, EngineState& state, Move move) {
+    MoveEffects effects;
+    const bool onField = move.row >= 1 && move.row <= rules.rows && move.col >= 1 && move.col <= rules.cols;
+    if (move.isGravityChange() ? move.col > GravityRight : !onField) return effects;
+    effects.performed = true;
+
+    rec.Removed = 0;
+    rec.GlassBroken = 0;
+    rec.Points = 0;
+    state.ColourCounters.fill(0);
+
+    if (move.isGravityChange()) {
+        ApplyGravity(rec, rules, move.col, true);
+        rec.Gravity = move.col;
+    } else if (const StoneCode code = rec.board.at(move.row, move.col); IsTransformer(code)) {
+        ApplyTransformer(rec, rules, move.row, move.col, code == TransformerPlus ? 1 : 2);
+    } else {
+        RemoveGroup(rec, rules, state, move.row, move.col);
+        ApplyGravity(rec, rules, rec.Gravity, true);
+    }
+    CloseUpLines(rec, rules);
+    effects.glassSound = ScoreMove(rec, rules, state);
+    rec.MoveRow = move.row;
+    rec.MoveCol = move.col;
+    // Only a group removal frees gravity changes and the transformer again.
+    state.MoveLock = rec.Removed == 0;
+    return effects;
+}
+
+void ListCandidates(const MoveRecord& rec, const Rules& rules, const EngineState& state,
+                    bool afterGravityChange, CandidateList& out) {
+    out.clear();
+    ListGroups(rec, rules, out);
+    MoveRecord copy = rec;
+    copy.MoveRow = afterGravityChange ? 0 : 1;
+    IsGameOver(copy, rules, state, &out);
+}
+
+} // namespace tumbla

@@ -1,0 +1,219 @@
+#include "engine/Gravity.h"
+
+#include "engine/BoardText.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+using namespace tumbla;
+using namespace tumbla::testing;
+
+namespace {
+
+Rules ColumnRules(int rows, int sklo = 0, bool rocks = false, bool wells = false) {
+    return Rules{.rows = rows, .cols = 10, .count = 8, .sklo = static_cast<std::uint8_t>(sklo),
+                 .doraz = 0, .barriers = rocks || wells, .wells = wells};
+}
+
+// The rules word for word, with the fall done in repeated passes of single
+// steps, to check the packing fall against.
+struct Reference {
+    const Rules& rules;
+    int broken = 0;
+    bool changed = false;
+
+    std::vector<StoneCode*> line(MoveRecord& rec, int d, int i) {
+        std::vector<StoneCode*> out;
+        const int n = d <= 1 ? rules.rows : rules.cols;
+        for (int k = 0; k < n; ++k) {
+            switch (d) {
+            case 0: out.push_back(&rec.board.at(rules.rows - k, i)); break;
+            case 1: out.push_back(&rec.board.at(1 + k, i)); break;
+            case 2: out.push_back(&rec.board.at(i, 1 + k)); break;
+            default: out.push_back(&rec.board.at(i, rules.cols - k)); break;
+            }
+        }
+        return out;
+    }
+
+    void apply(MoveRecord& rec, int d) {
+        const int lines = d <= 1 ? rules.cols : rules.rows;
+        for (int i = 1; i <= lines; ++i) {
+            std::vector<StoneCode*> l = line(rec, d, i);
+            const int n = static_cast<int>(l.size());
+            if (rules.wells)
+                for (int k = 0; k < n; ++k)
+                    if (*l[k] == StoneWell)
+                        for (int j = k + 1; j < n && *l[j] < 200; ++j) *l[j] = 0, changed = true;
+            std::vector<int> bl{-1};
+            if (rules.barriers)
+                for (int k = 0; k < n; ++k)
+                    if (*l[k] >= 200) bl.push_back(k);
+            bl.push_back(n);
+            auto glass = [&](StoneCode c) { return rules.sklo != 0 && c == rules.sklo; };
+            if (rules.sklo) {
+                std::vector<StoneCode*> f;
+                int last = -1; // the marker counts as not empty
+                for (std::size_t s = 0; s + 1 < bl.size(); ++s) {
+                    if (bl[s + 1] - bl[s] < 3) continue;
+                    for (int k = bl[s] + 1; k < bl[s + 1]; ++k)
+                        if (*l[k] != 0 || last != 0) f.push_back(l[k]), last = *l[k];
+                    for (std::size_t x = 0; x + 1 < f.size(); ++x) {
+                        if (*f[x] != 0) continue;
+                        if (x > 0 && glass(*f[x - 1]) && *f[x + 1] != 0)
+                            for (int j = static_cast<int>(x) - 1; j >= 0 && glass(*f[j]); --j)
+                                *f[j] = 0, ++broken, changed = true;
+                        if (glass(*f[x + 1]))
+                            for (std::size_t j = x + 1; j < f.size() && glass(*f[j]); ++j)
+                                *f[j] = 0, ++broken, changed = true;
+                    }
+                }
+            }
+            for (bool moved = true; moved;) {
+                moved = false;
+                for (std::size_t s = 0; s + 1 < bl.size(); ++s) {
+                    if (bl[s + 1] - bl[s] < 3) continue;
+                    for (int k = bl[s] + 2; k < bl[s + 1]; ++k)
+                        if (*l[k] != 0 && *l[k] != StoneWell && *l[k - 1] == 0)
+                            *l[k - 1] = *l[k], *l[k] = 0, moved = changed = true;
+                }
+            }
+        }
+    }
+};
+
+} // namespace
+
+TEST(Gravity, StonesFallDownAndKeepTheirOrder) {
+    MoveRecord rec = ColumnFromBottom("1.2", 10);
+    EXPECT_TRUE(ApplyGravity(rec, ColumnRules(10), GravityDown, true));
+    EXPECT_EQ(ColumnBottomUp(rec, 10), "12........");
+    EXPECT_FALSE(ApplyGravity(rec, ColumnRules(10), GravityDown, true));
+}
+
+TEST(Gravity, StonesRestOnARock) {
+    MoveRecord rec = ColumnFromBottom("....R..3..", 10); // rock at row 6, stone at row 3
+    ApplyGravity(rec, ColumnRules(10, 0, true), GravityDown, true);
+    EXPECT_EQ(ColumnBottomUp(rec, 10), "....R3....");
+}
+
+TEST(Gravity, AWellSwallowsUpToTheNextBarrier) {
+    // Well at row 8, rock at row 4.
+    const Rules rules = ColumnRules(10, 0, true, true);
+    MoveRecord down = ColumnFromBottom("12W345R678", 10);
+    ApplyGravity(down, rules, GravityDown, true);
+    EXPECT_EQ(ColumnBottomUp(down, 10), "12W...R678");
+
+    MoveRecord up = ColumnFromBottom("12W345R678", 10);
+    ApplyGravity(up, rules, GravityUp, true);
+    EXPECT_EQ(ColumnBottomUp(up, 10), "..W345R678");
+}
+
+TEST(Gravity, GlassBreaksWhenItFallsOrIsFallenOn) {
+    const Rules rules = ColumnRules(10, 2);
+    MoveRecord fallenOn = ColumnFromBottom("2.1", 10);
+    ApplyGravity(fallenOn, rules, GravityDown, true);
+    EXPECT_EQ(ColumnBottomUp(fallenOn, 10), "1.........");
+    EXPECT_EQ(fallenOn.GlassBroken, 1);
+
+    MoveRecord falling = ColumnFromBottom("1.223", 10);
+    ApplyGravity(falling, rules, GravityDown, true);
+    EXPECT_EQ(ColumnBottomUp(falling, 10), "13........");
+    EXPECT_EQ(falling.GlassBroken, 2);
+
+    MoveRecord resting = ColumnFromBottom("2", 10);
+    EXPECT_FALSE(ApplyGravity(resting, rules, GravityDown, true));
+    MoveRecord full = ColumnFromBottom("2111111111", 10);
+    EXPECT_FALSE(ApplyGravity(full, rules, GravityDown, true));
+    EXPECT_EQ(full.board.at(10, 1), 2);
+}
+
+TEST(Gravity, TheFallLineRunsOnAcrossARock) {
+    // Rock at row 5, row 6 empty, glass at row 4.
+    MoveRecord rec = ColumnFromBottom("1111.R2111", 10);
+    ApplyGravity(rec, ColumnRules(10, 2, true), GravityDown, true);
+    EXPECT_EQ(rec.board.at(4, 1), 1); // the glass broke and the stones above fell onto the rock
+    EXPECT_EQ(ColumnBottomUp(rec, 10), "1111.R111.");
+    EXPECT_EQ(rec.GlassBroken, 1);
+}
+
+TEST(Gravity, WithoutCommitTheBrokenGlassIsNotRecorded) {
+    MoveRecord rec = ColumnFromBottom("2.1", 10);
+    ApplyGravity(rec, ColumnRules(10, 2), GravityDown, false);
+    EXPECT_EQ(rec.GlassBroken, 0);
+    EXPECT_EQ(ColumnBottomUp(rec, 10), "1.........");
+}
+
+TEST(Gravity, AgreesWithTheStepByStepRulesOnRandomBoards) {
+    std::mt19937 rng(2024);
+    for (int round = 0; round < 3000; ++round) {
+        Rules rules;
+        rules.rows = 5 + static_cast<int>(rng() % 11);
+        rules.cols = 10 + static_cast<int>(rng() % 16);
+        rules.count = 4 + static_cast<int>(rng() % 5);
+        rules.sklo = static_cast<std::uint8_t>(rng() % 2 ? 1 + rng() % rules.count : 0);
+        rules.wells = rng() % 3 == 0;
+        rules.barriers = rules.wells || rng() % 2;
+        const int emptyShare = static_cast<int>(rng() % 60);
+        MoveRecord rec;
+        for (int r = 1; r <= rules.rows; ++r)
+            for (int c = 1; c <= rules.cols; ++c) {
+                const int roll = static_cast<int>(rng() % 100);
+                StoneCode code = static_cast<StoneCode>(1 + rng() % rules.count);
+                if (roll < emptyShare) code = 0;
+                else if (roll < emptyShare + 3) code = StoneRock;
+                else if (roll < emptyShare + 5) code = StoneWell;
+                else if (roll < emptyShare + 6) code = TransformerPlus;
+                rec.board.at(r, c) = code;
+            }
+        const int d = static_cast<int>(rng() % 4);
+        MoveRecord expected = rec;
+        Reference ref{rules};
+        ref.apply(expected, d);
+        if (ref.changed) expected.GlassBroken = static_cast<std::uint16_t>(ref.broken);
+        MoveRecord actual = rec;
+        EXPECT_EQ(ApplyGravity(actual, rules, d, true), ref.changed);
+        ASSERT_EQ(actual, expected) << "round " << round << " direction " << d;
+    }
+}
+
+TEST(Gravity, ClosingUpPacksTowardTheJoinSide) {
+    Rules rules{.rows = 5, .cols = 10, .count = 8, .doraz = 1};
+    MoveRecord rec = FromRows({"..........", "..........", "..........", "..........", ".11.1....."});
+    EXPECT_TRUE(CloseUpLines(rec, rules));
+    EXPECT_EQ(ToRows(rec, 5, 10)[4], ".111......"); // column 1 stays empty
+
+    // Joining left with gravity up packs toward the last column.
+    MoveRecord up = FromRows({"1.1...1..."});
+    up.Gravity = GravityUp;
+    CloseUpLines(up, rules);
+    EXPECT_EQ(ToRows(up, 1, 10)[0], "....111...");
+
+    rules.doraz = 2;
+    MoveRecord right = FromRows({"1.1...1..."});
+    CloseUpLines(right, rules);
+    EXPECT_EQ(ToRows(right, 1, 10)[0], "....111...");
+
+    MoveRecord left = FromRows({"1.........", "..........", "1........."});
+    left.Gravity = GravityLeft; // rows close up toward the bottom when joining right
+    CloseUpLines(left, rules);
+    EXPECT_EQ(ToRows(left, 3, 10), (std::vector<std::string>{"..........", "1.........", "1........."}));
+
+    rules.doraz = 0;
+    MoveRecord kept = FromRows({"1.1......."});
+    EXPECT_FALSE(CloseUpLines(kept, rules));
+}
+
+TEST(Gravity, OddDirectionsAndGravityValuesChangeNothing) {
+    MoveRecord rec = ColumnFromBottom("1.2", 10);
+    const MoveRecord before = rec;
+    EXPECT_FALSE(ApplyGravity(rec, ColumnRules(10), 7, true));
+    rec.Gravity = 9;
+    Rules rules = ColumnRules(10);
+    rules.doraz = 1;
+    EXPECT_FALSE(CloseUpLines(rec, rules));
+    rec.Gravity = before.Gravity;
+    EXPECT_EQ(rec, before);
+}
