@@ -1,4 +1,6 @@
 #include "results/FameCommands.h"
+#include "results/FameList.h"
+#include "results/FameRanking.h"
 
 #include "results/TestSupport.h"
 
@@ -115,6 +117,34 @@ TEST_F(FameCommands, SettingsNoGameAllowsAreNotTakenOver) {
     EXPECT_FALSE(TakeOverSettings(hall, messages, 0));
     EXPECT_EQ(messages.errors,
               std::vector<std::string>{"Soubor neobsahuje data k této hře nebo je chybný!"});
+}
+
+// The first game on a fresh installation, then the same situation once more.
+TEST_F(FameCommands, TheSameSituationPlayedAgainRanksBehindTheStoredResult) {
+    GameSettings game;
+    game.BeginNumber = 99;
+    auto ranking = RankCurrentGame(hall, game, {}, 300);
+    ASSERT_EQ(ranking.size(), 1u);
+    EXPECT_TRUE(ranking[0].isCurrent());
+
+    ASSERT_TRUE(AppendResult(hall, messages, game, "Eva", 300));
+    EXPECT_EQ(hall.readAll().size(), 1u);
+    ranking = RankCurrentGame(hall, game, {}, 250);
+    ASSERT_EQ(ranking.size(), 2u);
+    EXPECT_EQ(ranking[0].number, 0u);
+    EXPECT_TRUE(ranking[1].isCurrent());
+}
+
+TEST_F(FameCommands, ListingTheFileGivesRowsInKeyOrder) {
+    EXPECT_TRUE(
+        ListHallOfFame(hall, DefaultFameKeyOrder, AllFameFilters, CompareCaseBlind).empty());
+    store("malý", 5);
+    store("velký", 50);
+    const auto rows = ListHallOfFame(hall, DefaultFameKeyOrder, AllFameFilters, CompareCaseBlind);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].texts[1], "velký");
+    EXPECT_EQ(rows[0].number, 1u);
+    EXPECT_EQ(rows[1].texts[0], "  2");
 }
 
 } // namespace
