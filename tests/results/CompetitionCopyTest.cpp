@@ -75,10 +75,6 @@ TEST(CompetitionCopy, PlainCopierReplacesAFileOfTheSameName) {
               2);
 }
 
-TEST(CompetitionCopy, DriveNotReadyText) {
-    EXPECT_EQ(DriveNotReadyText("a"), "Zařízení a: není připraveno!");
-}
-
 struct FakeOpener : DocumentOpener {
     bool succeed = true;
     std::vector<std::filesystem::path> opened;
