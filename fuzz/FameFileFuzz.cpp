@@ -28,15 +28,24 @@ struct SilentMessages : Messages {
     Answer askConfirmation(std::string_view, bool) override { return Answer::Yes; }
 };
 
-const std::filesystem::path& Directory() {
-    static const std::filesystem::path dir = [] {
+// A scratch directory of this run, removed when the fuzzer ends.
+struct ScratchDirectory {
+    std::filesystem::path path;
+    ScratchDirectory() {
         std::random_device seed;
-        auto p = std::filesystem::temp_directory_path() /
-                 ("tumbla-fame-fuzz-" + std::to_string(seed()) + std::to_string(seed()));
-        std::filesystem::create_directories(p);
-        return p;
-    }();
-    return dir;
+        path = std::filesystem::temp_directory_path() /
+               ("tumbla-fame-fuzz-" + std::to_string(seed()) + std::to_string(seed()));
+        std::filesystem::create_directories(path);
+    }
+    ~ScratchDirectory() {
+        std::error_code ec;
+        std::filesystem::remove_all(path, ec);
+    }
+};
+
+const std::filesystem::path& Directory() {
+    static const ScratchDirectory dir;
+    return dir.path;
 }
 
 void Require(bool condition) {
