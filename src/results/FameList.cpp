@@ -51,4 +51,10 @@ std::vector<FameRow> BuildFameRows(const std::vector<FameRecord>& records,
     return rows;
 }
 
+std::vector<FameRow> ListHallOfFame(const HallOfFame& hall, const FameKeyOrder& order,
+                                    const FameFilters& filters, const KeyCollation& collation) {
+    const std::vector<FameRecord> records = hall.readAll();
+    return BuildFameRows(records, SortFameList(records, order, filters, collation));
+}
+
 } // namespace tumbla

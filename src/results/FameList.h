@@ -4,6 +4,7 @@
 
 #include "results/FameRecord.h"
 #include "results/FameSortKey.h"
+#include "results/HallOfFame.h"
 
 #include <array>
 #include <cstddef>
@@ -44,5 +45,10 @@ FameRow MakeFameRow(std::size_t position, const FameRecord& r, std::size_t numbe
 // Every row of the sorted list, in order.
 std::vector<FameRow> BuildFameRows(const std::vector<FameRecord>& records,
                                    const std::vector<FameListEntry>& sorted);
+
+// Reads the file and lists it: what the window shows on opening and on "seřaď".
+// A missing or unreadable file gives an empty list.
+std::vector<FameRow> ListHallOfFame(const HallOfFame& hall, const FameKeyOrder& order,
+                                    const FameFilters& filters, const KeyCollation& collation);
 
 } // namespace tumbla

@@ -3,6 +3,7 @@
 // first, that the end-of-game window shows.
 
 #include "results/FameRecord.h"
+#include "results/HallOfFame.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -41,6 +42,13 @@ bool MatchesCurrentGame(const GameSettings& stored, const GameSettings& current,
 std::vector<RankEntry> RankCurrentGame(const std::vector<FameRecord>& records,
                                        const GameSettings& current, const RankingSwitches& switches,
                                        std::optional<std::int32_t> currentPoints);
+
+// The same over the file; a missing file ranks the current result alone.
+inline std::vector<RankEntry> RankCurrentGame(const HallOfFame& hall, const GameSettings& current,
+                                              const RankingSwitches& switches,
+                                              std::optional<std::int32_t> currentPoints) {
+    return RankCurrentGame(hall.readAll(), current, switches, currentPoints);
+}
 
 // Columns 1 to 3 of a ranking row: rank (width 2), name, points (width 10).
 // The date of column 4 is shown in the system's own format: `entered` is the

@@ -33,10 +33,6 @@ std::uint8_t UpperByte(std::uint8_t b) {
     return b;
 }
 
-std::string Digits(std::int64_t value, std::size_t width) {
-    return ZeroPadded(value, width);
-}
-
 } // namespace
 
 int CompareCaseBlind(std::string_view a, std::string_view b) {
@@ -66,7 +62,7 @@ std::string ZeroPadded(std::int64_t value, std::size_t width) {
 
 std::string PointsSegment(std::int32_t points) {
     // Wide arithmetic: a stored points value of any size must not overflow.
-    return Digits(99'999'999 - std::int64_t{points}, 9);
+    return ZeroPadded(99'999'999 - std::int64_t{points}, 9);
 }
 
 std::string NameSegment(const FameRecord& r) {
@@ -82,19 +78,19 @@ std::string DateSegment(const FameRecord& r) {
 }
 
 std::string SituationSegment(std::int32_t situationNumber) {
-    return Digits(situationNumber, 10);
+    return ZeroPadded(situationNumber, 10);
 }
 
 std::string SettingsSegment(const GameSettings& s, const FameFilters& filters) {
     auto yesNo = [](bool b) { return b ? 'A' : 'N'; };
     const std::string parts[10] = {
-        Digits(s.Rows, 2) + Digits(s.Cols, 2),
-        Digits(s.Count, 1),
-        Digits(s.Joly, 1),
-        Digits(s.Sklo, 1),
-        Digits(s.Skala, 2),
-        Digits(s.Rating, 1),
-        Digits(s.Studna, 1),
+        ZeroPadded(s.Rows, 2) + ZeroPadded(s.Cols, 2),
+        ZeroPadded(s.Count, 1),
+        ZeroPadded(s.Joly, 1),
+        ZeroPadded(s.Sklo, 1),
+        ZeroPadded(s.Skala, 2),
+        ZeroPadded(s.Rating, 1),
+        ZeroPadded(s.Studna, 1),
         s.Transformator ? "T" : "F",
         s.Doraz == 0 ? "N" : "A",
         {yesNo(s.Directions & DirUp), yesNo(s.Directions & DirLeft),
@@ -139,7 +135,7 @@ std::string FameKeySegments(const FameRecord& r, const FameKeyOrder& order,
 }
 
 std::string RecordNumberSegment(std::size_t number) {
-    return Digits(static_cast<std::int64_t>(number), 4);
+    return ZeroPadded(static_cast<std::int64_t>(number), 4);
 }
 
 std::string FameSortKey(const FameRecord& r, std::size_t number, const FameKeyOrder& order,

@@ -36,7 +36,7 @@ std::string SystemText(const SystemIdentity& id) {
 std::uint32_t KernelBuildCount(std::string_view versionText) {
     if (versionText.empty() || versionText.front() != '#') return 0;
     std::uint32_t n = 0;
-    for (std::size_t i = 1; i < versionText.size() && i < 11; ++i) {
+    for (std::size_t i = 1; i < versionText.size() && i < 10; ++i) {
         const char c = versionText[i];
         if (c < '0' || c > '9') break;
         n = n * 10 + static_cast<std::uint32_t>(c - '0');
