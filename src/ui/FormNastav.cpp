@@ -1,6 +1,9 @@
 #include "ui/FormNastav.h"
 
 #include "situation/SettingsCode.h"
+#include "ui/ColourPictures.h"
+#include "ui/ColourValue.h"
+#include "ui/StonePictures.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -10,7 +13,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -90,19 +92,9 @@ void ShowColour(QComboBox* combo, std::int32_t bgr) {
     combo->setCurrentIndex(index);
 }
 
-std::array<QPixmap, 8> PlainPictures(const FormNastavState&) {
-    const QColor colours[] = {Qt::red,  Qt::blue,    Qt::green,    Qt::yellow,
-                              Qt::cyan, Qt::magenta, Qt::darkGray, Qt::darkGreen};
-    std::array<QPixmap, 8> pictures;
-    for (std::size_t i = 0; i < 8; ++i) {
-        pictures[i] = QPixmap(32, 32);
-        pictures[i].fill(Qt::transparent);
-        QPainter painter(&pictures[i]);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setBrush(colours[i]);
-        painter.drawEllipse(3, 3, 26, 26);
-    }
-    return pictures;
+// The previews show the chosen set with the chosen special pictures.
+std::array<QPixmap, 8> DialogPictures(const FormNastavState& d) {
+    return ColourPictures(SettingsFromDialog(d, d.openingCopy), 32);
 }
 
 const char* const CodeHelp[] = {
@@ -123,15 +115,15 @@ const char* const CodeHelp[] = {
 } // namespace
 
 QColor FormNastav::ColourOf(std::int32_t bgr) {
-    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+    return ColourFromValue(bgr);
 }
 
 std::int32_t FormNastav::BgrOf(const QColor& colour) {
-    return colour.red() | (colour.green() << 8) | (colour.blue() << 16);
+    return ValueFromColour(colour);
 }
 
 FormNastav::FormNastav(FormNastavState& state, QWidget* parent)
-    : QDialog(parent), state_(state), pictures_(PlainPictures) {
+    : QDialog(parent), state_(state), pictures_(DialogPictures) {
     setWindowTitle(QStringLiteral("  nastavení:  "));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
@@ -374,7 +366,14 @@ QWidget* FormNastav::buildSurroundingsTab() {
     auto* show = new QHBoxLayout(showBox);
     glassPicture_ = new QCheckBox(Text("sklo"), showBox);
     jokerPicture_ = new QCheckBox(Text("žolík"), showBox);
+    const auto specialPicture = [&](int index) {
+        auto* label = new QLabel(showBox);
+        label->setPixmap(StonePictures::special(index, 32));
+        show->addWidget(label);
+    };
+    specialPicture(OtherGlassPicture);
     show->addWidget(glassPicture_);
+    specialPicture(OtherJokerPicture);
     show->addWidget(jokerPicture_);
     connect(glassPicture_, &QCheckBox::toggled, this,
             [this](bool on) { changed([&] { state_.glassPictureBox = on; }); });
@@ -461,7 +460,7 @@ QAbstractButton* FormNastav::gridChoice(int choice) const {
 }
 
 void FormNastav::setPictureSource(PictureSource source) {
-    pictures_ = source ? std::move(source) : PictureSource(PlainPictures);
+    pictures_ = source ? std::move(source) : PictureSource(DialogPictures);
     refreshPictures();
 }
 

@@ -49,7 +49,7 @@ class FormNastav : public QDialog {
     // Mirrors the state into the controls, after it was changed from outside.
     void refresh();
 
-    // Delphi-style 0x00BBGGRR colours as the settings keep them.
+    // Colours as the settings keep them (0x00BBGGRR or a system colour).
     static QColor ColourOf(std::int32_t bgr);
     static std::int32_t BgrOf(const QColor& colour);
 

@@ -58,7 +58,7 @@ class FormHleTest : public QObject {
         QSignalSpy finished(&form, &FormHle::searchFinished);
         QVERIFY(form.startSearch(SmallRules(), FewStones(), memory));
         QVERIFY(form.isVisible());
-        QVERIFY(finished.wait(5000));
+        QVERIFY(finished.wait(20000));
         QVERIFY(!form.running());
         QVERIFY(form.lastSearch()->Complete());
         const int length = static_cast<int>(form.lastSearch()->HighestPath().size());
@@ -81,8 +81,8 @@ class FormHleTest : public QObject {
         QSignalSpy finished(&form, &FormHle::searchFinished);
         QVERIFY(form.startSearch(rules, field, memory));
         QVERIFY(!form.startSearch(rules, field, memory));
-        QTest::qWait(600); // the window refreshes while the search runs
-        QVERIFY(!form.grid()->item(1, 0)->text().isEmpty());
+        // The window refreshes while the search runs.
+        QTRY_VERIFY_WITH_TIMEOUT(!form.grid()->item(1, 0)->text().isEmpty(), 20000);
 
         messages.answer = Answer::No;
         form.stopButton()->click();
@@ -92,7 +92,7 @@ class FormHleTest : public QObject {
 
         messages.answer = Answer::Yes;
         form.stopButton()->click();
-        QVERIFY(finished.wait(5000));
+        QVERIFY(finished.wait(20000));
         QVERIFY(!form.lastSearch()->Complete());
         const QString frozen = form.elapsedLabel()->text();
         QTest::qWait(1100);
@@ -109,7 +109,7 @@ class FormHleTest : public QObject {
         QVERIFY(form.startSearch(rules, FullField(rules), memory));
         QTest::qWait(100);
         emit form.grid()->cellDoubleClicked(0, 0);
-        QVERIFY(finished.wait(5000));
+        QVERIFY(finished.wait(20000));
         QVERIFY(messages.shown.empty());
     }
 
@@ -125,7 +125,7 @@ class FormHleTest : public QObject {
         other.show();
         other.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&other));
-        QVERIFY(finished.wait(5000));
+        QVERIFY(finished.wait(20000));
         QVERIFY(messages.shown.empty());
     }
 };
