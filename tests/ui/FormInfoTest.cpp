@@ -1,6 +1,7 @@
 #include "ui/FormInfo.h"
 
 #include "FakeMessages.h"
+#include "ui/ColourPictures.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -65,7 +66,9 @@ class FormInfoTest : public QObject {
 
     void countsFollowOnlyWhileShown() {
         FormInfo form;
-        form.setUp(5, 5, Swatches());
+        GameSettings settings;
+        settings.Count = 5;
+        form.setUp(5, 5, ColourPictures(settings, FormInfo::CellSize));
         std::array<int, 9> counts{3, 10, 12, 9, 11, 8, 99, 99, 99};
         form.refreshCounts(counts);
         QCOMPARE(form.countLabel(2)->text(), QString());
