@@ -13,7 +13,7 @@
 namespace {
 
 class QuietMessages : public tumbla::Messages {
-public:
+  public:
     void showPlain(std::string_view) override {}
     void showError(std::string_view) override {}
     void showWarning(std::string_view) override {}

@@ -41,7 +41,8 @@ std::string ProposedGameName(std::string_view code, std::string_view number, int
            ZeroPadded(std::to_string(position), 3) + ".hra";
 }
 
-std::string ProposedFinishedName(std::string_view code, std::string_view number, std::int32_t total) {
+std::string ProposedFinishedName(std::string_view code, std::string_view number,
+                                 std::int32_t total) {
     return std::string(Trimmed(code)) + "_" + std::string(Trimmed(number)) + "_" +
            ZeroPadded(std::to_string(total), 10) + ".hre";
 }
@@ -58,7 +59,7 @@ std::string ProposedFinishedName(const Game& game) {
 }
 
 std::optional<std::string_view> CheckCompetitionName(std::string_view competitionTemplate,
-                                                      std::string_view chosen) {
+                                                     std::string_view chosen) {
     const std::u32string n = DecodeUtf8(UpperCase(FileNameOf(chosen)));
     const std::u32string t = DecodeUtf8(competitionTemplate);
     if (n.size() != 29) return "Chybná délka názvu souboru.";
@@ -73,8 +74,9 @@ std::optional<std::string_view> CheckCompetitionName(std::string_view competitio
 }
 
 FileDialogRequest SaveGameInProgressRequest(const Game& game, const std::string& programDirectory) {
-    return FileDialogRequest{"uložení situace:", "rozehrané hry(*.hra)|*.hra|všechny soubory(*.*)|*.*",
-                             "hra", ProposedGameName(game), programDirectory};
+    return FileDialogRequest{
+        "uložení situace:", "rozehrané hry(*.hra)|*.hra|všechny soubory(*.*)|*.*", "hra",
+        ProposedGameName(game), programDirectory};
 }
 
 FileDialogRequest SaveFinishedGameRequest(const Game& game, const std::string& programDirectory,
@@ -104,9 +106,10 @@ std::optional<std::string> WriteSavedGame(const Game& game, FileChooser& chooser
         if (competitionTemplate.empty()) break;
         const auto reason = CheckCompetitionName(competitionTemplate, *chosen);
         if (!reason) break;
-        const std::string text = std::string(*reason) +
-                                 "\r\nVe jméně souboru musíte nahradit sekvenci XXXX vaší\r\n"
-                                 "čtyřpísmennou zkratkou, všechny ostatní pozice ponechte nezměněné!";
+        const std::string text =
+            std::string(*reason) +
+            "\r\nVe jméně souboru musíte nahradit sekvenci XXXX vaší\r\n"
+            "čtyřpísmennou zkratkou, všechny ostatní pozice ponechte nezměněné!";
         if (!retry(text)) return std::nullopt;
     }
     if (FileExists(*chosen) &&
@@ -122,7 +125,8 @@ std::optional<std::string> WriteSavedGame(const Game& game, FileChooser& chooser
 
 LoadOutcome LoadSavedFile(Game& game, Messages& messages, const std::string& path) {
     const std::string upper = UpperCase(path);
-    if (upper.size() >= 4 && upper.substr(upper.size() - 4) == ".HRS") return LoadOutcome::SettingsFile;
+    if (upper.size() >= 4 && upper.substr(upper.size() - 4) == ".HRS")
+        return LoadOutcome::SettingsFile;
 
     const std::size_t largest = SavedGame::HeaderSize + MoveRecord::PackedSize * Game::HistorySize;
     const auto bytes = ReadFileStart(path, largest);
@@ -135,7 +139,8 @@ LoadOutcome LoadSavedFile(Game& game, Messages& messages, const std::string& pat
     return LoadOutcome::Loaded;
 }
 
-std::optional<std::string> StartupFile(const std::vector<std::string>& arguments, Messages& messages) {
+std::optional<std::string> StartupFile(const std::vector<std::string>& arguments,
+                                       Messages& messages) {
     for (const std::string& argument : arguments) {
         const std::string upper = UpperCase(argument);
         if (upper == "/B") continue;

@@ -18,13 +18,14 @@ class Game;
 // code_number_007.hra: P with leading zeros up to 3 digits.
 std::string ProposedGameName(std::string_view code, std::string_view number, int position);
 // code_number_0000000120.hre: the total with leading zeros (before a sign) up to 10 digits.
-std::string ProposedFinishedName(std::string_view code, std::string_view number, std::int32_t total);
+std::string ProposedFinishedName(std::string_view code, std::string_view number,
+                                 std::int32_t total);
 std::string ProposedGameName(const Game& game);
 std::string ProposedFinishedName(const Game& game);
 
 // Nothing when `chosen` (a path) fits the competition template; otherwise the reason.
 std::optional<std::string_view> CheckCompetitionName(std::string_view competitionTemplate,
-                                                      std::string_view chosen);
+                                                     std::string_view chosen);
 
 FileDialogRequest SaveGameInProgressRequest(const Game& game, const std::string& programDirectory);
 FileDialogRequest SaveFinishedGameRequest(const Game& game, const std::string& programDirectory,
@@ -52,6 +53,7 @@ LoadOutcome LoadSavedFile(Game& game, Messages& messages, const std::string& pat
 
 // The file to load at start-up from the command-line parameters (without the
 // program's own name), warning about every missing one; "/B" is skipped.
-std::optional<std::string> StartupFile(const std::vector<std::string>& arguments, Messages& messages);
+std::optional<std::string> StartupFile(const std::vector<std::string>& arguments,
+                                       Messages& messages);
 
 } // namespace tumbla

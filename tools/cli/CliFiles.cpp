@@ -38,10 +38,12 @@ std::optional<std::string> Difference(const MoveRecord& stored, const MoveRecord
             if (stored.board.at(r, c) != replayed.board.at(r, c))
                 return field("cell " + std::to_string(r) + "/" + std::to_string(c),
                              stored.board.at(r, c), replayed.board.at(r, c));
-    if (stored.Gravity != replayed.Gravity) return field("gravity", stored.Gravity, replayed.Gravity);
+    if (stored.Gravity != replayed.Gravity)
+        return field("gravity", stored.Gravity, replayed.Gravity);
     if (stored.TotalScore != replayed.TotalScore)
         return field("total", stored.TotalScore, replayed.TotalScore);
-    if (stored.Removed != replayed.Removed) return field("removed", stored.Removed, replayed.Removed);
+    if (stored.Removed != replayed.Removed)
+        return field("removed", stored.Removed, replayed.Removed);
     if (stored.GlassBroken != replayed.GlassBroken)
         return field("glass", stored.GlassBroken, replayed.GlassBroken);
     if (stored.Points != replayed.Points) return field("points", stored.Points, replayed.Points);
