@@ -1,5 +1,7 @@
 #include "engine/Groups.h"
 
+#include <algorithm>
+
 
 namespace tumbla {
 namespace {
@@ -60,6 +62,8 @@ bool IsSameRecordedMove(const MoveRecord& rec, const Rules& rules, Move clicked,
     if (clicked.row == 0 || !InForce(rules, clicked.row, clicked.col)) return false;
 
     // Would the recorded cell go with the clicked group? Fill a scratch copy.
+    // An empty cell has no group (and a fill through empties would never end).
+    if (rec.board.at(clicked.row, clicked.col) == StoneEmpty) return false;
     Board scratch = rec.board;
     const MatchingSet match{scratch.at(clicked.row, clicked.col), rules.joly};
     const int target = Board::Index(recorded.row, recorded.col);
@@ -117,7 +121,74 @@ int RemoveGroup(MoveRecord& rec, const Rules& rules, EngineState& state, int row
     return queue.size;
 }
 
+namespace {
+
+// Without jokers every stone belongs to exactly one group, and one pass of
+// union-find over the left and upper neighbours finds them all. Each group's
+// root is kept at its smallest index: its first cell in row-major order.
+// Whether the first `cols` cells from `row` are all empty.
+bool RowEmpty(const StoneCode* row, int cols) {
+    unsigned any = 0;
+    for (int c = 0; c < cols; ++c) any |= row[c];
+    return any == 0;
+}
+
+void ListGroupsWithoutJokers(const MoveRecord& rec, const Rules& rules, CandidateList& out) {
+    // Locals only in the loops: byte stores may alias anything.
+    const StoneCode* const cells = rec.board.cells.data();
+    const int rows = rules.rows;
+    const int cols = rules.cols;
+    std::array<std::int16_t, CellCount> parent;
+    std::array<bool, CellCount> paired;
+    std::array<bool, MaxRows + 1> emptyRow;
+    auto find = [&parent](int i) {
+        while (parent[static_cast<std::size_t>(i)] != i) {
+            const int up = parent[static_cast<std::size_t>(parent[static_cast<std::size_t>(i)])];
+            parent[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(up);
+            i = up;
+        }
+        return i;
+    };
+    for (int r = 1; r <= rows; ++r) {
+        // Empty rows are common late in a game; the row below never links to them.
+        emptyRow[static_cast<std::size_t>(r)] = RowEmpty(cells + Board::Index(r, 1), cols);
+        if (emptyRow[static_cast<std::size_t>(r)]) continue;
+        for (int c = 1; c <= cols; ++c) {
+            const int i = Board::Index(r, c);
+            const auto at = static_cast<std::size_t>(i);
+            parent[at] = static_cast<std::int16_t>(i);
+            paired[at] = false;
+            const StoneCode code = cells[at];
+            if (!IsGroupStone(code)) continue;
+            const bool left = c > 1 && cells[at - 1] == code;
+            const bool up = r > 1 && cells[at - MaxCols] == code;
+            if (!left && !up) continue;
+            int root = left ? find(i - 1) : find(i - MaxCols);
+            if (left && up) {
+                const int other = find(i - MaxCols);
+                if (other != root) {
+                    const int low = std::min(root, other);
+                    parent[static_cast<std::size_t>(std::max(root, other))] = static_cast<std::int16_t>(low);
+                    root = low;
+                }
+            }
+            parent[at] = static_cast<std::int16_t>(root);
+            paired[static_cast<std::size_t>(root)] = true;
+        }
+    }
+    for (int r = 1; r <= rows; ++r) {
+        if (emptyRow[static_cast<std::size_t>(r)]) continue;
+        for (int c = 1; c <= cols; ++c) {
+            const auto at = static_cast<std::size_t>(Board::Index(r, c));
+            if (paired[at] && parent[at] == static_cast<std::int16_t>(at)) out.push(r * 100 + c);
+        }
+    }
+}
+
+} // namespace
+
 void ListGroups(const MoveRecord& rec, const Rules& rules, CandidateList& out) {
+    if (rules.joly == 0) return ListGroupsWithoutJokers(rec, rules, out);
     const auto& cells = rec.board.cells;
     const StoneCode joly = rules.joly;
     std::array<std::uint8_t, CellCount> visited;
@@ -154,13 +225,11 @@ void ListGroups(const MoveRecord& rec, const Rules& rules, CandidateList& out) {
             fill(index, MatchingSet{code, joly});
             if (queue.size >= 2) out.push(r * 100 + c);
             // A joker may belong to the groups of other colours too.
-            if (joly != 0)
-                for (int i = 1; i < queue.size; ++i) {
+            for (int i = 1; i < queue.size; ++i) {
                     const auto n = static_cast<std::size_t>(queue.items[static_cast<std::size_t>(i)]);
                     if (cells[n] == joly) visited[n] = 0;
                 }
         }
-    if (joly == 0) return;
 
     // Groups made of jokers alone.
     visited.fill(0);

@@ -1,5 +1,6 @@
 #include "Cli.h"
 
+#include "SearchCommand.h"
 #include "record/ScoreTableText.h"
 
 #include <iostream>
@@ -7,6 +8,9 @@
 
 namespace tumbla::cli {
 namespace {
+
+// The search command explains itself and prints on its own.
+int Search(const Arguments& args, std::ostream&, std::ostream&) { return RunSearchCommand(args); }
 
 struct Command {
     std::string_view name;
@@ -40,6 +44,7 @@ constexpr Command Commands[] = {
      "usage: tumbla-cli info FILE\n"
      "For a saved game prints 'code', 'number', 'position' (P) and 'total' lines;\n"
      "for a settings file (.hrs) its 'code' and 'number'. Exit 2 on a bad file.\n"},
+    {"search", Search, ""},
     {"table", Table,
      "usage: tumbla-cli table\n"
      "Prints the score table: points of a group of 1..70 stones by the three ratings.\n"},
@@ -82,7 +87,7 @@ int Main(int argc, char** argv) {
     const Arguments args(argv + 2, argv + argc);
     for (const Command& command : Commands) {
         if (command.name != name) continue;
-        if (WantsHelp(args)) {
+        if (WantsHelp(args) && !command.help.empty()) {
             std::cout << command.help;
             return 0;
         }
