@@ -1,9 +1,10 @@
 #include "record/SavedGameFile.h"
 
-#include "record/AtomicFile.h"
+#include "record/FileStart.h"
 #include "record/Game.h"
 #include "record/SavedGame.h"
 #include "record/TextCase.h"
+#include "situation/ReplaceFile.h"
 #include "situation/SettingsCode.h"
 
 #include <filesystem>
@@ -116,7 +117,7 @@ std::optional<std::string> WriteSavedGame(const Game& game, FileChooser& chooser
         messages.askConfirmation("Soubor s tímto jménem již existuje. Chcete ho přepsat?") !=
             Answer::Yes)
         return std::nullopt;
-    if (!WriteFileReplacing(*chosen, PackSavedGame(SavedGameOf(game)))) {
+    if (!ReplaceFileWith(*chosen, PackSavedGame(SavedGameOf(game)))) {
         messages.showError("Situaci nelze zapsat! ");
         return std::nullopt;
     }

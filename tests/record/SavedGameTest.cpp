@@ -1,7 +1,7 @@
 #include "GameFixture.h"
 
 #include "engine/Bytes.h"
-#include "record/AtomicFile.h"
+#include "record/FileStart.h"
 #include "record/SavedGame.h"
 #include "record/SavedGameFile.h"
 #include "record/TextCase.h"
