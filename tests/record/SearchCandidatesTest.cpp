@@ -45,34 +45,39 @@ GameSettings Turning() {
 
 TEST(SearchCandidates, TheHintOrderGroupsThenJokerGroupsThenGravityThenTransformer) {
     // One group of two, no gravity changes: a list of one.
-    EXPECT_EQ(Candidates(FromRows({"..........", "..........", "..........", "..........", "1.22......"}),
-                         KeepLines()),
-              std::vector<int>{503});
+    EXPECT_EQ(
+        Candidates(FromRows({"..........", "..........", "..........", "..........", "1.22......"}),
+                   KeepLines()),
+        std::vector<int>{503});
 
     // A joker between two colours belongs to a group of each.
     GameSettings joker = KeepLines();
     joker.Joly = 3;
-    EXPECT_EQ(Candidates(FromRows({"..........", "..........", "..........", "..........", "132......."}),
-                         joker),
-              (std::vector<int>{501, 503}));
+    EXPECT_EQ(
+        Candidates(FromRows({"..........", "..........", "..........", "..........", "132......."}),
+                   joker),
+        (std::vector<int>{501, 503}));
     // Two touching jokers are a further group, found after the colour groups.
-    EXPECT_EQ(Candidates(FromRows({"..........", "..........", "..........", "..........", "1332......"}),
-                         joker),
-              (std::vector<int>{501, 504, 502}));
+    EXPECT_EQ(
+        Candidates(FromRows({"..........", "..........", "..........", "..........", "1332......"}),
+                   joker),
+        (std::vector<int>{501, 504, 502}));
 
     // Helpful gravity changes after the groups, never the one in force.
     GameSettings turning = KeepLines();
     turning.Directions = 15;
-    EXPECT_EQ(Candidates(FromRows({"..........", "..........", "..........", "..........", "1.1.22...."}),
-                         turning),
-              (std::vector<int>{505, 1, 2, 3}));
+    EXPECT_EQ(
+        Candidates(FromRows({"..........", "..........", "..........", "..........", "1.1.22...."}),
+                   turning),
+        (std::vector<int>{505, 1, 2, 3}));
 
     // The transformer after the gravity changes, when it helps.
     EXPECT_EQ(Candidates(TurnAndTransform(), Turning()), (std::vector<int>{1, 2, 501}));
     // Raising the 1 to 2 and the 3 to 4 helps nothing without the second 2.
-    EXPECT_EQ(Candidates(FromRows({"..........", "..........", "..........", "3.........", "T1........"}),
-                         Turning()),
-              std::vector<int>{});
+    EXPECT_EQ(
+        Candidates(FromRows({"..........", "..........", "..........", "3.........", "T1........"}),
+                   Turning()),
+        std::vector<int>{});
 }
 
 TEST(SearchCandidates, AfterAGravityChangeIsJudgedByTheMoveThatMadeThePosition) {
@@ -89,7 +94,8 @@ TEST(SearchCandidates, AfterAGravityChangeIsJudgedByTheMoveThatMadeThePosition) 
 TEST(SearchCandidates, TheLockFollowsThePathBeingSearched) {
     const Rules rules = RulesFromSettings(Turning());
     const SearchOracle oracle(rules);
-    const MoveRecord start = FromRows({"..........", "..........", "..........", "3.1.......", "T12.33...."});
+    const MoveRecord start =
+        FromRows({"..........", "..........", "..........", "3.1.......", "T12.33...."});
     auto players = [&](const MoveRecord& rec, bool lock, bool afterTurn) {
         std::vector<int> codes;
         for (const Move m : oracle.Moves(rec, lock, afterTurn)) codes.push_back(m.code());
@@ -140,7 +146,8 @@ TEST(SearchCandidates, ATransformerThePlayerCannotClickIsNoCandidate) {
     // group exists elsewhere, but the player cannot click it.
     GameSettings s = KeepLines();
     s.Transformator = 1;
-    const MoveRecord rec = FromRows({"..........", "..........", "..........", "..........", "11...T...."});
+    const MoveRecord rec =
+        FromRows({"..........", "..........", "..........", "..........", "11...T...."});
     CandidateList engineList;
     ListCandidates(rec, RulesFromSettings(s), EngineState{}, false, engineList);
     ASSERT_EQ(engineList.count, 2);
@@ -152,7 +159,8 @@ TEST(SearchCandidates, TheSearchTriesExactlyThePlayersMovesUnderTheLock) {
     // would use the transformer again and again; the counts tell, also within
     // a few moves, where such a search would not run away.
     const Rules rules = RulesFromSettings(Turning());
-    const MoveRecord start = FromRows({"..........", "..........", "..3.......", "2.14......", "T1241....."});
+    const MoveRecord start =
+        FromRows({"..........", "..........", "..3.......", "2.14......", "T1241....."});
     for (const int limit : {6, SearchDepthLimit}) {
         SCOPED_TRACE(limit);
         const OracleResult expected = SearchOracle(rules, limit).Run(start);

@@ -24,7 +24,9 @@ TEST(SearchFormat, GroupedNumbersUseTheCallersSeparators) {
     EXPECT_EQ(FormatGrouped(0, 0, ",", "."), "0");
     EXPECT_EQ(FormatGrouped(999, 0, ",", "."), "999");
     EXPECT_EQ(FormatGrouped(1000, 0, ",", "."), "1,000");
-    EXPECT_EQ(FormatGrouped(1234567, 0, "\xC2\xA0", ","), "1\xC2\xA0" "234\xC2\xA0" "567");
+    EXPECT_EQ(FormatGrouped(1234567, 0, "\xC2\xA0", ","), "1\xC2\xA0"
+                                                          "234\xC2\xA0"
+                                                          "567");
     EXPECT_EQ(FormatGrouped(1234.5, 2, ".", ","), "1.234,50");
     EXPECT_EQ(FormatGrouped(0.004, 2, ",", "."), "0.00");
     EXPECT_EQ(FormatGrouped(-1234567.891, 2, ",", "."), "-1,234,567.89");
@@ -38,7 +40,8 @@ TEST(SearchFormat, ShareDoneIsTwoRightAlignedFields) {
     // Wider than ten places: nothing is cut.
     EXPECT_EQ(FormatShareDone(12345678901.0, 12345678901.0, "."), "12345678901 (=100.0000000%)");
     // A separator of two bytes is still one place.
-    EXPECT_EQ(FormatShareDone(3000, 6000, "\xC2\xB7"), "      3000 (=50\xC2\xB7" "0000000%)");
+    EXPECT_EQ(FormatShareDone(3000, 6000, "\xC2\xB7"), "      3000 (=50\xC2\xB7"
+                                                       "0000000%)");
 }
 
 TEST(SearchFormat, YearsAreEstimateOverReachedTimesSeconds) {

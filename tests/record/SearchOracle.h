@@ -25,7 +25,7 @@ struct OracleResult {
 };
 
 class SearchOracle {
-public:
+  public:
     explicit SearchOracle(const Rules& rules, int depthLimit = 300)
         : rules_(rules), depthLimit_(depthLimit) {}
 
@@ -47,7 +47,8 @@ public:
                 for (int c = 1; c <= rules_.cols; ++c)
                     if (rec.board.at(r, c) == colour && !seen[Board::Index(r, c)] &&
                         Fill(rec, r, c, colour, seen) >= 2)
-                        moves.push_back(Move{static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(c)});
+                        moves.push_back(
+                            Move{static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(c)});
         }
         if (joly != 0) {
             seen.fill(false);
@@ -55,7 +56,8 @@ public:
                 for (int c = 1; c <= rules_.cols; ++c)
                     if (rec.board.at(r, c) == joly && !seen[Board::Index(r, c)] &&
                         Fill(rec, r, c, joly, seen) >= 2)
-                        moves.push_back(Move{static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(c)});
+                        moves.push_back(
+                            Move{static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(c)});
         }
         if (lock) return moves;
         if (!afterGravityChange)
@@ -73,13 +75,14 @@ public:
                     MoveRecord copy = rec;
                     ApplyTransformer(copy, rules_, r, c, code == TransformerPlus ? 1 : 2);
                     if (AnyPair(copy) && HasColourAround(rec, r, c))
-                        moves.push_back(Move{static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(c)});
+                        moves.push_back(
+                            Move{static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(c)});
                     return moves; // only the first transformer counts
                 }
         return moves;
     }
 
-private:
+  private:
     bool InForce(int r, int c) const {
         return r >= 1 && r <= rules_.rows && c >= 1 && c <= rules_.cols;
     }

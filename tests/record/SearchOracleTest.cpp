@@ -24,18 +24,22 @@ std::vector<Case> Cases() {
     std::vector<Case> cases;
 
     GameSettings plain = SmallSettings();
-    cases.push_back({"plain", plain,
+    cases.push_back({"plain",
+                     plain,
                      {"..........", "4312124413", "1231442131", "2213314223", "3124231342"},
-                     25686, 25});
+                     25686,
+                     25});
 
     GameSettings joker = SmallSettings(5);
     joker.Joly = 3;
     joker.Sklo = 4;
     joker.Zvuk = 1;
     joker.Rating = 5;
-    cases.push_back({"joker and glass", joker,
+    cases.push_back({"joker and glass",
+                     joker,
                      {"..........", "..........", "5134.52...", "4332.14...", "1254321..."},
-                     55, 41});
+                     55,
+                     41});
 
     GameSettings turning = SmallSettings();
     turning.Directions = 15;
@@ -43,17 +47,21 @@ std::vector<Case> Cases() {
     turning.Skala = 1;
     turning.Doraz = 0;
     turning.Rating = 2;
-    cases.push_back({"gravity, transformer and rock", turning,
+    cases.push_back({"gravity, transformer and rock",
+                     turning,
                      {"..........", "...12.....", "..2T3.....", ".14R21....", "3412143..."},
-                     1087, 20});
+                     1087,
+                     20});
 
     GameSettings wells = SmallSettings();
     wells.Directions = 15;
     wells.Studna = 1;
     wells.Doraz = 2;
-    cases.push_back({"wells", wells,
+    cases.push_back({"wells",
+                     wells,
                      {"..........", "..3.......", "..14.21...", ".3W2134...", ".21431W..."},
-                     3973, 14});
+                     3973,
+                     14});
     return cases;
 }
 

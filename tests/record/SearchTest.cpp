@@ -116,7 +116,8 @@ TEST(Search, TheBestIsKeptBetweenSearchesAndOnlyABetterPathIsShown) {
 }
 
 TEST(Search, APositionWithoutCandidatesIsOneEndPositionAndWritesNoRows) {
-    const MoveRecord lone = FromRows({"..........", "..........", "..........", "..........", "1234......"});
+    const MoveRecord lone =
+        FromRows({"..........", "..........", "..........", "..........", "1234......"});
     RecordingReporter reporter;
     SearchMemory memory;
     memory.BestPathShown = 5;
@@ -225,7 +226,8 @@ TEST(Search, AStopFromTheWindowThreadEndsTheSearch) {
     big.Cols = 25;
     MoveRecord start;
     for (int r = 1; r <= 15; ++r)
-        for (int c = 1; c <= 25; ++c) start.board.at(r, c) = static_cast<StoneCode>((r * 7 + c * 3 + r * c) % 8 + 1);
+        for (int c = 1; c <= 25; ++c)
+            start.board.at(r, c) = static_cast<StoneCode>((r * 7 + c * 3 + r * c) % 8 + 1);
 
     struct Waiter : RecordingReporter {
         std::mutex mutex;

@@ -24,7 +24,7 @@ inline GameSettings SmallSettings(std::uint8_t count = 4) {
 
 // Remembers everything the search shows, and may act on a leaf event.
 class RecordingReporter : public SearchReporter {
-public:
+  public:
     std::vector<std::vector<std::string>> progress;
     struct PathEvent {
         std::vector<std::string> rows;
