@@ -42,7 +42,7 @@ GameSettings WithJoker() {
 }
 
 MoveRecord PlainBoard() {
-    return FromRows({"..........", "4312124413", "1231442131", "2213314223", "3124231342"});
+    return FromRows({"..........", "43121244..", "1231442131", "2213314223", "3124231342"});
 }
 
 } // namespace
