@@ -16,3 +16,31 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTUMBLA_SANITIZE=ON -DTUMBLA_
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j"$jobs"
+
+# The file readers under libFuzzer, with AddressSanitizer and
+# UndefinedBehaviorSanitizer: every fuzz/*.cpp target runs for a bounded time
+# from its seeds in fuzz/corpus/<name>/ (TUMBLA_FUZZ_SECONDS, 60 by default);
+# a crash, leak or hang fails the run.
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTUMBLA_FUZZ=ON \
+  -DTUMBLA_UI=OFF -DTUMBLA_TESTS=OFF -DTUMBLA_BENCH=OFF >/dev/null
+cmake --build build-fuzz -j"$jobs" --target fuzz_targets
+fuzz_seconds=${TUMBLA_FUZZ_SECONDS:-60}
+mkdir -p build-fuzz/artifacts
+for source in fuzz/*.cpp; do
+  name=$(basename "$source" .cpp)
+  found=$(mktemp -d) # new inputs stay out of the repository's corpus
+  seeds=()
+  if [ -d "fuzz/corpus/$name" ]; then seeds=("fuzz/corpus/$name"); fi
+  log="build-fuzz/artifacts/$name.log"
+  echo "Fuzzing $name for ${fuzz_seconds} s"
+  if ! "build-fuzz/fuzz/$name" -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
+      -print_final_stats=1 -artifact_prefix="build-fuzz/artifacts/$name-" \
+      "$found" "${seeds[@]}" >"$log" 2>&1; then
+    tail -n 60 "$log"
+    rm -rf "$found"
+    echo "Fuzz target $name failed; the input is in build-fuzz/artifacts/" >&2
+    exit 1
+  fi
+  grep -E '^stat::number_of_executed_units' "$log" || true
+  rm -rf "$found"
+done

@@ -78,23 +78,29 @@ struct GravityPass {
     }
 
     // Every segment packs against its downstream end, keeping its order. Wells
-    // never move; rocks hold only where the settings make them barriers.
+    // never move; rocks hold only where the settings make them barriers. The
+    // copy is branch-free, since stones and gaps come in no predictable order.
     void fall(const Line& line) {
+        // Byte stores may alias anything, so the loop works on locals only.
+        StoneCode* const base = cells + line.first;
+        const int step = line.step;
+        const int length = line.length;
+        const bool rocksHold = rules.barriers;
         int target = 0;
-        for (int k = 0; k < line.length; ++k) {
-            const StoneCode code = at(line, k);
-            if (code == StoneWell || (rules.barriers && code == StoneRock)) {
+        bool moved = false;
+        for (int k = 0; k < length; ++k) {
+            const StoneCode code = base[k * step];
+            if (code >= StoneRock && (code == StoneWell || rocksHold)) [[unlikely]] {
+                for (int j = target; j < k; ++j) base[j * step] = StoneEmpty;
                 target = k + 1;
                 continue;
             }
-            if (code == StoneEmpty) continue;
-            if (k != target) {
-                at(line, target) = code;
-                at(line, k) = StoneEmpty;
-                changed = true;
-            }
-            ++target;
+            base[target * step] = code;
+            moved |= code != StoneEmpty && target != k;
+            target += code != StoneEmpty;
         }
+        for (int j = target; j < length; ++j) base[j * step] = StoneEmpty;
+        changed |= moved;
     }
 };
 

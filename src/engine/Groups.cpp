@@ -1,5 +1,7 @@
 #include "engine/Groups.h"
 
+#include <algorithm>
+
 
 namespace tumbla {
 namespace {
@@ -60,6 +62,8 @@ bool IsSameRecordedMove(const MoveRecord& rec, const Rules& rules, Move clicked,
     if (clicked.row == 0 || !InForce(rules, clicked.row, clicked.col)) return false;
 
     // Would the recorded cell go with the clicked group? Fill a scratch copy.
+    // An empty cell has no group (and a fill through empties would never end).
+    if (rec.board.at(clicked.row, clicked.col) == StoneEmpty) return false;
     Board scratch = rec.board;
     const MatchingSet match{scratch.at(clicked.row, clicked.col), rules.joly};
     const int target = Board::Index(recorded.row, recorded.col);
@@ -117,7 +121,83 @@ int RemoveGroup(MoveRecord& rec, const Rules& rules, EngineState& state, int row
     return queue.size;
 }
 
+namespace {
+
+// Without jokers every stone belongs to exactly one group. One scan labels
+// the stones, each taking the label of a matching left or upper neighbour or
+// a fresh one; where both neighbours match under different labels the two
+// labels are joined. Labels are handed out in row-major order, so the smallest
+// label of a group is that of its first cell, and the groups come out in the
+// hint's order. The scan is written without data-dependent branches, since
+// stones and gaps come in no order a branch predictor could learn.
+void ListGroupsWithoutJokers(const MoveRecord& rec, const Rules& rules, CandidateList& out) {
+    const StoneCode* const cells = rec.board.cells.data();
+    const int rows = rules.rows;
+    const int cols = rules.cols;
+    std::array<std::uint16_t, CellCount> label;
+    std::array<std::uint16_t, CellCount + 2> parent;
+    std::array<std::uint16_t, CellCount + 2> firstCell;
+    std::array<std::uint8_t, CellCount + 2> paired;
+    label.fill(0);
+    paired[0] = 0;
+    auto find = [&parent](int l) {
+        while (parent[static_cast<std::size_t>(l)] != l) {
+            const int up = parent[static_cast<std::size_t>(parent[static_cast<std::size_t>(l)])];
+            parent[static_cast<std::size_t>(l)] = static_cast<std::uint16_t>(up);
+            l = up;
+        }
+        return l;
+    };
+
+    int next = 1;
+    for (int r = 0; r < rows; ++r)
+        for (int k = 0; k < cols; ++k) {
+            const int i = r * MaxCols + k;
+            const StoneCode code = cells[i];
+            const bool stone = IsGroupStone(code);
+            const int leftCell = k > 0 ? i - 1 : i;
+            const int upCell = r > 0 ? i - MaxCols : i;
+            const bool left = stone & (k > 0) & (cells[leftCell] == code);
+            const bool up = stone & (r > 0) & (cells[upCell] == code);
+            const int leftLabel = label[static_cast<std::size_t>(leftCell)];
+            const int upLabel = label[static_cast<std::size_t>(upCell)];
+            const bool fresh = stone & !left & !up;
+
+            parent[static_cast<std::size_t>(next)] = static_cast<std::uint16_t>(next);
+            paired[static_cast<std::size_t>(next)] = 0;
+            firstCell[static_cast<std::size_t>(next)] = static_cast<std::uint16_t>((r + 1) * 100 + k + 1);
+            // Selections by arithmetic, which compilers keep free of branches.
+            int own = next * fresh;
+            own += (upLabel - own) * up;
+            own += (leftLabel - own) * left;
+            next += fresh;
+            label[static_cast<std::size_t>(i)] = static_cast<std::uint16_t>(own);
+            paired[static_cast<std::size_t>(own)] |= static_cast<std::uint8_t>(left | up);
+
+            if (left & up & (leftLabel != upLabel)) [[unlikely]] {
+                const int a = find(leftLabel);
+                const int b = find(upLabel);
+                if (a != b) {
+                    const int low = std::min(a, b);
+                    parent[static_cast<std::size_t>(std::max(a, b))] = static_cast<std::uint16_t>(low);
+                    paired[static_cast<std::size_t>(low)] = 1;
+                }
+            }
+        }
+
+    // Roots of labels that met a neighbour are the groups of two or more.
+    for (int l = 1; l < next; ++l) {
+        const bool group = (parent[static_cast<std::size_t>(l)] == l) & (paired[static_cast<std::size_t>(l)] != 0);
+        if (out.count >= CandidateList::Capacity) break;
+        out.items[static_cast<std::size_t>(out.count)] = firstCell[static_cast<std::size_t>(l)];
+        out.count += group;
+    }
+}
+
+} // namespace
+
 void ListGroups(const MoveRecord& rec, const Rules& rules, CandidateList& out) {
+    if (rules.joly == 0) return ListGroupsWithoutJokers(rec, rules, out);
     const auto& cells = rec.board.cells;
     const StoneCode joly = rules.joly;
     std::array<std::uint8_t, CellCount> visited;
@@ -154,13 +234,11 @@ void ListGroups(const MoveRecord& rec, const Rules& rules, CandidateList& out) {
             fill(index, MatchingSet{code, joly});
             if (queue.size >= 2) out.push(r * 100 + c);
             // A joker may belong to the groups of other colours too.
-            if (joly != 0)
-                for (int i = 1; i < queue.size; ++i) {
+            for (int i = 1; i < queue.size; ++i) {
                     const auto n = static_cast<std::size_t>(queue.items[static_cast<std::size_t>(i)]);
                     if (cells[n] == joly) visited[n] = 0;
                 }
         }
-    if (joly == 0) return;
 
     // Groups made of jokers alone.
     visited.fill(0);

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <vector>
+
 using namespace tumbla;
 using namespace tumbla::testing;
 
@@ -86,6 +89,7 @@ TEST(Groups, ARecordedMoveIsRepeatedByAnyStoneOfItsGroup) {
     EXPECT_TRUE(IsSameRecordedMove(rec, rules, {0, 2}, {0, 2}));
     EXPECT_FALSE(IsSameRecordedMove(rec, rules, {0, 1}, {0, 2}));
     EXPECT_FALSE(IsSameRecordedMove(rec, rules, {1, 1}, {0, 2}));
+    EXPECT_FALSE(IsSameRecordedMove(rec, rules, {2, 3}, {0, 2})); // an empty cell against a gravity change
 }
 
 TEST(Groups, ListGroupsGivesEachColourGroupThenJokerGroups) {
@@ -115,4 +119,47 @@ TEST(Groups, CodesNoValidBoardHoldsAreNeverClicked) {
     EXPECT_EQ(RemoveGroup(rec, rules, state, 1, 1), 0);
     EXPECT_EQ(rec.board.at(1, 1), 50);
     EXPECT_FALSE(IsMoveValid(rec, rules, state, {200, 200}));
+}
+
+TEST(Groups, ListGroupsAgreesWithAPlainFloodFillOnRandomBoards) {
+    std::mt19937 rng(5);
+    for (int round = 0; round < 2000; ++round) {
+        const Rules rules{.rows = 5 + static_cast<int>(rng() % 11), .cols = 10 + static_cast<int>(rng() % 16),
+                          .count = 4 + static_cast<int>(rng() % 5)};
+        MoveRecord rec;
+        const unsigned emptyShare = rng() % 70;
+        for (int r = 1; r <= rules.rows; ++r)
+            for (int c = 1; c <= rules.cols; ++c)
+                rec.board.at(r, c) = rng() % 100 < emptyShare ? 0 : static_cast<StoneCode>(1 + rng() % rules.count);
+        if (round % 10 == 0) rec.board.at(1, 1) = StoneRock;
+
+        std::vector<int> expected;
+        std::array<bool, CellCount> seen{};
+        for (int r = 1; r <= rules.rows; ++r)
+            for (int c = 1; c <= rules.cols; ++c) {
+                const StoneCode code = rec.board.at(r, c);
+                if (seen[static_cast<std::size_t>(Board::Index(r, c))] || code < 1 || code > 8) continue;
+                std::vector<std::pair<int, int>> stack{{r, c}};
+                seen[static_cast<std::size_t>(Board::Index(r, c))] = true;
+                int size = 0;
+                while (!stack.empty()) {
+                    auto [y, x] = stack.back();
+                    stack.pop_back();
+                    ++size;
+                    for (auto [ny, nx] : {std::pair{y + 1, x}, {y - 1, x}, {y, x + 1}, {y, x - 1}}) {
+                        if (ny < 1 || ny > rules.rows || nx < 1 || nx > rules.cols) continue;
+                        const auto n = static_cast<std::size_t>(Board::Index(ny, nx));
+                        if (seen[n] || rec.board.cells[n] != code) continue;
+                        seen[n] = true;
+                        stack.push_back({ny, nx});
+                    }
+                }
+                if (size >= 2) expected.push_back(r * 100 + c);
+            }
+
+        CandidateList list;
+        ListGroups(rec, rules, list);
+        const std::vector<int> actual(list.items.begin(), list.items.begin() + list.count);
+        ASSERT_EQ(actual, expected) << "round " << round;
+    }
 }

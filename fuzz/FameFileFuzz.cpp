@@ -1,0 +1,120 @@
+// Feeds arbitrary bytes to every reader of the hall-of-fame file: the list and
+// its sort, the rows and the detail panel, the ranking, taking over settings,
+// deleting a record and appending one. Nothing may crash or read out of
+// bounds, and a delete or append must leave exactly the records it should.
+
+#include "results/FameCommands.h"
+#include "results/FameList.h"
+#include "results/FameRanking.h"
+#include "results/HallOfFame.h"
+#include "results/SettingsPanel.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+namespace {
+
+using namespace tumbla;
+
+struct SilentMessages : Messages {
+    void showPlain(std::string_view) override {}
+    void showError(std::string_view) override {}
+    void showWarning(std::string_view) override {}
+    void showInformation(std::string_view) override {}
+    Answer askConfirmation(std::string_view, bool) override { return Answer::Yes; }
+};
+
+// A scratch directory of this run, removed when the fuzzer ends.
+struct ScratchDirectory {
+    std::filesystem::path path;
+    ScratchDirectory() {
+        std::random_device seed;
+        path = std::filesystem::temp_directory_path() /
+               ("tumbla-fame-fuzz-" + std::to_string(seed()) + std::to_string(seed()));
+        std::filesystem::create_directories(path);
+    }
+    ~ScratchDirectory() {
+        std::error_code ec;
+        std::filesystem::remove_all(path, ec);
+    }
+};
+
+const std::filesystem::path& Directory() {
+    static const ScratchDirectory dir;
+    return dir.path;
+}
+
+void Require(bool condition) {
+    if (!condition) std::abort();
+}
+
+// Byte for byte, so that a stored NaN date still equals itself.
+bool Same(const FameRecord& a, const FameRecord& b) {
+    return PackFameRecord(a) == PackFameRecord(b);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const HallOfFame hall(Directory());
+    {
+        std::ofstream out(hall.filePath(), std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+        if (!out) return 0;
+    }
+    const std::uint8_t knob = size > 0 ? data[size - 1] : 0;
+
+    // The list, in a key order and with filters that the input chooses.
+    const std::vector<FameRecord> records = hall.readAll();
+    Require(records.size() == size / FameRecord::PackedSize);
+    FameKeyOrder order = DefaultFameKeyOrder;
+    const char letters[] = {'B', 'J', 'D', 'C', 'N', '?'};
+    for (std::size_t i = 0; i < order.size() && i < size; ++i) order[i] = letters[data[i] % 6];
+    FameFilters filters{};
+    for (std::size_t i = 0; i < filters.size(); ++i) filters[i] = (knob >> (i % 8)) & 1;
+    const auto sorted = SortFameList(records, order, filters, CompareCaseBlind);
+    const std::vector<FameRow> rows = BuildFameRows(records, sorted);
+    Require(rows.size() == records.size());
+    for (const FameRow& row : rows) {
+        Require(row.number < records.size());
+        FameDetailTexts(records[row.number].settings);
+        const auto again = hall.read(row.number);
+        Require(again && Same(*again, records[row.number]));
+    }
+    Require(!hall.read(records.size()));
+
+    // The ranking of the game the first record (or the default) was played in.
+    const GameSettings current = records.empty() ? GameSettings{} : records.front().settings;
+    const RankingSwitches switches{(knob & 1) != 0, (knob & 2) != 0, (knob & 4) != 0};
+    const auto ranking = RankCurrentGame(
+        records, current, switches, knob & 8 ? std::optional<std::int32_t>(knob) : std::nullopt);
+    Require(ranking.size() <= RankingSize);
+    for (std::size_t i = 0; i < ranking.size(); ++i) {
+        if (i > 0) Require(ranking[i - 1].points >= ranking[i].points);
+        MakeRankingRow(i + 1, ranking[i], records, "jméno");
+    }
+
+    SilentMessages messages;
+    if (!rows.empty()) TakeOverSettings(hall, messages, rows.front().number);
+
+    // Delete on the copy the input was written to: exactly one record goes.
+    if (!records.empty()) {
+        const std::size_t victim = knob % records.size();
+        Require(hall.remove(victim));
+        const std::vector<FameRecord> after = hall.readAll();
+        Require(after.size() == records.size() - 1);
+        for (std::size_t i = 0; i < after.size(); ++i)
+            Require(Same(after[i], records[i < victim ? i : i + 1]));
+        Require(!std::filesystem::exists(hall.workPath()));
+    }
+
+    // An append lands after the last whole record.
+    const std::size_t before = hall.readAll().size();
+    Require(AppendResult(hall, messages, current, "nový", 1, 40000.0));
+    Require(hall.readAll().size() == before + 1);
+    return 0;
+}

@@ -1,0 +1,37 @@
+// Any bytes as a settings file: refused, or read into the dialog so that what
+// the dialog then holds is a valid game and survives a save and a settings code.
+
+#include "situation/FormNastavState.h"
+#include "situation/SettingsCode.h"
+#include "situation/SettingsFile.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+using namespace tumbla;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::span<const std::uint8_t> bytes(data, size);
+    const std::optional<GameSettings> file = UnpackSettingsFile(bytes);
+    if (!file) {
+        if (size >= GameSettings::PackedSize && data[71] == SettingsFileCheckByte) __builtin_trap();
+        return 0;
+    }
+    FormNastavState dialog;
+    NastavFormular(dialog, *file);
+    const GameSettings read = SettingsFromDialog(dialog, GameSettings{});
+    if (!SettingsInRange(read) || read.Skala != 0 || read.Studna != 0 || read.Transformator != 0)
+        __builtin_trap();
+    if (read.Joly != 0 && read.Joly == read.Sklo) __builtin_trap();
+
+    const std::optional<GameSettings> again = UnpackSettingsFile(PackSettingsFile(read));
+    if (!again) __builtin_trap();
+    FormNastavState reloaded;
+    NastavFormular(reloaded, *again);
+    if (SettingsFromDialog(reloaded, GameSettings{}) != read) __builtin_trap();
+
+    const DecodedSettings decoded = SettingsFromCode(SettingsCodeFromSettings(read), read);
+    if (decoded.result != 0 || decoded.settings != read) __builtin_trap();
+    return 0;
+}

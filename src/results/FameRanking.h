@@ -1,0 +1,68 @@
+#pragma once
+// The ranking of the game in force: at most 15 results of the same game, best
+// first, that the end-of-game window shows.
+
+#include "results/FameRecord.h"
+#include "results/HallOfFame.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tumbla {
+
+inline constexpr std::size_t RankingSize = 15;
+
+// The three switches of the end-of-game window, all on at start.
+struct RankingSwitches {
+    bool gravity = true;         // "gravitace:" compare the gravity set
+    bool join = true;            // "spojování:" compare join on/off
+    bool situationNumber = true; // "číslo situace:" compare the situation number
+};
+
+struct RankEntry {
+    std::int32_t points = 0;
+    std::optional<std::size_t> number; // the stored record; none for the current result
+
+    bool isCurrent() const { return !number.has_value(); }
+    bool operator==(const RankEntry&) const = default;
+};
+
+// Whether a stored result belongs to the same game. Wells and the transformer
+// are not compared.
+bool MatchesCurrentGame(const GameSettings& stored, const GameSettings& current,
+                        const RankingSwitches& switches);
+
+// Ranks the stored `records` (numbered by position) that match `current`,
+// together with the not yet stored result when `currentPoints` is given. Among
+// equal points the current result comes first, then the stored ones in file
+// order.
+std::vector<RankEntry> RankCurrentGame(const std::vector<FameRecord>& records,
+                                       const GameSettings& current, const RankingSwitches& switches,
+                                       std::optional<std::int32_t> currentPoints);
+
+// The same over the file; a missing file ranks the current result alone.
+inline std::vector<RankEntry> RankCurrentGame(const HallOfFame& hall, const GameSettings& current,
+                                              const RankingSwitches& switches,
+                                              std::optional<std::int32_t> currentPoints) {
+    return RankCurrentGame(hall.readAll(), current, switches, currentPoints);
+}
+
+// Columns 1 to 3 of a ranking row: rank (width 2), name, points (width 10).
+// The date of column 4 is shown in the system's own format: `entered` is the
+// stored date, or none for the current result, which shows the present moment.
+struct RankingRow {
+    std::string rank;
+    std::string name;
+    std::string points;
+    std::optional<double> entered;
+};
+
+// Row `position` (from 1); `currentName` is what the current result's row shows
+// (empty until the name is confirmed).
+RankingRow MakeRankingRow(std::size_t position, const RankEntry& entry,
+                          const std::vector<FameRecord>& records, const std::string& currentName);
+
+} // namespace tumbla

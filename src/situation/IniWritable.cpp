@@ -1,0 +1,30 @@
+#include "situation/IniWritable.h"
+
+#include <fstream>
+#include <system_error>
+
+namespace tumbla {
+
+bool IniWritable(const std::filesystem::path& programDirectory) {
+    namespace fs = std::filesystem;
+    const fs::path probe = programDirectory / "Test@@@.@@@";
+    {
+        std::ofstream file(probe, std::ios::binary | std::ios::trunc);
+        if (!file) return false;
+        file.close();
+        if (file.fail()) return false;
+    }
+    std::error_code ec;
+    if (!fs::remove(probe, ec) || ec) return false;
+
+    const fs::path ini = programDirectory / "Tumbla.ini";
+    const fs::file_status status = fs::status(ini, ec);
+    if (ec) return status.type() == fs::file_type::not_found;
+    if (status.type() == fs::file_type::not_found) return true;
+    // The owner's write bit stands for the platform's read-only attribute,
+    // which holds even for a user allowed to write anyway.
+    return status.type() == fs::file_type::regular &&
+           (status.permissions() & fs::perms::owner_write) != fs::perms::none;
+}
+
+} // namespace tumbla

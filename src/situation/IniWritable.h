@@ -1,0 +1,13 @@
+#pragma once
+// Whether the program may keep anything in its own directory: the settings,
+// window positions and the hall of fame are written there.
+
+#include <filesystem>
+
+namespace tumbla {
+
+// Creates and deletes the probe file "Test@@@.@@@" in `programDirectory`; a
+// Tumbla.ini there that is read-only also makes the answer false.
+bool IniWritable(const std::filesystem::path& programDirectory);
+
+} // namespace tumbla

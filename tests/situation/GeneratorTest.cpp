@@ -1,0 +1,146 @@
+#include "situation/Generator.h"
+
+#include "situation/Presets.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+using namespace tumbla;
+
+namespace {
+
+std::string RowText(const MoveRecord& rec, int row, int cols) {
+    std::string out;
+    for (int c = 1; c <= cols; ++c) {
+        if (c > 1) out += ' ';
+        out += std::to_string(rec.board.at(row, c));
+    }
+    return out;
+}
+
+GameSettings Level(int index, std::int32_t number) {
+    GameSettings s;
+    ApplyPresetLevel(s, PresetLevels[static_cast<std::size_t>(index)]);
+    s.BeginNumber = number;
+    return s;
+}
+
+} // namespace
+
+TEST(Random, DrawsArePinned) {
+    // seed := seed x 134775813 + 1; the draw is the high word of seed x n.
+    Random rng(1);
+    EXPECT_EQ(rng.Next(4), 0u); // seed 134775814
+    EXPECT_EQ(rng.seed(), 134775814u);
+    Random big(0xFFFFFFFFu);
+    EXPECT_EQ(big.Next(2147483647u), static_cast<std::uint32_t>((std::uint64_t{0xFFFFFFFFu * 134775813u + 1u} * 2147483647u) >> 32));
+    Random wide(12345);
+    for (int i = 0; i < 1000; ++i) EXPECT_LT(wide.Next(7), 7u);
+}
+
+TEST(Generator, SituationOneOfTheChildrensLevel) {
+    Random rng;
+    const GeneratedSituation g = GenerateBoard(Level(0, 1), rng);
+    EXPECT_EQ(RowText(g.position, 1, 10), "1 4 1 2 3 2 1 2 2 1");
+    EXPECT_EQ(RowText(g.position, 2, 10), "2 1 4 1 2 4 2 4 2 3");
+    EXPECT_EQ(g.position.Gravity, GravityDown);
+    EXPECT_EQ(g.position.TotalScore, 0);
+    // Cells outside the field in force stay empty.
+    EXPECT_EQ(g.position.board.at(6, 1), 0);
+    EXPECT_EQ(g.position.board.at(1, 11), 0);
+}
+
+TEST(Generator, TheSameNumberAndGameFieldsGiveTheSameBoard) {
+    GameSettings s = Level(4, -987654);
+    s.Skala = 7;
+    s.Doraz = 0;
+    s.Studna = 2;
+    s.Transformator = 1;
+    Random a;
+    Random b;
+    const GeneratedSituation first = GenerateBoard(s, a);
+    GameSettings display = s;
+    display.ImageSet = 9;
+    display.Mrizka = 2;
+    display.Back = 0x112233;
+    const GeneratedSituation second = GenerateBoard(display, b);
+    EXPECT_EQ(first.position, second.position);
+    EXPECT_EQ(first.transformerRow, second.transformerRow);
+    EXPECT_EQ(a.seed(), b.seed());
+
+    GameSettings other = s;
+    other.BeginNumber = -987653;
+    Random c;
+    EXPECT_NE(GenerateBoard(other, c).position.board, first.position.board);
+}
+
+TEST(Generator, SpecialStonesNeverShareACell) {
+    GameSettings s = Level(4, 77);
+    s.Skala = 20;
+    s.Transformator = 1;
+    s.Doraz = 0;
+    for (std::int32_t number = 1; number <= 50; ++number) {
+        for (int wells : {0, 3}) {
+            s.BeginNumber = number;
+            s.Studna = static_cast<std::uint8_t>(wells);
+            Random rng;
+            const GeneratedSituation g = GenerateBoard(s, rng);
+            int rocks = 0, wellCount = 0, transformers = 0;
+            for (StoneCode code : g.position.board.cells) {
+                rocks += code == StoneRock;
+                wellCount += code == StoneWell;
+                transformers += IsTransformer(code);
+            }
+            EXPECT_EQ(rocks, 20);
+            EXPECT_EQ(wellCount, wells);
+            ASSERT_NE(g.transformerRow, 0);
+            if (wells == 0) {
+                EXPECT_EQ(transformers, 1);
+                EXPECT_TRUE(IsTransformer(g.position.board.at(g.transformerRow, g.transformerCol)));
+            } else {
+                EXPECT_LE(transformers, 1); // a well below it may swallow it
+            }
+        }
+    }
+}
+
+TEST(Generator, WellsSwallowWhatLiesAboveThemBeforeTheFirstMove) {
+    GameSettings s = Level(2, 5);
+    s.Studna = 3;
+    s.Doraz = 0;
+    Random rng;
+    const GeneratedSituation g = GenerateBoard(s, rng);
+    for (int c = 1; c <= s.Cols; ++c)
+        for (int r = 1; r <= s.Rows; ++r) {
+            if (g.position.board.at(r, c) != StoneWell) continue;
+            for (int above = r - 1; above >= 1 && g.position.board.at(above, c) < StoneRock; --above)
+                EXPECT_EQ(g.position.board.at(above, c), 0) << r << "/" << c;
+        }
+    EXPECT_EQ(g.position.GlassBroken, 0);
+}
+
+TEST(Generator, ARandomNumberIsDrawnOnlyWhenNoneIsGiven) {
+    GameSettings s = Level(1, 0);
+    Random rng;
+    const std::int32_t drawn = ResolveSituationNumber(s, rng);
+    EXPECT_EQ(s.BeginNumber, drawn);
+    EXPECT_GE(drawn, 0);
+    EXPECT_LT(drawn, 2147483647);
+    GameSettings fixed = Level(1, -5);
+    EXPECT_EQ(ResolveSituationNumber(fixed, rng), -5);
+}
+
+TEST(Generator, ADamagedColourMapOrCountStillGivesKnownStones) {
+    GameSettings s = Level(0, 3);
+    s.ColourMap = {250, 1, 2, 3, 200, 5, 6, 7};
+    s.Count = 200;
+    s.Rows = 99;
+    s.Skala = 255;
+    Random rng;
+    const GeneratedSituation g = GenerateBoard(s, rng);
+    std::set<int> codes;
+    for (StoneCode code : g.position.board.cells) codes.insert(code);
+    for (int code : codes) EXPECT_TRUE(IsKnownStoneCode(static_cast<StoneCode>(code))) << code;
+}

@@ -1,0 +1,72 @@
+#pragma once
+// Ports that answer on the player's behalf and remember what was shown.
+
+#include "situation/Ports.h"
+
+#include <deque>
+#include <filesystem>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace tumbla::testing {
+
+class RecordingMessages : public Messages {
+  public:
+    std::vector<std::string> errors, warnings, informations, plains, questions;
+    std::deque<Answer> answers; // for confirmations; No when none is left
+
+    void showPlain(std::string_view t) override { plains.emplace_back(t); }
+    void showError(std::string_view t) override { errors.emplace_back(t); }
+    void showWarning(std::string_view t) override { warnings.emplace_back(t); }
+    void showInformation(std::string_view t) override { informations.emplace_back(t); }
+    Answer askConfirmation(std::string_view t, bool) override {
+        questions.emplace_back(t);
+        if (answers.empty()) return Answer::No;
+        const Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+};
+
+class ScriptedFiles : public FileChooser {
+  public:
+    std::optional<std::string> next; // the next choice; nothing = cancel
+    std::vector<FileDialogRequest> openRequests, saveRequests;
+
+    std::optional<std::string> chooseOpen(const FileDialogRequest& r) override {
+        openRequests.push_back(r);
+        return next;
+    }
+    std::optional<std::string> chooseSave(const FileDialogRequest& r) override {
+        saveRequests.push_back(r);
+        return next;
+    }
+};
+
+// A fresh directory, removed with everything in it at the end of the test.
+class TempDir {
+  public:
+    TempDir() {
+        std::random_device rd;
+        path_ = std::filesystem::temp_directory_path() /
+                ("tumbla-test-" + std::to_string(rd()) + std::to_string(rd()));
+        std::filesystem::create_directories(path_);
+    }
+    ~TempDir() {
+        std::error_code ec;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ec);
+        std::filesystem::remove_all(path_, ec);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+} // namespace tumbla::testing

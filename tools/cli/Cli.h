@@ -1,0 +1,22 @@
+#pragma once
+// tumbla-cli: the game without a window. Each command reads its arguments
+// (after the command's name), writes its result to `out` and its complaints
+// to `err`, and returns the exit code.
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace tumbla::cli {
+
+using Arguments = std::vector<std::string>;
+
+int Play(const Arguments& args, std::ostream& out, std::ostream& err);
+int Hints(const Arguments& args, std::ostream& out, std::ostream& err);
+int Verify(const Arguments& args, std::ostream& out, std::ostream& err);
+int Info(const Arguments& args, std::ostream& out, std::ostream& err);
+int Table(const Arguments& args, std::ostream& out, std::ostream& err);
+
+bool WantsHelp(const Arguments& args);
+
+} // namespace tumbla::cli
