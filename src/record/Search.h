@@ -43,8 +43,9 @@ class Search {
     // been tried or the search is stopped. Blocks; run it in a worker thread.
     void StartSearch(const MoveRecord& position1);
 
-    // From any thread while the search runs. A stop takes effect at the next
-    // candidate, a few microseconds later.
+    // From any thread while the search runs, or before StartSearch begins
+    // (they apply to that run). A stop takes effect at the next candidate, a
+    // few microseconds later.
     void RequestStop() { stop_.store(true, std::memory_order_relaxed); }
     // A grid row chosen by the player: deeper levels give up their branches and
     // that level goes on with its next candidate; row 0 ends the search.

@@ -219,6 +219,22 @@ TEST(Search, AStopEndsTheSearchAtTheNextCandidate) {
     EXPECT_TRUE(search.Finished());
 }
 
+TEST(Search, AStopAskedBeforeTheWorkerBeginsIsNotLost) {
+    SearchMemory memory;
+    Search search(RulesFromSettings(SmallSettings()), memory);
+    search.RequestStop();
+    search.StartSearch(PlainBoard());
+    EXPECT_EQ(search.NodeCount(), 1u);
+    EXPECT_EQ(search.LeafCount(), 0u);
+    EXPECT_FALSE(search.Complete());
+
+    // It was that run's; the next one runs through.
+    search.StartSearch(PlainBoard());
+    EXPECT_TRUE(search.Complete());
+    EXPECT_EQ(search.LeafCount(),
+              SearchOracle(RulesFromSettings(SmallSettings())).Run(PlainBoard()).leaves);
+}
+
 TEST(Search, AStopFromTheWindowThreadEndsTheSearch) {
     // A full 15 x 25 field with eight colours would run for ages.
     GameSettings big;
