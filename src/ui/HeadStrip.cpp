@@ -1,0 +1,57 @@
+#include "ui/HeadStrip.h"
+
+#include "ui/ColourValue.h"
+#include "ui/StoneArt.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+
+namespace tumbla {
+
+HeadStrip::HeadStrip(const QString& text, QWidget* parent) : QWidget(parent), text_(text) {
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    QFont f = font();
+    f.setBold(true);
+    setFont(f);
+}
+
+void HeadStrip::setText(const QString& text) {
+    text_ = text;
+    update();
+}
+
+void HeadStrip::setColourValue(std::int32_t value) {
+    start_ = ColourFromValue(value);
+    update();
+}
+
+QColor HeadStrip::endColour() const {
+    // The gradient runs toward a deep blue; a start that is itself dark runs
+    // toward a lighter shade of itself instead, so the strip never goes flat.
+    const QColor deep(0x1D, 0x3B, 0x6E);
+    if (start_.lightnessF() < 0.3) return Mix(start_, QColor(0x9F, 0xB8, 0xD8), 0.55);
+    return Mix(start_, deep, 0.85);
+}
+
+QSize HeadStrip::sizeHint() const { return {200, fontMetrics().height() + 10}; }
+
+QSize HeadStrip::minimumSizeHint() const { return {40, fontMetrics().height() + 10}; }
+
+void HeadStrip::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    QLinearGradient g(rect().topLeft(), rect().topRight());
+    g.setColorAt(0, start_);
+    g.setColorAt(1, endColour());
+    p.fillRect(rect(), g);
+    // The title sits at the start, so its colour is chosen against the start colour.
+    const bool lightStart = start_.lightnessF() > 0.55;
+    const QRect textRect = rect().adjusted(8, 0, -8, 0);
+    if (!lightStart) {
+        p.setPen(QColor(0, 0, 0, 90));
+        p.drawText(textRect.translated(1, 1), Qt::AlignVCenter | Qt::AlignLeft, text_);
+    }
+    p.setPen(lightStart ? QColor(0x10, 0x18, 0x28) : Qt::white);
+    p.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft, text_);
+}
+
+} // namespace tumbla
