@@ -1,0 +1,3 @@
+#include "ui/TumblaApp.h"
+
+int main(int argc, char** argv) { return tumbla::RunTumbla(argc, argv); }
