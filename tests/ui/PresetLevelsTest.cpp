@@ -1,0 +1,47 @@
+// The five preset levels in the game window. With TUMBLA_SHOTS set to a
+// directory, the window of each level is also saved there as level-N.png.
+
+#include "MainWindowFixture.h"
+
+#include "situation/Presets.h"
+
+#include <QDir>
+#include <QPixmap>
+
+using namespace tumbla;
+using namespace tumbla::test;
+
+class PresetLevelsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void everyLevelLaysOutItsField() {
+        QTemporaryDir dir;
+        auto w = OpenWindow(dir);
+        const Command levels[] = {Command::Level1, Command::Level2, Command::Level3,
+                                  Command::Level4, Command::Level5};
+        const QString shots = qEnvironmentVariable("TUMBLA_SHOTS");
+        QSize previous;
+        for (std::size_t i = 0; i < 5; ++i) {
+            w->runCommand(levels[i]);
+            const PresetLevel& level = PresetLevels[i];
+            QCOMPARE(w->board()->layout().rows(), int{level.Rows});
+            QCOMPARE(w->board()->layout().cols(), int{level.Cols});
+            QCOMPARE(w->game().Settings().Count, level.Count);
+            QVERIFY(w->board()->board() == w->game().Current().board);
+            QCOMPARE(w->fieldText("moves"), QStringLiteral("0"));
+            // The whole field fits in the window, and larger levels make a larger window.
+            const QRect field = w->board()->layout().fieldRect();
+            QVERIFY(w->board()->rect().contains(field));
+            QVERIFY(w->board()->width() >= field.right());
+            QVERIFY(w->width() >= previous.width());
+            previous = w->size();
+            if (!shots.isEmpty()) {
+                QCoreApplication::processEvents();
+                QVERIFY(w->grab().save(QDir(shots).filePath(QStringLiteral("level-%1.png").arg(i + 1))));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(PresetLevelsTest)
+#include "PresetLevelsTest.moc"
