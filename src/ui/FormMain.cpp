@@ -10,7 +10,9 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,13 +68,21 @@ FormMain::FormMain(StartupOptions options, QWidget* parent)
     outer->setSpacing(4);
     auto* top = new QHBoxLayout;
     top->setSpacing(8);
-    board_ = new BoardWidget(central);
+    // The field sits in the middle of an area of its own background colour,
+    // so a small field does not leave a grey hole beside the score panel.
+    playArea_ = new QFrame(central);
+    playArea_->setObjectName(QStringLiteral("playArea"));
+    playArea_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    playArea_->setAutoFillBackground(true);
+    auto* area = new QGridLayout(playArea_);
+    area->setContentsMargins(2, 2, 2, 2);
+    board_ = new BoardWidget(playArea_);
     board_->setCellGeometry(geometry_);
     board_->setBusy(true); // "pracuji..." until the first activation is done
     board_->setEnabled(false);
-    top->addWidget(board_, 0, Qt::AlignLeft | Qt::AlignTop);
-    top->addWidget(buildScorePanel(), 0, Qt::AlignTop);
-    top->addStretch(1);
+    area->addWidget(board_, 0, 0, Qt::AlignCenter);
+    top->addWidget(playArea_, 1);
+    top->addWidget(buildScorePanel());
     outer->addLayout(top, 1);
     outer->addWidget(buildIndicatorPanel());
     setCentralWidget(central);
@@ -150,6 +160,9 @@ void FormMain::onCellHovered(int row, int col) {
 
 void FormMain::showSettingsInForce(const GameSettings& s) {
     board_->setSettings(s);
+    QPalette palette = playArea_->palette();
+    palette.setColor(QPalette::Window, board_->backgroundColour());
+    playArea_->setPalette(palette);
     const PictureRef joker = JokerIndicator(s);
     const PictureRef glass = GlassIndicator(s);
     joker_->setPixmap(IndicatorPixmap(joker, this));
@@ -249,7 +262,10 @@ void FormMain::showGameOver() {
 void FormMain::fitToField() {
     // The window follows the size of the field.
     board_->updateGeometry();
-    centralWidget()->layout()->activate();
+    playArea_->layout()->invalidate();
+    centralWidget()->layout()->invalidate();
+    layout()->invalidate();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     resize(sizeHint());
 }
 

@@ -20,6 +20,7 @@
 #include <vector>
 
 class QAction;
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QToolButton;
@@ -140,6 +141,7 @@ class FormMain : public QMainWindow, public GameView {
     FormNastavState nastav_;
     std::unique_ptr<Game> game_;
 
+    QFrame* playArea_ = nullptr;
     BoardWidget* board_ = nullptr;
     Board shown_{};
     std::map<Command, QAction*> actions_;

@@ -21,7 +21,7 @@ QLabel* ValueLabel(QWidget* parent, const QString& hint) {
     auto* label = new QLabel(QStringLiteral("0"), parent);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setMinimumWidth(70);
+    label->setMinimumWidth(64);
     label->setToolTip(hint);
     QFont font = label->font();
     font.setBold(true);
@@ -31,7 +31,7 @@ QLabel* ValueLabel(QWidget* parent, const QString& hint) {
 
 // The "made together with Koru CD" logo, drawn.
 QPixmap Logo(qreal dpr) {
-    const QSize size(120, 44);
+    const QSize size(140, 44);
     QPixmap pixmap(size * dpr);
     pixmap.setDevicePixelRatio(dpr);
     pixmap.fill(Qt::transparent);
@@ -49,7 +49,7 @@ QPixmap Logo(qreal dpr) {
     p.drawEllipse(QRectF(19, 19, 6, 6));
     QFont font(QStringLiteral("Sans"));
     font.setBold(true);
-    font.setPixelSize(17);
+    font.setPixelSize(16);
     p.setFont(font);
     p.setPen(Qt::white);
     p.drawText(QRectF(42, 0, size.width() - 46, size.height()), Qt::AlignVCenter,
@@ -149,7 +149,7 @@ QWidget* FormMain::buildScorePanel() {
     pile->setPixmap(Pile(devicePixelRatioF()));
     pile->setAlignment(Qt::AlignCenter);
     layout->addWidget(pile);
-    panel->setFixedWidth(170);
+    panel->setFixedWidth(200);
     return panel;
 }
 

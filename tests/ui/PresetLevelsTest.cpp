@@ -29,12 +29,14 @@ class PresetLevelsTest : public QObject {
             QCOMPARE(w->game().Settings().Count, level.Count);
             QVERIFY(w->board()->board() == w->game().Current().board);
             QCOMPARE(w->fieldText("moves"), QStringLiteral("0"));
-            // The whole field fits in the window, and larger levels make a larger window.
+            // The whole field fits in the window, and larger levels make a larger field.
             const QRect field = w->board()->layout().fieldRect();
             QVERIFY(w->board()->rect().contains(field));
             QVERIFY(w->board()->width() >= field.right());
-            QVERIFY(w->width() >= previous.width());
-            previous = w->size();
+            QVERIFY(w->board()->width() >= previous.width());
+            QVERIFY(w->board()->height() >= previous.height());
+            QVERIFY(w->rect().contains(w->board()->mapTo(w.get(), w->board()->rect().bottomRight())));
+            previous = w->board()->size();
             if (!shots.isEmpty()) {
                 QCoreApplication::processEvents();
                 QVERIFY(w->grab().save(QDir(shots).filePath(QStringLiteral("level-%1.png").arg(i + 1))));
