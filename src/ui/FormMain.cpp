@@ -10,7 +10,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -261,12 +260,11 @@ void FormMain::showGameOver() {
 
 void FormMain::fitToField() {
     // The window follows the size of the field.
-    board_->updateGeometry();
-    playArea_->layout()->invalidate();
-    centralWidget()->layout()->invalidate();
-    layout()->invalidate();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    board_->setFixedSize(board_->sizeHint());
+    for (QLayout* l : {playArea_->layout(), centralWidget()->layout(), layout()}) l->invalidate();
     resize(sizeHint());
+    // Lay the field out now, so that it is drawn in its place in the first paint.
+    for (QLayout* l : {layout(), centralWidget()->layout(), playArea_->layout()}) l->activate();
 }
 
 void FormMain::restoreGeometry() {
