@@ -62,6 +62,8 @@ bool IsSameRecordedMove(const MoveRecord& rec, const Rules& rules, Move clicked,
     if (clicked.row == 0 || !InForce(rules, clicked.row, clicked.col)) return false;
 
     // Would the recorded cell go with the clicked group? Fill a scratch copy.
+    // An empty cell has no group (and a fill through empties would never end).
+    if (rec.board.at(clicked.row, clicked.col) == StoneEmpty) return false;
     Board scratch = rec.board;
     const MatchingSet match{scratch.at(clicked.row, clicked.col), rules.joly};
     const int target = Board::Index(recorded.row, recorded.col);

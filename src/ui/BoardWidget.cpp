@@ -35,9 +35,13 @@ QSize BoardWidget::PreferredSize(CellGeometry geometry, int rows, int cols) {
     return BoardLayout(geometry, rows, cols).areaSize();
 }
 
-QSize BoardWidget::sizeHint() const { return layout_.areaSize(); }
+QSize BoardWidget::sizeHint() const {
+    return layout_.areaSize();
+}
 
-QSize BoardWidget::minimumSizeHint() const { return layout_.areaSize(); }
+QSize BoardWidget::minimumSizeHint() const {
+    return layout_.areaSize();
+}
 
 void BoardWidget::setCellGeometry(CellGeometry geometry) {
     if (geometry == layout_.geometry()) return;
@@ -80,6 +84,22 @@ void BoardWidget::setBoard(const Board& board) {
         lockedTag_ = locked;
     }
     if (!dirty.isEmpty()) update(dirty);
+}
+
+void BoardWidget::setCell(int row, int col, StoneCode code) {
+    if (row < 1 || row > MaxRows || col < 1 || col > MaxCols) return;
+    const StoneCode old = board_.at(row, col);
+    if (old == code) return;
+    board_.at(row, col) = code;
+    if (inForce(row, col)) update(layout_.cellRect(row, col));
+    if (IsTransformer(old) || IsTransformer(code)) {
+        const int locked = lockedTransformerTag();
+        if (locked != lockedTag_) {
+            updateCell(lockedTag_);
+            updateCell(locked);
+            lockedTag_ = locked;
+        }
+    }
 }
 
 void BoardWidget::redrawAll() {
@@ -184,14 +204,20 @@ QColor BoardWidget::markerColour(int direction) const {
     return direction == gravity_ ? MarkerRed : MarkerBlack;
 }
 
-QColor BoardWidget::backgroundColour() const { return ColourFromValue(settings_.Back); }
+QColor BoardWidget::backgroundColour() const {
+    return ColourFromValue(settings_.Back);
+}
 
 QColor BoardWidget::gridColour() const {
     switch (settings_.Mrizka) {
-    case 1: return Qt::white;
-    case 2: return Qt::black;
-    case 3: return QColor(128, 128, 128);
-    default: return {};
+    case 1:
+        return Qt::white;
+    case 2:
+        return Qt::black;
+    case 3:
+        return QColor(128, 128, 128);
+    default:
+        return {};
     }
 }
 
@@ -201,8 +227,10 @@ void BoardWidget::updateCell(int tag) {
 
 void BoardWidget::updateMoveRect(std::optional<Move> move) {
     if (!move) return;
-    if (move->row == 0) update(layout_.arrowCorner());
-    else update(layout_.cellRect(move->row, move->col));
+    if (move->row == 0)
+        update(layout_.arrowCorner());
+    else
+        update(layout_.cellRect(move->row, move->col));
 }
 
 void BoardWidget::updateAnimation() {
@@ -299,8 +327,8 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
 
 void BoardWidget::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
-    const bool arrow = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up ||
-                       key == Qt::Key_Down;
+    const bool arrow =
+        key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
     const bool activate = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
     if ((!arrow && !activate) || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
         QWidget::keyPressEvent(event);
@@ -343,10 +371,18 @@ void BoardWidget::moveCursor(int key) {
     int col = cursor_.col;
     int beyond = -1;
     switch (key) {
-    case Qt::Key_Up: row > 1 ? --row : beyond = GravityUp; break;
-    case Qt::Key_Down: row < layout_.rows() ? ++row : beyond = GravityDown; break;
-    case Qt::Key_Left: col > 1 ? --col : beyond = GravityLeft; break;
-    default: col < layout_.cols() ? ++col : beyond = GravityRight; break;
+    case Qt::Key_Up:
+        row > 1 ? --row : beyond = GravityUp;
+        break;
+    case Qt::Key_Down:
+        row < layout_.rows() ? ++row : beyond = GravityDown;
+        break;
+    case Qt::Key_Left:
+        col > 1 ? --col : beyond = GravityLeft;
+        break;
+    default:
+        col < layout_.cols() ? ++col : beyond = GravityRight;
+        break;
     }
     if (beyond >= 0) {
         if (isGravityButtonVisible(beyond)) {
@@ -442,8 +478,10 @@ void BoardWidget::paintCell(QPainter& p, int row, int col, qreal dpr) {
     if (picture.kind != PictureRef::None) {
         p.drawPixmap(r.topLeft() + shift, StonePictures::pixmap(picture, size, dpr));
     }
-    if (pressed) bevel(r, shadow, light);
-    else if (hover) bevel(r, light, shadow);
+    if (pressed)
+        bevel(r, shadow, light);
+    else if (hover)
+        bevel(r, light, shadow);
 }
 
 void BoardWidget::paintGravityButtons(QPainter& p, const QRect& clip) {

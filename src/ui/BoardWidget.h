@@ -40,6 +40,8 @@ class BoardWidget : public QWidget {
 
     // Shows a position: only the cells that changed are repainted, all in one go.
     void setBoard(const Board& board);
+    // One cell changed; a run of such calls is still painted in one go.
+    void setCell(int row, int col, StoneCode code);
     const Board& board() const { return board_; }
     // Repaints every cell and resets the hover highlight (after a change of pictures).
     void redrawAll();
@@ -86,7 +88,8 @@ class BoardWidget : public QWidget {
     QSize minimumSizeHint() const override;
 
   signals:
-    // A click on a cell in force (row 1.., col 1..) or on a gravity button (row 0, col = direction).
+    // A click on a cell in force (row 1.., col 1..) or on a gravity button (row 0, col =
+    // direction).
     void cellClicked(int row, int col);
     // The cell under the mouse changed; (0, 0) when the mouse is over no cell.
     void cellHovered(int row, int col);

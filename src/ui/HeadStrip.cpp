@@ -33,9 +33,13 @@ QColor HeadStrip::endColour() const {
     return Mix(start_, deep, 0.85);
 }
 
-QSize HeadStrip::sizeHint() const { return {200, fontMetrics().height() + 10}; }
+QSize HeadStrip::sizeHint() const {
+    return {200, fontMetrics().height() + 10};
+}
 
-QSize HeadStrip::minimumSizeHint() const { return {40, fontMetrics().height() + 10}; }
+QSize HeadStrip::minimumSizeHint() const {
+    return {40, fontMetrics().height() + 10};
+}
 
 void HeadStrip::paintEvent(QPaintEvent*) {
     QPainter p(this);

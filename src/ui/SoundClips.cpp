@@ -132,7 +132,8 @@ std::vector<std::uint8_t> ToSigned16(const std::vector<float>& samples) {
     std::vector<std::uint8_t> out(samples.size() * 2);
     for (std::size_t i = 0; i < samples.size(); ++i) {
         const double s = std::clamp(static_cast<double>(samples[i]), -1.0, 1.0);
-        const auto v = static_cast<std::uint16_t>(static_cast<std::int16_t>(std::lround(32767 * s)));
+        const auto v =
+            static_cast<std::uint16_t>(static_cast<std::int16_t>(std::lround(32767 * s)));
         out[2 * i] = static_cast<std::uint8_t>(v & 0xFF);
         out[2 * i + 1] = static_cast<std::uint8_t>(v >> 8);
     }

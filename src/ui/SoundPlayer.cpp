@@ -11,6 +11,24 @@
 
 namespace tumbla {
 
+namespace {
+
+// Asked for its devices, the sound system complains aloud when it finds no
+// server; a game on a machine without sound should stay quiet about it.
+class QuietScope {
+  public:
+    QuietScope() : previous_(qInstallMessageHandler(Drop)) {}
+    ~QuietScope() { qInstallMessageHandler(previous_); }
+    QuietScope(const QuietScope&) = delete;
+    QuietScope& operator=(const QuietScope&) = delete;
+
+  private:
+    static void Drop(QtMsgType, const QMessageLogContext&, const QString&) {}
+    QtMessageHandler previous_;
+};
+
+} // namespace
+
 SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {}
 
 SoundPlayer::~SoundPlayer() = default;
@@ -19,6 +37,7 @@ void SoundPlayer::play(SoundClip clip) {
     if (!soundOn_) return;
     if (!probed_) {
         probed_ = true;
+        const QuietScope quiet;
         available_ = !QMediaDevices::audioOutputs().isEmpty();
     }
     if (!available_) return;
@@ -33,10 +52,11 @@ QSoundEffect* SoundPlayer::effect(SoundClip clip) {
     if (effects_[slot] != nullptr) return effects_[slot];
 
     // The sound system plays files, so each clip goes to a temporary file once.
-    auto file = std::make_unique<QTemporaryFile>(QDir::tempPath() +
-                                                 QStringLiteral("/tumbla-XXXXXX.wav"));
+    auto file =
+        std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/tumbla-XXXXXX.wav"));
     if (!file->open()) return nullptr;
-    const std::vector<std::uint8_t> bytes = clip == SoundClip::Glass ? GlassClip() : EndOfGameClip();
+    const std::vector<std::uint8_t> bytes =
+        clip == SoundClip::Glass ? GlassClip() : EndOfGameClip();
     const auto size = static_cast<qint64>(bytes.size());
     if (file->write(reinterpret_cast<const char*>(bytes.data()), size) != size || !file->flush()) {
         return nullptr;

@@ -14,7 +14,9 @@ namespace tumbla {
 
 namespace {
 
-qreal Hair(const QRectF& r) { return std::max(1.0, r.width() / 24.0); }
+qreal Hair(const QRectF& r) {
+    return std::max(1.0, r.width() / 24.0);
+}
 
 QPointF At(const QRectF& r, qreal x, qreal y) {
     return {r.left() + x * r.width(), r.top() + y * r.height()};
@@ -52,8 +54,8 @@ void Glass(QPainter& p, const QRectF& r) {
     // Cracks from a point of impact: it is the stone that breaks.
     p.setPen(QPen(QColor(0x35, 0x55, 0x68, 200), Hair(r) * 0.7));
     const QPointF hit = At(r, 0.66, 0.64);
-    for (const QPointF& end : {At(r, 0.95, 0.5), At(r, 0.82, 0.98), At(r, 0.4, 0.86),
-                               At(r, 0.45, 0.45)}) {
+    for (const QPointF& end :
+         {At(r, 0.95, 0.5), At(r, 0.82, 0.98), At(r, 0.4, 0.86), At(r, 0.45, 0.45)}) {
         p.drawLine(hit, end);
     }
     p.restore();
@@ -75,8 +77,8 @@ void Joker(QPainter& p, const QRectF& r) {
         const qreal a = -M_PI / 2 + i * M_PI / 5;
         star << At(r, 0.5 + radius * std::cos(a), 0.53 + radius * std::sin(a));
     }
-    p.setPen(QPen(QColor(0x30, 0x30, 0x30), Hair(r) * 0.8, Qt::SolidLine, Qt::SquareCap,
-                  Qt::RoundJoin));
+    p.setPen(
+        QPen(QColor(0x30, 0x30, 0x30), Hair(r) * 0.8, Qt::SolidLine, Qt::SquareCap, Qt::RoundJoin));
     p.setBrush(Qt::white);
     p.drawPolygon(star);
     QLinearGradient gloss(b.topLeft(), b.bottomLeft());
@@ -88,8 +90,14 @@ void Joker(QPainter& p, const QRectF& r) {
 }
 
 void Rock(QPainter& p, const QRectF& r) {
-    const QPolygonF outline = Unit(r, {{0.16, 0.3}, {0.4, 0.08}, {0.68, 0.12}, {0.9, 0.32},
-                                       {0.95, 0.66}, {0.76, 0.92}, {0.4, 0.95}, {0.1, 0.8},
+    const QPolygonF outline = Unit(r, {{0.16, 0.3},
+                                       {0.4, 0.08},
+                                       {0.68, 0.12},
+                                       {0.9, 0.32},
+                                       {0.95, 0.66},
+                                       {0.76, 0.92},
+                                       {0.4, 0.95},
+                                       {0.1, 0.8},
                                        {0.05, 0.52}});
     QLinearGradient g(r.topLeft(), r.bottomRight());
     g.setColorAt(0, QColor(0xB4, 0xB0, 0xA6));
@@ -164,7 +172,7 @@ void Transformer(QPainter& p, const QRectF& r, int kind) {
     p.drawEllipse(core);
     const qreal arm = core.width() * 0.3;
     const qreal thick = std::max(1.5, r.width() * 0.09);
-    const QColor sign = locked   ? QColor(0x9A, 0x9A, 0x9A)
+    const QColor sign = locked      ? QColor(0x9A, 0x9A, 0x9A)
                         : kind == 1 ? QColor(0x5B, 0xE0, 0x6A)
                                     : QColor(0xFF, 0x8A, 0x3C);
     p.setPen(QPen(sign, thick, Qt::SolidLine, Qt::FlatCap));
@@ -214,7 +222,8 @@ void JoinIndicator(QPainter& p, const QRectF& r, int side) {
         // Nothing closes up: the line between the walls is crossed out.
         p.setPen(QPen(ink, std::max(1.0, w * 0.08), Qt::DotLine));
         p.drawLine(At(r, 0.24, 0.5), At(r, 0.76, 0.5));
-        p.setPen(QPen(QColor(0xD2, 0x2B, 0x2B), std::max(1.5, w * 0.11), Qt::SolidLine, Qt::RoundCap));
+        p.setPen(
+            QPen(QColor(0xD2, 0x2B, 0x2B), std::max(1.5, w * 0.11), Qt::SolidLine, Qt::RoundCap));
         p.drawLine(At(r, 0.32, 0.28), At(r, 0.68, 0.72));
         p.drawLine(At(r, 0.68, 0.28), At(r, 0.32, 0.72));
     }
@@ -225,24 +234,50 @@ void JoinIndicator(QPainter& p, const QRectF& r, int side) {
 void PaintSpecial(QPainter& p, const QRectF& r, int index) {
     p.save();
     switch (index) {
-    case 1: JoinIndicator(p, r, -1); break;
-    case 2: JoinIndicator(p, r, 1); break;
-    case 22: Glass(p, r); break;
-    case 24: Joker(p, r); break;
-    case 26: Rock(p, r); break;
-    case 27: JoinIndicator(p, r, 0); break;
-    case 28: Well(p, r); break;
-    case 29: Transformer(p, r, 1); break;
-    case 30: Transformer(p, r, 2); break;
-    case 31: Transformer(p, r, 0); break;
-    default: break;
+    case 1:
+        JoinIndicator(p, r, -1);
+        break;
+    case 2:
+        JoinIndicator(p, r, 1);
+        break;
+    case 22:
+        Glass(p, r);
+        break;
+    case 24:
+        Joker(p, r);
+        break;
+    case 26:
+        Rock(p, r);
+        break;
+    case 27:
+        JoinIndicator(p, r, 0);
+        break;
+    case 28:
+        Well(p, r);
+        break;
+    case 29:
+        Transformer(p, r, 1);
+        break;
+    case 30:
+        Transformer(p, r, 2);
+        break;
+    case 31:
+        Transformer(p, r, 0);
+        break;
+    default:
+        break;
     }
     p.restore();
 }
 
 void PaintPointer(QPainter& p, const QRectF& r) {
-    const QPolygonF arrow = Unit(r, {{0.1, 0.04}, {0.1, 0.8}, {0.3, 0.62}, {0.44, 0.94},
-                                     {0.58, 0.88}, {0.45, 0.57}, {0.72, 0.57}});
+    const QPolygonF arrow = Unit(r, {{0.1, 0.04},
+                                     {0.1, 0.8},
+                                     {0.3, 0.62},
+                                     {0.44, 0.94},
+                                     {0.58, 0.88},
+                                     {0.45, 0.57},
+                                     {0.72, 0.57}});
     p.save();
     p.setPen(QPen(QColor(0, 0, 0, 70), Hair(r) * 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(QColor(0, 0, 0, 70));

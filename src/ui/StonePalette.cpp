@@ -28,10 +28,9 @@ Hue HueOf(int colour) {
 
 QColor Mix(const QColor& a, const QColor& b, qreal t) {
     const auto m = [t](qreal x, qreal y) { return x + (y - x) * t; };
-    return QColor::fromRgbF(static_cast<float>(m(a.redF(), b.redF())),
-                            static_cast<float>(m(a.greenF(), b.greenF())),
-                            static_cast<float>(m(a.blueF(), b.blueF())),
-                            static_cast<float>(m(a.alphaF(), b.alphaF())));
+    return QColor::fromRgbF(
+        static_cast<float>(m(a.redF(), b.redF())), static_cast<float>(m(a.greenF(), b.greenF())),
+        static_cast<float>(m(a.blueF(), b.blueF())), static_cast<float>(m(a.alphaF(), b.alphaF())));
 }
 
 QPainterPath FitPath(const QPainterPath& unit, const QRectF& r) {
@@ -63,16 +62,12 @@ QPainterPath Star() {
     return path;
 }
 
-QPainterPath Hexagon() {
-    QPolygonF hex;
-    for (int i = 0; i < 6; ++i) {
-        const qreal angle = i * M_PI / 3;
-        hex << QPointF(0.5 + 0.48 * std::cos(angle), 0.5 + 0.48 * std::sin(angle));
-    }
-    QPainterPath path;
-    path.addPolygon(hex);
-    path.closeSubpath();
-    return path;
+QPainterPath Crescent() {
+    QPainterPath moon;
+    moon.addEllipse(QRectF(0.04, 0.04, 0.92, 0.92));
+    QPainterPath bite;
+    bite.addEllipse(QRectF(0.34, -0.04, 0.78, 0.78));
+    return moon.subtracted(bite);
 }
 
 QPainterPath Heart() {
@@ -104,13 +99,22 @@ QPainterPath ColourShape(int colour) {
     case 5:
         return Star();
     case 6:
-        return Hexagon();
+        return Crescent();
     case 7:
         return Heart();
     default: // plus
-        return Polygon({{0.33, 0.04}, {0.67, 0.04}, {0.67, 0.33}, {0.96, 0.33}, {0.96, 0.67},
-                        {0.67, 0.67}, {0.67, 0.96}, {0.33, 0.96}, {0.33, 0.67}, {0.04, 0.67},
-                        {0.04, 0.33}, {0.33, 0.33}});
+        return Polygon({{0.33, 0.04},
+                        {0.67, 0.04},
+                        {0.67, 0.33},
+                        {0.96, 0.33},
+                        {0.96, 0.67},
+                        {0.67, 0.67},
+                        {0.67, 0.96},
+                        {0.33, 0.96},
+                        {0.33, 0.67},
+                        {0.04, 0.67},
+                        {0.04, 0.33},
+                        {0.33, 0.33}});
     }
 }
 

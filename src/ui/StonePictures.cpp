@@ -11,7 +11,9 @@
 
 namespace tumbla {
 
-int ImageSetOf(const GameSettings& s) { return s.ImageSet < StoneSetCount ? s.ImageSet : 0; }
+int ImageSetOf(const GameSettings& s) {
+    return s.ImageSet < StoneSetCount ? s.ImageSet : 0;
+}
 
 PictureRef PictureOfCode(StoneCode code, const GameSettings& s) {
     const bool colour = code >= 1 && code <= StoneColourCount;
@@ -23,11 +25,16 @@ PictureRef PictureOfCode(StoneCode code, const GameSettings& s) {
     }
     if (colour) return {PictureRef::Stone, StonePictureIndex(ImageSetOf(s), code)};
     switch (code) {
-    case TransformerPlus: return {PictureRef::Special, TransformerPlusPicture};
-    case TransformerMinus: return {PictureRef::Special, TransformerMinusPicture};
-    case StoneRock: return {PictureRef::Special, RockPicture};
-    case StoneWell: return {PictureRef::Special, WellPicture};
-    default: return {};
+    case TransformerPlus:
+        return {PictureRef::Special, TransformerPlusPicture};
+    case TransformerMinus:
+        return {PictureRef::Special, TransformerMinusPicture};
+    case StoneRock:
+        return {PictureRef::Special, RockPicture};
+    case StoneWell:
+        return {PictureRef::Special, WellPicture};
+    default:
+        return {};
     }
 }
 
@@ -54,8 +61,10 @@ bool IsSpecialPicture(int index) {
     case WellPicture:
     case TransformerPlusPicture:
     case TransformerMinusPicture:
-    case LockedTransformerPicture: return true;
-    default: return false;
+    case LockedTransformerPicture:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -115,9 +124,12 @@ QPixmap StonePictures::special(int index, int size, qreal dpr) {
 
 QPixmap StonePictures::pixmap(PictureRef picture, int size, qreal dpr) {
     switch (picture.kind) {
-    case PictureRef::Stone: return stone(picture.index, size, dpr);
-    case PictureRef::Special: return special(picture.index, size, dpr);
-    default: return {};
+    case PictureRef::Stone:
+        return stone(picture.index, size, dpr);
+    case PictureRef::Special:
+        return special(picture.index, size, dpr);
+    default:
+        return {};
     }
 }
 
@@ -126,6 +138,8 @@ QPixmap StonePictures::pointer(int size, qreal dpr) {
                  [](QPainter& p, const QRectF& r) { PaintPointer(p, r); });
 }
 
-void StonePictures::clearCache() { Cache().clear(); }
+void StonePictures::clearCache() {
+    Cache().clear();
+}
 
 } // namespace tumbla

@@ -39,7 +39,9 @@ struct PictureRef {
 bool IsSpecialPicture(int index);
 
 // set 0..14 ("sada 1".."sada 15"), colour 1..8.
-constexpr int StonePictureIndex(int set, int colour) { return set * 8 + colour - 1; }
+constexpr int StonePictureIndex(int set, int colour) {
+    return set * 8 + colour - 1;
+}
 
 // The set a settings record asks for; a damaged record falls back to the first.
 int ImageSetOf(const GameSettings& s);

@@ -16,7 +16,9 @@ namespace tumbla {
 namespace {
 
 // A hair line that stays visible at 22 pixels and does not grow blunt at 64.
-qreal Hair(const QRectF& r) { return std::max(1.0, r.width() / 24.0); }
+qreal Hair(const QRectF& r) {
+    return std::max(1.0, r.width() / 24.0);
+}
 
 QRectF Inset(const QRectF& r, qreal fraction) {
     const qreal m = r.width() * fraction;
@@ -58,7 +60,8 @@ void Gems(QPainter& p, const QRectF& r, const Hue& h) {
     for (int i = 0; i < 8; ++i) {
         const qreal a = M_PI / 8 + i * M_PI / 4;
         o[i] = c + QPointF(outer * std::cos(a), outer * std::sin(a));
-        in[i] = c + QPointF(inner * std::cos(a), inner * std::sin(a)) + QPointF(0, -r.height() * 0.03);
+        in[i] =
+            c + QPointF(inner * std::cos(a), inner * std::sin(a)) + QPointF(0, -r.height() * 0.03);
     }
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 8; ++i) {
@@ -79,12 +82,10 @@ void Gems(QPainter& p, const QRectF& r, const Hue& h) {
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(Mix(h.dark, Qt::black, 0.35), Hair(r) * 0.9));
     p.drawPolygon(QPolygonF(QList<QPointF>(o.begin(), o.end())));
-    // A sparkle on the table.
-    const QPointF s = At(r, 0.38, 0.33);
-    const qreal len = r.width() * 0.11;
-    p.setPen(QPen(QColor(255, 255, 255, 230), Hair(r) * 0.9, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(s - QPointF(len, 0), s + QPointF(len, 0));
-    p.drawLine(s - QPointF(0, len), s + QPointF(0, len));
+    // A glint on the table, where the light falls.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 220));
+    p.drawPolygon(QPolygonF({in[4], in[5], in[4] + (in[0] - in[4]) * 0.45}));
 }
 
 void Tiles(QPainter& p, const QRectF& r, const Hue& h) {
@@ -111,8 +112,8 @@ void GlossyShape(QPainter& p, const QRectF& r, const Hue& h, const QPainterPath&
     g.setColorAt(0, h.light);
     g.setColorAt(0.45, h.base);
     g.setColorAt(1, h.dark);
-    p.setPen(QPen(Mix(h.dark, Qt::black, 0.35), Hair(r), Qt::SolidLine, Qt::SquareCap,
-                  Qt::RoundJoin));
+    p.setPen(
+        QPen(Mix(h.dark, Qt::black, 0.35), Hair(r), Qt::SolidLine, Qt::SquareCap, Qt::RoundJoin));
     p.setBrush(g);
     p.drawPath(shape);
     p.save();
@@ -122,7 +123,7 @@ void GlossyShape(QPainter& p, const QRectF& r, const Hue& h, const QPainterPath&
 }
 
 void Shapes(QPainter& p, const QRectF& r, const Hue& h, int colour) {
-    const QRectF b = Inset(r, 0.06);
+    const QRectF b = Inset(r, 0.03);
     GlossyShape(p, b, h, FitPath(ColourShape(colour), b));
 }
 
@@ -139,41 +140,38 @@ void Flat(QPainter& p, const QRectF& r, const Hue& h) {
 
 void Marbles(QPainter& p, const QRectF& r, const Hue& h) {
     const QRectF b = Inset(r, 0.05);
-    QRadialGradient body(At(b, 0.5, 0.62), b.width() * 0.6);
-    QColor core = h.light;
-    core.setAlpha(235);
-    QColor mid = h.base;
-    mid.setAlpha(215);
-    body.setColorAt(0, core);
-    body.setColorAt(0.55, mid);
-    body.setColorAt(1, Mix(h.dark, Qt::black, 0.25));
+    // Clear glass with a coloured vane through it, a cat's eye.
+    QRadialGradient glass(At(b, 0.45, 0.4), b.width() * 0.62);
+    glass.setColorAt(0, Mix(h.light, Qt::white, 0.25));
+    glass.setColorAt(0.7, h.base);
+    glass.setColorAt(1, h.dark);
     p.setPen(Qt::NoPen);
-    p.setBrush(body);
+    p.setBrush(glass);
     p.drawEllipse(b);
 
     QPainterPath ball;
     ball.addEllipse(b);
     p.save();
     p.setClipPath(ball);
-    // The coloured twist inside the glass.
-    QPainterPath swirl;
-    swirl.moveTo(At(b, 0.05, 0.75));
-    swirl.cubicTo(At(b, 0.35, 0.25), At(b, 0.6, 0.95), At(b, 0.98, 0.3));
-    QColor band = Mix(h.dark, Qt::black, 0.2);
-    band.setAlpha(170);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(band, b.width() * 0.17, Qt::SolidLine, Qt::RoundCap));
-    p.drawPath(swirl);
-    p.setPen(QPen(QColor(255, 255, 255, 120), b.width() * 0.06, Qt::SolidLine, Qt::RoundCap));
-    p.drawPath(swirl.translated(0, -b.height() * 0.07));
+    p.translate(b.center());
+    p.rotate(-35);
+    const qreal len = b.width() * 0.62;
+    const qreal wide = b.width() * 0.2;
+    QPainterPath vane;
+    vane.moveTo(-len, 0);
+    vane.quadTo(0, -wide * 1.6, len, 0);
+    vane.quadTo(0, wide * 1.6, -len, 0);
+    QLinearGradient vaneFill(QPointF(0, -wide), QPointF(0, wide));
+    vaneFill.setColorAt(0, Mix(h.base, Qt::black, 0.1));
+    vaneFill.setColorAt(1, Mix(h.dark, Qt::black, 0.25));
+    p.setBrush(vaneFill);
+    p.drawPath(vane);
     p.restore();
 
-    p.setPen(QPen(QColor(0, 0, 0, 90), Hair(r) * 0.8));
+    p.setPen(QPen(QColor(0, 0, 0, 100), Hair(r) * 0.8));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(b);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255, 235));
-    p.drawEllipse(QRectF(At(b, 0.24, 0.16), QSizeF(b.width() * 0.2, b.height() * 0.16)));
+    Gloss(p, QRectF(At(b, 0.18, 0.06), QSizeF(b.width() * 0.5, b.height() * 0.3)), 230);
 }
 
 void Dice(QPainter& p, const QRectF& r, const Hue& h, int colour) {
@@ -205,8 +203,9 @@ void Dice(QPainter& p, const QRectF& r, const Hue& h, int colour) {
     p.setBrush(h.ink);
     for (int i = 0; i < 9; ++i) {
         if (layout[static_cast<std::size_t>(i)] == 0) continue;
-        p.drawEllipse(At(r, at[static_cast<std::size_t>(i % 3)], at[static_cast<std::size_t>(i / 3)]),
-                      pip, pip);
+        p.drawEllipse(
+            At(r, at[static_cast<std::size_t>(i % 3)], at[static_cast<std::size_t>(i / 3)]), pip,
+            pip);
     }
 }
 
@@ -330,7 +329,8 @@ void Flowers(QPainter& p, const QRectF& r, const Hue& h, int colour) {
         p.drawEllipse(QPointF(len * 0.78, 0), len * 0.78, wide);
         p.restore();
     }
-    const QColor heart = colour == 4 ? QColor(0xC2, 0x57, 0x1A) : QColor(0xFF, 0xD2, 0x3F);
+    const bool warm = colour == 4 || colour == 7; // a yellow heart would melt into their petals
+    const QColor heart = warm ? QColor(0x8A, 0x4B, 0x1C) : QColor(0xFF, 0xD2, 0x3F);
     QRadialGradient g(c - QPointF(r.width() * 0.03, r.width() * 0.03), r.width() * 0.14);
     g.setColorAt(0, Mix(heart, Qt::white, 0.4));
     g.setColorAt(1, heart);
@@ -356,9 +356,12 @@ void PixelBlocks(QPainter& p, const QRectF& r, const Hue& h) {
             const bool edgeY = y == 0 || y == n - 1;
             if (edgeX && edgeY) continue; // cut corners
             QColor c = h.base;
-            if (edgeX || edgeY) c = outline;
-            else if (x == n - 2 || y == n - 2) c = shade;
-            else if (x == 1 || y == 1) c = lit;
+            if (edgeX || edgeY)
+                c = outline;
+            else if (x == n - 2 || y == n - 2)
+                c = shade;
+            else if (x == 1 || y == 1)
+                c = lit;
             if ((x == 2 && (y == 2 || y == 3)) || (x == 3 && y == 2)) c = Qt::white;
             p.fillRect(QRectF(ox + x * dot, oy + y * dot, dot, dot), c);
         }
@@ -368,32 +371,31 @@ void PixelBlocks(QPainter& p, const QRectF& r, const Hue& h) {
 
 void Rings(QPainter& p, const QRectF& r, const Hue& h) {
     const QRectF b = Inset(r, 0.05);
-    const qreal hole = 0.34;
+    const qreal hole = 0.36;
     QPainterPath ring;
     ring.addEllipse(b);
     ring.addEllipse(QRectF(At(b, 0.5 - hole / 2, 0.5 - hole / 2), b.size() * hole));
+    // Round in section: dark where the tube turns away, bright along its crest.
     QRadialGradient tube(b.center(), b.width() / 2);
-    tube.setColorAt(0, h.dark);
-    tube.setColorAt(hole, h.dark);
-    tube.setColorAt((hole + 1) / 2, h.light);
-    tube.setColorAt(1, h.dark);
-    p.setPen(QPen(Mix(h.dark, Qt::black, 0.35), Hair(r) * 0.8));
+    tube.setColorAt(hole, Mix(h.dark, Qt::black, 0.2));
+    tube.setColorAt(hole + 0.12, h.base);
+    tube.setColorAt((hole + 1) / 2, Mix(h.base, Qt::white, 0.3));
+    tube.setColorAt(0.88, h.base);
+    tube.setColorAt(1, Mix(h.dark, Qt::black, 0.2));
+    p.setPen(QPen(Mix(h.dark, Qt::black, 0.4), Hair(r) * 0.8));
     p.setBrush(tube);
     p.drawPath(ring);
-    QLinearGradient light(b.topLeft(), b.bottomRight());
-    light.setColorAt(0, QColor(255, 255, 255, 90));
-    light.setColorAt(0.5, QColor(255, 255, 255, 0));
-    light.setColorAt(1, QColor(0, 0, 0, 70));
-    p.setPen(Qt::NoPen);
-    p.setBrush(light);
-    p.drawPath(ring);
+    p.setPen(QPen(QColor(255, 255, 255, 200), std::max(1.0, r.width() * 0.06), Qt::SolidLine,
+                  Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(Inset(r, 0.2), 110 * 16, 60 * 16);
 }
 
 void Neon(QPainter& p, const QRectF& r, const Hue& h, int colour) {
     const QRectF b = Inset(r, 0.15);
     const QPainterPath shape = FitPath(ColourShape(colour), b);
     QColor fill = h.base;
-    fill.setAlpha(70);
+    fill.setAlpha(95);
     p.setPen(Qt::NoPen);
     p.setBrush(fill);
     p.drawPath(shape);
@@ -419,22 +421,53 @@ void PaintStone(QPainter& p, const QRectF& r, int set, int colour) {
     const Hue h = HueOf(colour);
     p.save();
     switch (set) {
-    case 0: Balls(p, r, h); break;
-    case 1: Gems(p, r, h); break;
-    case 2: Tiles(p, r, h); break;
-    case 3: Shapes(p, r, h, colour); break;
-    case 4: Flat(p, r, h); break;
-    case 5: Marbles(p, r, h); break;
-    case 6: Dice(p, r, h, colour); break;
-    case 7: Cubes(p, r, h); break;
-    case 8: Buttons(p, r, h); break;
-    case 9: Numbers(p, r, h, colour); break;
-    case 10: Hexagons(p, r, h); break;
-    case 11: Flowers(p, r, h, colour); break;
-    case 12: PixelBlocks(p, r, h); break;
-    case 13: Rings(p, r, h); break;
-    case 14: Neon(p, r, h, colour); break;
-    default: break;
+    case 0:
+        Balls(p, r, h);
+        break;
+    case 1:
+        Gems(p, r, h);
+        break;
+    case 2:
+        Tiles(p, r, h);
+        break;
+    case 3:
+        Shapes(p, r, h, colour);
+        break;
+    case 4:
+        Flat(p, r, h);
+        break;
+    case 5:
+        Marbles(p, r, h);
+        break;
+    case 6:
+        Dice(p, r, h, colour);
+        break;
+    case 7:
+        Cubes(p, r, h);
+        break;
+    case 8:
+        Buttons(p, r, h);
+        break;
+    case 9:
+        Numbers(p, r, h, colour);
+        break;
+    case 10:
+        Hexagons(p, r, h);
+        break;
+    case 11:
+        Flowers(p, r, h, colour);
+        break;
+    case 12:
+        PixelBlocks(p, r, h);
+        break;
+    case 13:
+        Rings(p, r, h);
+        break;
+    case 14:
+        Neon(p, r, h, colour);
+        break;
+    default:
+        break;
     }
     p.restore();
 }

@@ -89,6 +89,7 @@ TEST(Groups, ARecordedMoveIsRepeatedByAnyStoneOfItsGroup) {
     EXPECT_TRUE(IsSameRecordedMove(rec, rules, {0, 2}, {0, 2}));
     EXPECT_FALSE(IsSameRecordedMove(rec, rules, {0, 1}, {0, 2}));
     EXPECT_FALSE(IsSameRecordedMove(rec, rules, {1, 1}, {0, 2}));
+    EXPECT_FALSE(IsSameRecordedMove(rec, rules, {2, 3}, {0, 2})); // an empty cell against a gravity change
 }
 
 TEST(Groups, ListGroupsGivesEachColourGroupThenJokerGroups) {

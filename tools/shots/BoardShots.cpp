@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTextStream>
@@ -76,7 +77,8 @@ QPixmap StoneSheet(qreal dpr) {
                    QStringLiteral("sada %1").arg(set + 1));
         for (int colour = 1; colour <= 8; ++colour) {
             const int index = StonePictureIndex(set, colour);
-            p.drawPixmap(left + (colour - 1) * cell + 7, y + 7, StonePictures::stone(index, 22, dpr));
+            p.drawPixmap(left + (colour - 1) * cell + 7, y + 7,
+                         StonePictures::stone(index, 22, dpr));
             p.drawPixmap(left + 8 * cell + 30 + (colour - 1) * cell + 2, y + 2,
                          StonePictures::stone(index, 32, dpr));
         }
@@ -85,9 +87,15 @@ QPixmap StoneSheet(qreal dpr) {
 }
 
 QPixmap SpecialSheet(qreal dpr) {
-    const QList<int> specials{OtherGlassPicture, OtherJokerPicture, RockPicture, WellPicture,
-                              TransformerPlusPicture, TransformerMinusPicture,
-                              LockedTransformerPicture, JoinLeftPicture, JoinRightPicture,
+    const QList<int> specials{OtherGlassPicture,
+                              OtherJokerPicture,
+                              RockPicture,
+                              WellPicture,
+                              TransformerPlusPicture,
+                              TransformerMinusPicture,
+                              LockedTransformerPicture,
+                              JoinLeftPicture,
+                              JoinRightPicture,
                               NoJoinPicture};
     const int cell = 44;
     QPixmap sheet(QSize(specials.size() * cell + 20, 3 * cell + 20) * dpr);
@@ -143,7 +151,8 @@ int main(int argc, char** argv) {
         Save(sheet, out.filePath(QStringLiteral("stone-sets.png")));
     }
     Save(StoneSheet(app.devicePixelRatio()), out.filePath(QStringLiteral("stone-pictures.png")));
-    Save(SpecialSheet(app.devicePixelRatio()), out.filePath(QStringLiteral("special-pictures.png")));
+    Save(SpecialSheet(app.devicePixelRatio()),
+         out.filePath(QStringLiteral("special-pictures.png")));
 
     // A game in progress: grey grid, all four directions, a shown move, a hovered cell.
     {
@@ -168,15 +177,17 @@ int main(int argc, char** argv) {
         w.setSettings(big);
         w.setBoard(PlayedBoard(big));
         w.resize(w.sizeHint());
+        QImage canvas(w.size() * w.devicePixelRatio(), QImage::Format_ARGB32_Premultiplied);
+        canvas.setDevicePixelRatio(w.devicePixelRatio());
         QElapsedTimer timer;
         StonePictures::clearCache();
         timer.start();
-        w.repaint();
+        w.render(&canvas);
         const qint64 cold = timer.nsecsElapsed();
         qint64 warm = 0;
         for (int i = 0; i < 20; ++i) {
             timer.start();
-            w.repaint();
+            w.render(&canvas);
             warm += timer.nsecsElapsed();
         }
         log << "full redraw 15 x 25: first " << cold / 1000 << " us, then " << warm / 20 / 1000
@@ -202,6 +213,7 @@ int main(int argc, char** argv) {
         w.resize(w.sizeHint());
         w.activateWindow();
         w.setFocus();
+        QApplication::processEvents();
         w.showMove(Move{0, GravityUp});
         QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
         for (int i = 0; i < 4; ++i) QApplication::sendEvent(&w, &right);
