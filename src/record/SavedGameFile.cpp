@@ -124,10 +124,18 @@ std::optional<std::string> WriteSavedGame(const Game& game, FileChooser& chooser
     return chosen;
 }
 
-LoadOutcome LoadSavedFile(Game& game, Messages& messages, const std::string& path) {
-    const std::string upper = UpperCase(path);
-    if (upper.size() >= 4 && upper.substr(upper.size() - 4) == ".HRS")
+LoadOutcome LoadSavedFile(Game& game, Messages& messages, const std::string& path,
+                          SettingsFlowContext* settingsFlow) {
+    if (IsSettingsFileName(path)) {
+        if (settingsFlow != nullptr) {
+            const SettingsFlowOutcome outcome =
+                OpenSettingsFile(*settingsFlow, game.Settings(), path);
+            game.PutSettingsInForce(outcome.settings);
+            game.NewSituation();
+            game.ShowScoreFields(game.Position(1));
+        }
         return LoadOutcome::SettingsFile;
+    }
 
     const std::size_t largest = SavedGame::HeaderSize + MoveRecord::PackedSize * Game::HistorySize;
     const auto bytes = ReadFileStart(path, largest);

@@ -3,6 +3,7 @@
 // names proposed for them, and the competition form's name check.
 
 #include "situation/Ports.h"
+#include "situation/SettingsFileFlows.h"
 
 #include <cstdint>
 #include <functional>
@@ -46,10 +47,14 @@ std::optional<std::string> WriteSavedGame(const Game& game, FileChooser& chooser
 enum class LoadOutcome {
     Loaded,
     Refused,     // the message has been shown; the game is as it was
-    SettingsFile // ".hrs": the caller applies it as the settings dialog's OK does
+    SettingsFile // ".hrs"
 };
 
-LoadOutcome LoadSavedFile(Game& game, Messages& messages, const std::string& path);
+// "N&ačíst" and the start-up file. A settings file goes through the settings
+// dialog as its OK does and starts a new situation from what is then in force;
+// without `settingsFlow` it is only reported.
+LoadOutcome LoadSavedFile(Game& game, Messages& messages, const std::string& path,
+                          SettingsFlowContext* settingsFlow = nullptr);
 
 // The file to load at start-up from the command-line parameters (without the
 // program's own name), warning about every missing one; "/B" is skipped.

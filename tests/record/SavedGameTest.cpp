@@ -5,6 +5,8 @@
 #include "record/SavedGame.h"
 #include "record/SavedGameFile.h"
 #include "record/TextCase.h"
+#include "situation/MemoryIniStore.h"
+#include "situation/SettingsFile.h"
 
 #include <deque>
 #include <filesystem>
@@ -253,6 +255,25 @@ TEST(SavedGame, UnreadableAndSettingsFiles) {
               LoadOutcome::SettingsFile);
     EXPECT_TRUE(f.view.events.empty());
     EXPECT_EQ(f.game.CurrentPosition(), 2);
+}
+
+TEST(SavedGame, SettingsFileStartsANewSituationFromItsSettings) {
+    Saving f(2);
+    const std::string name = f.dir.file("task.hrs");
+    const PackedSettings packed = PackSettingsFile(SettingsOf("EJ400AA0B", 42));
+    PutFile(name, std::vector<std::uint8_t>(packed.begin(), packed.end()));
+    MemoryIniStore ini;
+    FormNastavState dialog;
+    SettingsFlowContext context{ini, true, dialog, f.chooser, f.messages, f.dir.path};
+    EXPECT_EQ(LoadSavedFile(f.game, f.messages, name, &context), LoadOutcome::SettingsFile);
+    EXPECT_TRUE(f.messages.said.empty());
+    EXPECT_EQ(f.game.Settings().BeginNumber, 42);
+    EXPECT_EQ(f.game.CurrentRules().rows, 5);
+    EXPECT_EQ(f.game.LastPosition(), 1);
+    GameFixture fresh;
+    fresh.start("EJ400AA0B", 42);
+    EXPECT_EQ(f.game.Current().board, fresh.game.Current().board);
+    EXPECT_TRUE(f.screenMatches());
 }
 
 TEST(SavedGame, ProposedNames) {
