@@ -16,7 +16,8 @@ std::string RightAligned(long long value, std::size_t width) {
 std::vector<std::string> ScoreTableText() {
     std::vector<std::string> lines{"počet  V1      V2       V3", std::string(26, '=')};
     for (int n = 1; n <= 70; ++n)
-        lines.push_back(RightAligned(n, 4) + ":" + RightAligned(n, 4) + RightAligned(ScoreOf(n), 8) +
+        lines.push_back(RightAligned(n, 4) + ":" + RightAligned(n, 4) +
+                        RightAligned(ScoreOf(n), 8) +
                         RightAligned(static_cast<long long>(n) * (n / 3 + 1), 9));
     return lines;
 }

@@ -32,7 +32,9 @@ Search::Search(const Rules& rules, SearchMemory& memory, SearchReporter* reporte
     highestPath_.reserve(SearchDepthLimit);
 }
 
-void Search::SetDepthLimit(int depth) { depthLimit_ = std::clamp(depth, 1, SearchDepthLimit); }
+void Search::SetDepthLimit(int depth) {
+    depthLimit_ = std::clamp(depth, 1, SearchDepthLimit);
+}
 
 void Search::StartSearch(const MoveRecord& position1) {
     // 1. A fresh run; the best score and the rows of its path stay from earlier runs.

@@ -35,7 +35,7 @@ void ListSearchCandidates(const MoveRecord& rec, const Rules& rules, const Engin
                           int depth, CandidateList& out);
 
 class Search {
-public:
+  public:
     // `memory` and `reporter` (may be null) must outlive the search.
     Search(const Rules& rules, SearchMemory& memory, SearchReporter* reporter = nullptr);
 
@@ -66,7 +66,7 @@ public:
     std::int32_t HighestScore() const { return highest_; }
     const std::vector<int>& HighestPath() const { return highestPath_; }
 
-private:
+  private:
     struct Level {
         MoveRecord position;
         EngineState state;

@@ -50,7 +50,8 @@ CliRun Cli(const std::string& args) {
     FILE* pipe = ::popen(command.c_str(), "r");
     if (pipe == nullptr) return run;
     char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        run.out.append(buffer, n);
     const int status = ::pclose(pipe);
     run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     std::ifstream in(errFile);
@@ -61,14 +62,15 @@ CliRun Cli(const std::string& args) {
 std::string PositionLine(const Game& g) {
     const MoveRecord& r = g.Current();
     std::ostringstream s;
-    s << "position " << g.CurrentPosition() << " gravity " << int{r.Gravity} << " total " << r.TotalScore
-      << " removed " << r.Removed << " glass " << r.GlassBroken << " points " << r.Points << " lock "
-      << g.MoveLock() << " over " << g.GameOver();
+    s << "position " << g.CurrentPosition() << " gravity " << int{r.Gravity} << " total "
+      << r.TotalScore << " removed " << r.Removed << " glass " << r.GlassBroken << " points "
+      << r.Points << " lock " << g.MoveLock() << " over " << g.GameOver();
     return s.str();
 }
 
 std::string MoveArg(Move m) {
-    return m.isGravityChange() ? std::string(1, "DNLP"[m.col]) : std::to_string(m.row) + "/" + std::to_string(m.col);
+    return m.isGravityChange() ? std::string(1, "DNLP"[m.col])
+                               : std::to_string(m.row) + "/" + std::to_string(m.col);
 }
 
 TEST(Cli, PlayPrintsEveryPositionAsTheGameHasIt) {
@@ -90,7 +92,8 @@ TEST(Cli, PlayPrintsEveryPositionAsTheGameHasIt) {
     auto addRows = [&] {
         for (int r = 1; r <= 8; ++r) {
             std::string row;
-            for (int c = 1; c <= 15; ++c) row += (c > 1 ? " " : "") + std::to_string(f.game.Current().board.at(r, c));
+            for (int c = 1; c <= 15; ++c)
+                row += (c > 1 ? " " : "") + std::to_string(f.game.Current().board.at(r, c));
             expected.push_back(row);
         }
     };
@@ -186,8 +189,9 @@ TEST(Cli, VerifyAndInfoReadSavedGames) {
     put(bad, PackSavedGame(forged));
     const CliRun mismatch = Cli("verify " + bad);
     EXPECT_EQ(mismatch.code, 1);
-    EXPECT_EQ(mismatch.out, "mismatch at position 3: total " + std::to_string(forged.positions[2].TotalScore) +
-                                " replayed " + std::to_string(saved.positions[2].TotalScore) + "\n");
+    EXPECT_EQ(mismatch.out, "mismatch at position 3: total " +
+                                std::to_string(forged.positions[2].TotalScore) + " replayed " +
+                                std::to_string(saved.positions[2].TotalScore) + "\n");
     // So is a stone moved.
     forged = saved;
     forged.positions[1].board.at(1, 1) = forged.positions[1].board.at(1, 1) == 1 ? 2 : 1;
@@ -200,7 +204,8 @@ TEST(Cli, VerifyAndInfoReadSavedGames) {
     const CliRun refused = Cli("verify " + bad);
     EXPECT_EQ(refused.code, 2);
     EXPECT_EQ(refused.out, "");
-    EXPECT_NE(refused.err.find("Soubor neobsahuje data k této hře nebo je chybný!"), std::string::npos);
+    EXPECT_NE(refused.err.find("Soubor neobsahuje data k této hře nebo je chybný!"),
+              std::string::npos);
     EXPECT_EQ(Cli("info " + bad).code, 2);
     EXPECT_EQ(Cli("verify " + (Scratch() / "absent.hra").string()).code, 2);
 

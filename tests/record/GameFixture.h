@@ -34,7 +34,8 @@ struct GameFixture {
         CandidateList list;
         ListGroups(game.Current(), game.CurrentRules(), list);
         std::vector<Move> out;
-        for (int i = 0; i < list.count; ++i) out.push_back(Move::FromCode(list.items[static_cast<std::size_t>(i)]));
+        for (int i = 0; i < list.count; ++i)
+            out.push_back(Move::FromCode(list.items[static_cast<std::size_t>(i)]));
         return out;
     }
 

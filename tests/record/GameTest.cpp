@@ -44,7 +44,8 @@ TEST(Game, WholeGamePlaysToItsEnd) {
     int moves = 0;
     while (!f.game.GameOver()) {
         const auto groups = f.groups();
-        ASSERT_FALSE(groups.empty()) << "a game that is not over has a group here (no gravity moves)";
+        ASSERT_FALSE(groups.empty())
+            << "a game that is not over has a group here (no gravity moves)";
         const MoveRecord before = f.game.Current();
         f.view.events.clear();
         ASSERT_EQ(f.play(groups.front()), MoveOutcome::Performed);
@@ -57,7 +58,8 @@ TEST(Game, WholeGamePlaysToItsEnd) {
         EXPECT_EQ(f.game.Position(moves).MoveRow, groups.front().row);
         EXPECT_EQ(f.game.Position(moves).MoveCol, groups.front().col);
         EXPECT_TRUE(f.screenMatches());
-        std::vector<std::string> expected{"counter", "navigation", "cells", "gravity", "score", "lock"};
+        std::vector<std::string> expected{"counter", "navigation", "cells",
+                                          "gravity", "score",      "lock"};
         if (f.game.GameOver()) expected.insert(expected.end(), {"lock", "over"});
         EXPECT_EQ(f.view.events, expected);
     }
@@ -69,8 +71,9 @@ TEST(Game, WholeGamePlaysToItsEnd) {
     const int p = f.game.CurrentPosition();
     for (int r = 0; r <= 15; ++r)
         for (int c = 0; c <= 25; ++c)
-            EXPECT_EQ(f.game.Click(Move{static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(c)}),
-                      MoveOutcome::Refused);
+            EXPECT_EQ(
+                f.game.Click(Move{static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(c)}),
+                MoveOutcome::Refused);
     EXPECT_EQ(f.game.CurrentPosition(), p);
     EXPECT_EQ(f.view.gameOvers, 1);
 }
@@ -97,7 +100,8 @@ TEST(Game, GravityChangesFollowTheLock) {
         EXPECT_GT(f.view.cellOrder[i - 1], f.view.cellOrder[i]);
 
     for (int d = 0; d <= 3; ++d) EXPECT_FALSE(f.game.GravityButtonEnabled(d));
-    EXPECT_EQ(f.game.MakeMove(0, GravityLeft), MoveOutcome::Refused) << "two gravity changes in a row";
+    EXPECT_EQ(f.game.MakeMove(0, GravityLeft), MoveOutcome::Refused)
+        << "two gravity changes in a row";
     EXPECT_EQ(f.game.CurrentPosition(), 3);
 
     ASSERT_EQ(f.play(f.groups().front()), MoveOutcome::Performed);

@@ -106,13 +106,15 @@ TEST(Hint, GravityCandidatesFollowTheMoveThatProducedThePosition) {
     const CandidateList fresh = f.game.HintList();
     int gravity = -1;
     for (int i = 0; i < fresh.count; ++i)
-        if (fresh.items[static_cast<std::size_t>(i)] < 100) gravity = fresh.items[static_cast<std::size_t>(i)];
+        if (fresh.items[static_cast<std::size_t>(i)] < 100)
+            gravity = fresh.items[static_cast<std::size_t>(i)];
     ASSERT_GE(gravity, 0) << "a gravity change helps after the first group";
 
     ASSERT_EQ(f.game.Click(Move{0, static_cast<std::uint8_t>(gravity)}), MoveOutcome::Performed);
     f.game.ComputeHintList();
     for (int i = 0; i < f.game.HintCount(); ++i)
-        EXPECT_GE(f.game.HintList().items[static_cast<std::size_t>(i)], 100) << "no gravity right after one";
+        EXPECT_GE(f.game.HintList().items[static_cast<std::size_t>(i)], 100)
+            << "no gravity right after one";
     ASSERT_EQ(f.play(f.groups().front()), MoveOutcome::Performed);
 
     f.game.StepBack();
@@ -122,7 +124,8 @@ TEST(Hint, GravityCandidatesFollowTheMoveThatProducedThePosition) {
     f.game.ComputeHintList();
     ASSERT_EQ(f.game.HintCount(), fresh.count);
     for (int i = 0; i < fresh.count; ++i)
-        EXPECT_EQ(f.game.HintList().items[static_cast<std::size_t>(i)], fresh.items[static_cast<std::size_t>(i)]);
+        EXPECT_EQ(f.game.HintList().items[static_cast<std::size_t>(i)],
+                  fresh.items[static_cast<std::size_t>(i)]);
     // And every gravity change it offers is one the game accepts.
     for (int i = 0; i < fresh.count; ++i) {
         const int v = fresh.items[static_cast<std::size_t>(i)];

@@ -20,7 +20,10 @@ TEST(Navigation, NothingToNavigateBeforeTheFirstMove) {
     f.game.StepBack();
     f.game.GoToStart();
     bool asked = false;
-    f.game.GoToPosition([&] { asked = true; return std::optional<int>(1); });
+    f.game.GoToPosition([&] {
+        asked = true;
+        return std::optional<int>(1);
+    });
     EXPECT_FALSE(asked);
     EXPECT_EQ(f.messages.said, (std::vector<std::string>(3, std::string(NoMove))));
     f.game.StepForward();
@@ -84,7 +87,8 @@ TEST(Navigation, ClickingTheRecordedMoveRedoesIt) {
     for (int r = 1; r <= 8; ++r)
         for (int c = 1; c <= 15; ++c) {
             const Move m{static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(c)};
-            if (!(m == recorded) && IsSameRecordedMove(f.game.Current(), f.game.CurrentRules(), m, recorded))
+            if (!(m == recorded) &&
+                IsSameRecordedMove(f.game.Current(), f.game.CurrentRules(), m, recorded))
                 other = m;
         }
     ASSERT_FALSE(other == recorded) << "the first group has two stones at least";
@@ -199,7 +203,8 @@ TEST(Marks, DialogSortsAndGoesToTheChosenMark) {
 
     f.view.events.clear();
     f.game.WorkWithMarks([](MarksDialog& dialog) { return dialog.chosenPosition({0}); });
-    EXPECT_EQ(std::count(f.view.events.begin(), f.view.events.end(), "cells"), 0) << "already there";
+    EXPECT_EQ(std::count(f.view.events.begin(), f.view.events.end(), "cells"), 0)
+        << "already there";
     f.game.WorkWithMarks([](MarksDialog& dialog) { return dialog.chosenPosition({0, 2}); });
     EXPECT_EQ(f.game.CurrentPosition(), 7);
 }
@@ -208,8 +213,9 @@ TEST(MarksDialog, LinesSortByTheirTextAndReadBack) {
     MarkStack marks;
     for (int k : {101, 1000, 5, 100, 999}) marks.add(k);
     MarksDialog dialog(marks, [](int k) { return k == 5 ? 120 : -3; });
-    EXPECT_EQ(dialog.lines(), (std::vector<std::string>{"  5.tah(120)", "100.tah(-3)", "1000.tah(-3)",
-                                                        "101.tah(-3)", "999.tah(-3)"}));
+    EXPECT_EQ(dialog.lines(),
+              (std::vector<std::string>{"  5.tah(120)", "100.tah(-3)", "1000.tah(-3)",
+                                        "101.tah(-3)", "999.tah(-3)"}));
     EXPECT_EQ(MarksDialog::LineNumber("  5.tah(120)"), 5);
     EXPECT_EQ(MarksDialog::LineNumber("1000.tah(1)"), 1000);
     EXPECT_EQ(MarksDialog::LineNumber("no dot"), 0);

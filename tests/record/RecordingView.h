@@ -14,8 +14,8 @@
 namespace tumbla::test {
 
 class RecordingView : public GameView {
-public:
-    Board shown{};            // the stones as drawn
+  public:
+    Board shown{}; // the stones as drawn
     std::vector<std::string> events;
     std::vector<std::pair<int, int>> cellOrder; // cells of the last redraw, in order
     int gravity = 0;
@@ -98,7 +98,7 @@ public:
 
 // Answers on the player's behalf and keeps what was said.
 class RecordingMessages : public Messages {
-public:
+  public:
     std::vector<std::string> said;
     std::deque<Answer> answers; // next answers; No when none is queued
 

@@ -1,10 +1,12 @@
 #include "GameFixture.h"
 
 #include "engine/Bytes.h"
-#include "record/AtomicFile.h"
+#include "record/FileStart.h"
 #include "record/SavedGame.h"
 #include "record/SavedGameFile.h"
 #include "record/TextCase.h"
+#include "situation/MemoryIniStore.h"
+#include "situation/SettingsFile.h"
 
 #include <deque>
 #include <filesystem>
@@ -19,9 +21,10 @@ constexpr std::string_view BadFile = "Soubor neobsahuje data k této hře nebo j
 struct TempDir {
     fs::path path;
     TempDir() {
-        path = fs::temp_directory_path() /
-               ("tumbla-record-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        path =
+            fs::temp_directory_path() /
+            ("tumbla-record-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(path);
         fs::create_directories(path);
     }
@@ -50,7 +53,8 @@ std::vector<std::uint8_t> FileBytes(const std::string& path) {
 
 void PutFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
 }
 
 struct Saving : GameFixture {
@@ -62,11 +66,13 @@ struct Saving : GameFixture {
         start("HO617BA2B", 21); // glass and gravity changes, so every field moves
         for (int i = 0; i < moves; ++i) EXPECT_EQ(play(groups().front()), MoveOutcome::Performed);
     }
-    std::optional<std::string> save(const std::string& name, std::string_view competition = {},
-                                    const RetryQuestion& retry = [](std::string_view) { return false; }) {
+    std::optional<std::string> save(
+        const std::string& name, std::string_view competition = {},
+        const RetryQuestion& retry = [](std::string_view) { return false; }) {
         chooser.names.push_back(name);
-        return WriteSavedGame(game, chooser, messages, SaveGameInProgressRequest(game, dir.path.string()),
-                              competition, retry);
+        return WriteSavedGame(game, chooser, messages,
+                              SaveGameInProgressRequest(game, dir.path.string()), competition,
+                              retry);
     }
 };
 
@@ -107,7 +113,8 @@ TEST(SavedGame, SavedAndLoadedGameContinuesWhereItWasSaved) {
     EXPECT_EQ(other.game.LastPosition(), 2);
     EXPECT_EQ(other.game.Marks().count(), 0);
     EXPECT_EQ(other.game.Settings(), f.game.Settings());
-    EXPECT_EQ(other.game.Position(1), f.game.Position(1)) << "position 1 made afresh equals the saved one";
+    EXPECT_EQ(other.game.Position(1), f.game.Position(1))
+        << "position 1 made afresh equals the saved one";
     EXPECT_EQ(other.game.Position(2), f.game.Position(2));
     EXPECT_TRUE(other.screenMatches());
     EXPECT_EQ(other.view.removed, std::to_string(f.game.Position(2).Removed) + "/" +
@@ -207,7 +214,10 @@ TEST(SavedGame, DamagedFilesAreRefusedWithTheGameUnchanged) {
         {"gravity", with([](auto& b) { b[rec2 + 377] = 4; })},
         {"move row", with([](auto& b) { b[80 + 375] = 16; })},
         {"move column", with([](auto& b) { b[80 + 376] = 0; })},
-        {"gravity move", with([](auto& b) { b[80 + 375] = 0; b[80 + 376] = 4; })},
+        {"gravity move", with([](auto& b) {
+             b[80 + 375] = 0;
+             b[80 + 376] = 4;
+         })},
     };
     for (const auto& [what, bytes] : cases) {
         Saving f(2);
@@ -241,9 +251,29 @@ TEST(SavedGame, UnreadableAndSettingsFiles) {
     EXPECT_EQ(LoadSavedFile(f.game, f.messages, f.dir.path.string()), LoadOutcome::Refused);
     EXPECT_EQ(f.messages.said, (std::vector<std::string>(2, std::string(BadFile))));
     f.view.events.clear();
-    EXPECT_EQ(LoadSavedFile(f.game, f.messages, f.dir.file("Level.HrS")), LoadOutcome::SettingsFile);
+    EXPECT_EQ(LoadSavedFile(f.game, f.messages, f.dir.file("Level.HrS")),
+              LoadOutcome::SettingsFile);
     EXPECT_TRUE(f.view.events.empty());
     EXPECT_EQ(f.game.CurrentPosition(), 2);
+}
+
+TEST(SavedGame, SettingsFileStartsANewSituationFromItsSettings) {
+    Saving f(2);
+    const std::string name = f.dir.file("task.hrs");
+    const PackedSettings packed = PackSettingsFile(SettingsOf("EJ400AA0B", 42));
+    PutFile(name, std::vector<std::uint8_t>(packed.begin(), packed.end()));
+    MemoryIniStore ini;
+    FormNastavState dialog;
+    SettingsFlowContext context{ini, true, dialog, f.chooser, f.messages, f.dir.path};
+    EXPECT_EQ(LoadSavedFile(f.game, f.messages, name, &context), LoadOutcome::SettingsFile);
+    EXPECT_TRUE(f.messages.said.empty());
+    EXPECT_EQ(f.game.Settings().BeginNumber, 42);
+    EXPECT_EQ(f.game.CurrentRules().rows, 5);
+    EXPECT_EQ(f.game.LastPosition(), 1);
+    GameFixture fresh;
+    fresh.start("EJ400AA0B", 42);
+    EXPECT_EQ(f.game.Current().board, fresh.game.Current().board);
+    EXPECT_TRUE(f.screenMatches());
 }
 
 TEST(SavedGame, ProposedNames) {
