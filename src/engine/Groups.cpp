@@ -123,65 +123,74 @@ int RemoveGroup(MoveRecord& rec, const Rules& rules, EngineState& state, int row
 
 namespace {
 
-// Without jokers every stone belongs to exactly one group, and one pass of
-// union-find over the left and upper neighbours finds them all. Each group's
-// root is kept at its smallest index: its first cell in row-major order.
-// Whether the first `cols` cells from `row` are all empty.
-bool RowEmpty(const StoneCode* row, int cols) {
-    unsigned any = 0;
-    for (int c = 0; c < cols; ++c) any |= row[c];
-    return any == 0;
-}
-
+// Without jokers every stone belongs to exactly one group. One scan labels
+// the stones, each taking the label of a matching left or upper neighbour or
+// a fresh one; where both neighbours match under different labels the two
+// labels are joined. Labels are handed out in row-major order, so the smallest
+// label of a group is that of its first cell, and the groups come out in the
+// hint's order. The scan is written without data-dependent branches, since
+// stones and gaps come in no order a branch predictor could learn.
 void ListGroupsWithoutJokers(const MoveRecord& rec, const Rules& rules, CandidateList& out) {
-    // Locals only in the loops: byte stores may alias anything.
     const StoneCode* const cells = rec.board.cells.data();
     const int rows = rules.rows;
     const int cols = rules.cols;
-    std::array<std::int16_t, CellCount> parent;
-    std::array<bool, CellCount> paired;
-    std::array<bool, MaxRows + 1> emptyRow;
-    auto find = [&parent](int i) {
-        while (parent[static_cast<std::size_t>(i)] != i) {
-            const int up = parent[static_cast<std::size_t>(parent[static_cast<std::size_t>(i)])];
-            parent[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(up);
-            i = up;
+    std::array<std::uint16_t, CellCount> label;
+    std::array<std::uint16_t, CellCount + 2> parent;
+    std::array<std::uint16_t, CellCount + 2> firstCell;
+    std::array<std::uint8_t, CellCount + 2> paired;
+    label.fill(0);
+    paired[0] = 0;
+    auto find = [&parent](int l) {
+        while (parent[static_cast<std::size_t>(l)] != l) {
+            const int up = parent[static_cast<std::size_t>(parent[static_cast<std::size_t>(l)])];
+            parent[static_cast<std::size_t>(l)] = static_cast<std::uint16_t>(up);
+            l = up;
         }
-        return i;
+        return l;
     };
-    for (int r = 1; r <= rows; ++r) {
-        // Empty rows are common late in a game; the row below never links to them.
-        emptyRow[static_cast<std::size_t>(r)] = RowEmpty(cells + Board::Index(r, 1), cols);
-        if (emptyRow[static_cast<std::size_t>(r)]) continue;
-        for (int c = 1; c <= cols; ++c) {
-            const int i = Board::Index(r, c);
-            const auto at = static_cast<std::size_t>(i);
-            parent[at] = static_cast<std::int16_t>(i);
-            paired[at] = false;
-            const StoneCode code = cells[at];
-            if (!IsGroupStone(code)) continue;
-            const bool left = c > 1 && cells[at - 1] == code;
-            const bool up = r > 1 && cells[at - MaxCols] == code;
-            if (!left && !up) continue;
-            int root = left ? find(i - 1) : find(i - MaxCols);
-            if (left && up) {
-                const int other = find(i - MaxCols);
-                if (other != root) {
-                    const int low = std::min(root, other);
-                    parent[static_cast<std::size_t>(std::max(root, other))] = static_cast<std::int16_t>(low);
-                    root = low;
+
+    int next = 1;
+    for (int r = 0; r < rows; ++r)
+        for (int k = 0; k < cols; ++k) {
+            const int i = r * MaxCols + k;
+            const StoneCode code = cells[i];
+            const bool stone = IsGroupStone(code);
+            const int leftCell = k > 0 ? i - 1 : i;
+            const int upCell = r > 0 ? i - MaxCols : i;
+            const bool left = stone & (k > 0) & (cells[leftCell] == code);
+            const bool up = stone & (r > 0) & (cells[upCell] == code);
+            const int leftLabel = label[static_cast<std::size_t>(leftCell)];
+            const int upLabel = label[static_cast<std::size_t>(upCell)];
+            const bool fresh = stone & !left & !up;
+
+            parent[static_cast<std::size_t>(next)] = static_cast<std::uint16_t>(next);
+            paired[static_cast<std::size_t>(next)] = 0;
+            firstCell[static_cast<std::size_t>(next)] = static_cast<std::uint16_t>((r + 1) * 100 + k + 1);
+            // Selections by arithmetic, which compilers keep free of branches.
+            int own = next * fresh;
+            own += (upLabel - own) * up;
+            own += (leftLabel - own) * left;
+            next += fresh;
+            label[static_cast<std::size_t>(i)] = static_cast<std::uint16_t>(own);
+            paired[static_cast<std::size_t>(own)] |= static_cast<std::uint8_t>(left | up);
+
+            if (left & up & (leftLabel != upLabel)) [[unlikely]] {
+                const int a = find(leftLabel);
+                const int b = find(upLabel);
+                if (a != b) {
+                    const int low = std::min(a, b);
+                    parent[static_cast<std::size_t>(std::max(a, b))] = static_cast<std::uint16_t>(low);
+                    paired[static_cast<std::size_t>(low)] = 1;
                 }
             }
-            parent[at] = static_cast<std::int16_t>(root);
-            paired[static_cast<std::size_t>(root)] = true;
         }
-    }
-    for (int r = 1; r <= rows; ++r) {
-        if (emptyRow[static_cast<std::size_t>(r)]) continue;
-        for (int c = 1; c <= cols; ++c) {
-            const auto at = static_cast<std::size_t>(Board::Index(r, c));
-            if (paired[at] && parent[at] == static_cast<std::int16_t>(at)) out.push(r * 100 + c);
-        }
+
+    // Roots of labels that met a neighbour are the groups of two or more.
+    for (int l = 1; l < next; ++l) {
+        const bool group = (parent[static_cast<std::size_t>(l)] == l) & (paired[static_cast<std::size_t>(l)] != 0);
+        if (out.count >= CandidateList::Capacity) break;
+        out.items[static_cast<std::size_t>(out.count)] = firstCell[static_cast<std::size_t>(l)];
+        out.count += group;
     }
 }
 
