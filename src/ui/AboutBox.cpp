@@ -21,7 +21,8 @@ QPushButton* LinkButton(const QString& url, const QString& hint, QWidget* parent
     button->setCursor(Qt::PointingHandCursor);
     button->setStyleSheet(QStringLiteral("color: #1d4fa8; text-decoration: underline;"));
     button->setToolTip(hint);
-    QObject::connect(button, &QPushButton::clicked, [url] { QDesktopServices::openUrl(QUrl(url)); });
+    QObject::connect(button, &QPushButton::clicked,
+                     [url] { QDesktopServices::openUrl(QUrl(url)); });
     return button;
 }
 
@@ -49,8 +50,9 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     {
         QPainter p(&row);
         for (int colour = 1; colour <= 8; ++colour)
-            p.drawPixmap((colour - 1) * 26, 0,
-                         StonePictures::stone(StonePictureIndex(0, colour), 24, devicePixelRatioF()));
+            p.drawPixmap(
+                (colour - 1) * 26, 0,
+                StonePictures::stone(StonePictureIndex(0, colour), 24, devicePixelRatioF()));
     }
     stones->setPixmap(row);
     stones->setAlignment(Qt::AlignCenter);

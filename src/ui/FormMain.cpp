@@ -10,8 +10,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -40,7 +40,8 @@ QPixmap IndicatorPixmap(PictureRef picture, const QWidget* w) {
 
 bool FormMain::WantsLargeCells(const std::vector<std::string>& arguments) {
     return std::any_of(arguments.begin(), arguments.end(), [](const std::string& a) {
-        return a.size() == 2 && a[0] == '/' && std::toupper(static_cast<unsigned char>(a[1])) == 'B';
+        return a.size() == 2 && a[0] == '/' &&
+               std::toupper(static_cast<unsigned char>(a[1])) == 'B';
     });
 }
 
@@ -194,7 +195,9 @@ void FormMain::showCell(int row, int col, StoneCode code) {
     board_->setBoard(shown_);
 }
 
-void FormMain::showGravity(int, int to) { board_->setGravity(to); }
+void FormMain::showGravity(int, int to) {
+    board_->setGravity(to);
+}
 
 void FormMain::showScoreFields(const ScoreFields& fields) {
     labels_.at(QStringLiteral("total"))->setText(Utf8(fields.total));
@@ -202,7 +205,9 @@ void FormMain::showScoreFields(const ScoreFields& fields) {
     labels_.at(QStringLiteral("points"))->setText(Utf8(fields.points));
 }
 
-void FormMain::showStoneCounts(const std::array<int, 9>& counts) { stoneCounts_ = counts; }
+void FormMain::showStoneCounts(const std::array<int, 9>& counts) {
+    stoneCounts_ = counts;
+}
 
 void FormMain::showMoveCounter(int moves) {
     labels_.at(QStringLiteral("moves"))->setText(QString::number(moves));
@@ -222,9 +227,13 @@ void FormMain::showLock(bool locked, int gravity) {
     board_->setLocked(locked);
 }
 
-void FormMain::showMoveMark(Move move) { board_->showMove(move); }
+void FormMain::showMoveMark(Move move) {
+    board_->showMove(move);
+}
 
-void FormMain::hideMoveMark(Move) { board_->hideShownMove(); }
+void FormMain::hideMoveMark(Move) {
+    board_->hideShownMove();
+}
 
 void FormMain::showMarks(const MarksState& state) {
     marks_->setText(QStringLiteral("[%1]").arg(state.count));
@@ -238,7 +247,9 @@ void FormMain::showHintCounter(std::string_view text) {
     hintCounter_->setVisible(true);
 }
 
-void FormMain::hideHintCounter() { hintCounter_->setVisible(false); }
+void FormMain::hideHintCounter() {
+    hintCounter_->setVisible(false);
+}
 
 void FormMain::playGlassSound() {
     if (game_->Settings().Zvuk == 0) return;

@@ -39,11 +39,38 @@ struct StartupOptions {
 
 // Every command of the menu and the toolbar.
 enum class Command {
-    NewGame, ByNumber, Load, Save, Quit,
-    First, Back, GoTo, Forward, Last, ShowMove, AddMark, Marks, HallOfFame, Ranking,
-    KoruMail, KoruDisk, SaveForKoru,
-    Settings, SavedSettings, Level1, Level2, Level3, Level4, Level5, KoruTasks,
-    Rules, About, Demo, ScoreTable, ScoreGraph, StoneCounts,
+    NewGame,
+    ByNumber,
+    Load,
+    Save,
+    Quit,
+    First,
+    Back,
+    GoTo,
+    Forward,
+    Last,
+    ShowMove,
+    AddMark,
+    Marks,
+    HallOfFame,
+    Ranking,
+    KoruMail,
+    KoruDisk,
+    SaveForKoru,
+    Settings,
+    SavedSettings,
+    Level1,
+    Level2,
+    Level3,
+    Level4,
+    Level5,
+    KoruTasks,
+    Rules,
+    About,
+    Demo,
+    ScoreTable,
+    ScoreGraph,
+    StoneCounts,
 };
 
 class FormMain : public QMainWindow, public GameView {
@@ -95,22 +122,22 @@ class FormMain : public QMainWindow, public GameView {
 
   signals:
     // Windows other parts of the game own; connected by whoever builds them.
-    void settingsDialogRequested();     // "&Nové" of the settings menu
-    void situationNumberRequested();    // "&Výběr"
-    void goToPositionRequested();       // "&K pozici"
-    void marksWindowRequested();        // "P&ráce se značkami"
-    void hallOfFameRequested();         // "&Dvorana slávy"
-    void rankingRequested();            // "P&ořadí aktuální hry"
-    void koruMailRequested();           // "&E-mail"
-    void koruDiskRequested();           // "&Disketa"
-    void saveForKoruRequested();        // "ulož ve tvaru pro KORU"
-    void koruTasksRequested();          // "úlohy KORUu"
-    void demoRequested();               // "&Demo"
-    void scoreTableRequested();         // "Čí&selně"
-    void scoreGraphRequested();         // "&Graficky"
+    void settingsDialogRequested();                              // "&Nové" of the settings menu
+    void situationNumberRequested();                             // "&Výběr"
+    void goToPositionRequested();                                // "&K pozici"
+    void marksWindowRequested();                                 // "P&ráce se značkami"
+    void hallOfFameRequested();                                  // "&Dvorana slávy"
+    void rankingRequested();                                     // "P&ořadí aktuální hry"
+    void koruMailRequested();                                    // "&E-mail"
+    void koruDiskRequested();                                    // "&Disketa"
+    void saveForKoruRequested();                                 // "ulož ve tvaru pro KORU"
+    void koruTasksRequested();                                   // "úlohy KORUu"
+    void demoRequested();                                        // "&Demo"
+    void scoreTableRequested();                                  // "Čí&selně"
+    void scoreGraphRequested();                                  // "&Graficky"
     void stoneCountsRequested(const std::array<int, 9>& counts); // the toolbar's stone counts
-    void gameOverShown();               // the end-of-game window takes over
-    void searchRequested();             // Alt+Shift+Backspace
+    void gameOverShown();   // the end-of-game window takes over
+    void searchRequested(); // Alt+Shift+Backspace
 
   protected:
     void showEvent(QShowEvent* event) override;

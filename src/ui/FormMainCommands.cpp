@@ -30,27 +30,53 @@ void FormMain::runCommand(Command command) {
         game_->SetSituationNumber(0);
         game_->NewSituation();
         break;
-    case Command::Load: openSavedFile(); break;
-    case Command::Save: saveGame(); break;
+    case Command::Load:
+        openSavedFile();
+        break;
+    case Command::Save:
+        saveGame();
+        break;
     case Command::Quit:
         close();
         QApplication::quit();
         break;
-    case Command::First: game_->GoToStart(); break;
-    case Command::Back: game_->StepBack(); break;
-    case Command::Forward: game_->StepForward(); break;
-    case Command::Last: game_->GoToLast(); break;
-    case Command::ShowMove: game_->ShowNextMove(); break;
-    case Command::AddMark: game_->AddMark(game_->CurrentPosition()); break;
-    case Command::Level1: applyPreset(0); break;
-    case Command::Level2: applyPreset(1); break;
-    case Command::Level3: applyPreset(2); break;
-    case Command::Level4: applyPreset(3); break;
-    case Command::Level5: applyPreset(4); break;
+    case Command::First:
+        game_->GoToStart();
+        break;
+    case Command::Back:
+        game_->StepBack();
+        break;
+    case Command::Forward:
+        game_->StepForward();
+        break;
+    case Command::Last:
+        game_->GoToLast();
+        break;
+    case Command::ShowMove:
+        game_->ShowNextMove();
+        break;
+    case Command::AddMark:
+        game_->AddMark(game_->CurrentPosition());
+        break;
+    case Command::Level1:
+        applyPreset(0);
+        break;
+    case Command::Level2:
+        applyPreset(1);
+        break;
+    case Command::Level3:
+        applyPreset(2);
+        break;
+    case Command::Level4:
+        applyPreset(3);
+        break;
+    case Command::Level5:
+        applyPreset(4);
+        break;
     case Command::SavedSettings:
     case Command::KoruTasks: {
-        SettingsFlowContext c{ini_, options_.iniWritable, nastav_, files_, messages_,
-                              options_.programDirectory};
+        SettingsFlowContext c{ini_,      options_.iniWritable,     nastav_, files_,
+                              messages_, options_.programDirectory};
         const SettingsFlowOutcome outcome = command == Command::SavedSettings
                                                 ? LoadSavedSettings(c, game_->Settings())
                                                 : LoadKoruTask(c, game_->Settings());
@@ -58,22 +84,52 @@ void FormMain::runCommand(Command command) {
         if (outcome.newSituation) game_->NewSituation();
         break;
     }
-    case Command::Rules: showRules(); break;
-    case Command::About: showAbout(); break;
+    case Command::Rules:
+        showRules();
+        break;
+    case Command::About:
+        showAbout();
+        break;
     // The windows of these commands are built elsewhere and listen here.
-    case Command::ByNumber: emit situationNumberRequested(); break;
-    case Command::GoTo: emit goToPositionRequested(); break;
-    case Command::Marks: emit marksWindowRequested(); break;
-    case Command::HallOfFame: emit hallOfFameRequested(); break;
-    case Command::Ranking: emit rankingRequested(); break;
-    case Command::KoruMail: emit koruMailRequested(); break;
-    case Command::KoruDisk: emit koruDiskRequested(); break;
-    case Command::SaveForKoru: emit saveForKoruRequested(); break;
-    case Command::Settings: emit settingsDialogRequested(); break;
-    case Command::Demo: emit demoRequested(); break;
-    case Command::ScoreTable: emit scoreTableRequested(); break;
-    case Command::ScoreGraph: emit scoreGraphRequested(); break;
-    case Command::StoneCounts: emit stoneCountsRequested(stoneCounts_); break;
+    case Command::ByNumber:
+        emit situationNumberRequested();
+        break;
+    case Command::GoTo:
+        emit goToPositionRequested();
+        break;
+    case Command::Marks:
+        emit marksWindowRequested();
+        break;
+    case Command::HallOfFame:
+        emit hallOfFameRequested();
+        break;
+    case Command::Ranking:
+        emit rankingRequested();
+        break;
+    case Command::KoruMail:
+        emit koruMailRequested();
+        break;
+    case Command::KoruDisk:
+        emit koruDiskRequested();
+        break;
+    case Command::SaveForKoru:
+        emit saveForKoruRequested();
+        break;
+    case Command::Settings:
+        emit settingsDialogRequested();
+        break;
+    case Command::Demo:
+        emit demoRequested();
+        break;
+    case Command::ScoreTable:
+        emit scoreTableRequested();
+        break;
+    case Command::ScoreGraph:
+        emit scoreGraphRequested();
+        break;
+    case Command::StoneCounts:
+        emit stoneCountsRequested(stoneCounts_);
+        break;
     }
 }
 
@@ -89,22 +145,26 @@ void FormMain::applyPreset(int level) {
 }
 
 void FormMain::openSavedFile() {
-    const auto path = files_.chooseOpen(OpenSavedFileRequest(DirectoryText(options_.programDirectory)));
+    const auto path =
+        files_.chooseOpen(OpenSavedFileRequest(DirectoryText(options_.programDirectory)));
     if (path) loadFile(*path);
 }
 
 bool FormMain::loadFile(const std::string& path) {
     switch (LoadSavedFile(*game_, messages_, path)) {
-    case LoadOutcome::Loaded: return true;
-    case LoadOutcome::Refused: return false;
-    case LoadOutcome::SettingsFile: return applySettingsFile(path);
+    case LoadOutcome::Loaded:
+        return true;
+    case LoadOutcome::Refused:
+        return false;
+    case LoadOutcome::SettingsFile:
+        return applySettingsFile(path);
     }
     return false;
 }
 
 bool FormMain::applySettingsFile(const std::string& path) {
-    SettingsFlowContext c{ini_, options_.iniWritable, nastav_, files_, messages_,
-                          options_.programDirectory};
+    SettingsFlowContext c{ini_,      options_.iniWritable,     nastav_, files_,
+                          messages_, options_.programDirectory};
     const SettingsFlowOutcome outcome = OpenSettingsFile(c, game_->Settings(), path);
     game_->PutSettingsInForce(outcome.settings);
     // At start there is no game yet, so the settings always bring a new one.

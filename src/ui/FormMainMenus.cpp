@@ -50,8 +50,8 @@ void FormMain::buildMenus() {
     akce->addAction(makeAction(Command::ShowMove, QStringLiteral("&Ukaž/proveď tah"),
                                QStringLiteral("ukaž následující provedený tah")));
     akce->addSeparator();
-    akce->addAction(
-        makeAction(Command::AddMark, QStringLiteral("&Přidej značku"), QStringLiteral("záznam značek")));
+    akce->addAction(makeAction(Command::AddMark, QStringLiteral("&Přidej značku"),
+                               QStringLiteral("záznam značek")));
     akce->addAction(makeAction(Command::Marks, QStringLiteral("P&ráce se značkami"),
                                QStringLiteral("návrat ke značkám a\nmazání značek")));
     akce->addSeparator();
@@ -92,10 +92,10 @@ void FormMain::buildMenus() {
 
     // The windows behind these belong to other parts of the game; they stay
     // disabled until their window is connected (see the signals of FormMain).
-    for (const Command c : {Command::ByNumber, Command::HallOfFame, Command::Ranking,
-                            Command::KoruMail, Command::KoruDisk, Command::SaveForKoru,
-                            Command::Settings, Command::Demo, Command::ScoreTable,
-                            Command::ScoreGraph, Command::StoneCounts})
+    for (const Command c :
+         {Command::ByNumber, Command::HallOfFame, Command::Ranking, Command::KoruMail,
+          Command::KoruDisk, Command::SaveForKoru, Command::Settings, Command::Demo,
+          Command::ScoreTable, Command::ScoreGraph, Command::StoneCounts})
         actions_.at(c)->setEnabled(false);
 
     // The help works from every window of the game.
@@ -123,19 +123,26 @@ void FormMain::buildToolBar() {
     tools->setMovable(false);
     tools->setIconSize(QSize(24, 24));
     const std::pair<Command, ToolIcon> order[] = {
-        {Command::NewGame, ToolIcon::NewGame},   {Command::ByNumber, ToolIcon::ByNumber},
-        {Command::Load, ToolIcon::Load},         {Command::Save, ToolIcon::Save},
+        {Command::NewGame, ToolIcon::NewGame},
+        {Command::ByNumber, ToolIcon::ByNumber},
+        {Command::Load, ToolIcon::Load},
+        {Command::Save, ToolIcon::Save},
         {Command::Quit, ToolIcon::Hint}, // separator
-        {Command::First, ToolIcon::First},       {Command::Back, ToolIcon::Back},
-        {Command::GoTo, ToolIcon::GoTo},         {Command::Forward, ToolIcon::Forward},
-        {Command::Last, ToolIcon::Last},         {Command::ShowMove, ToolIcon::ShowMove},
+        {Command::First, ToolIcon::First},
+        {Command::Back, ToolIcon::Back},
+        {Command::GoTo, ToolIcon::GoTo},
+        {Command::Forward, ToolIcon::Forward},
+        {Command::Last, ToolIcon::Last},
+        {Command::ShowMove, ToolIcon::ShowMove},
         {Command::Quit, ToolIcon::Hint},
         {Command::Settings, ToolIcon::Settings},
         {Command::Quit, ToolIcon::Hint},
-        {Command::AddMark, ToolIcon::AddMark},   {Command::Marks, ToolIcon::Marks},
+        {Command::AddMark, ToolIcon::AddMark},
+        {Command::Marks, ToolIcon::Marks},
         {Command::Quit, ToolIcon::Hint},
         {Command::StoneCounts, ToolIcon::StoneCounts},
-        {Command::HallOfFame, ToolIcon::HallOfFame}, {Command::Ranking, ToolIcon::Ranking},
+        {Command::HallOfFame, ToolIcon::HallOfFame},
+        {Command::Ranking, ToolIcon::Ranking},
         {Command::Quit, ToolIcon::Hint},
         {Command::KoruMail, ToolIcon::Submit},
     };

@@ -8,7 +8,9 @@
 #include <QVBoxLayout>
 
 // The rules live in the library, which must announce its resources itself.
-static void LoadHelpResources() { Q_INIT_RESOURCE(Tumbla); }
+static void LoadHelpResources() {
+    Q_INIT_RESOURCE(Tumbla);
+}
 
 namespace tumbla {
 
@@ -29,6 +31,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), browser_(new QTextBro
     resize(520, 600);
 }
 
-QString HelpWindow::plainText() const { return browser_->toPlainText(); }
+QString HelpWindow::plainText() const {
+    return browser_->toPlainText();
+}
 
 } // namespace tumbla

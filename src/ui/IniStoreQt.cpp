@@ -13,7 +13,8 @@ IniStoreQt::IniStoreQt(std::filesystem::path file) : file_(std::move(file)) {
     QFile in(QString::fromStdString(file_.string()));
     if (in.open(QIODevice::ReadOnly)) {
         const QByteArray text = in.readAll();
-        memory_ = MemoryIniStore::FromIniText(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+        memory_ = MemoryIniStore::FromIniText(
+            std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
     }
 }
 
@@ -22,8 +23,7 @@ std::optional<std::string> IniStoreQt::readValue(std::string_view section,
     return memory_.readValue(section, key);
 }
 
-bool IniStoreQt::writeValue(std::string_view section, std::string_view key,
-                            std::string_view text) {
+bool IniStoreQt::writeValue(std::string_view section, std::string_view key, std::string_view text) {
     return memory_.writeValue(section, key, text);
 }
 
@@ -40,6 +40,8 @@ bool IniStoreQt::commit() {
     return true;
 }
 
-void IniStoreQt::discard() { memory_.discard(); }
+void IniStoreQt::discard() {
+    memory_.discard();
+}
 
 } // namespace tumbla

@@ -16,8 +16,7 @@ class IniStoreQt final : public IniStore {
 
     std::optional<std::string> readValue(std::string_view section,
                                          std::string_view key) const override;
-    bool writeValue(std::string_view section, std::string_view key,
-                    std::string_view text) override;
+    bool writeValue(std::string_view section, std::string_view key, std::string_view text) override;
     bool commit() override;
     void discard() override;
 

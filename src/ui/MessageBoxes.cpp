@@ -34,17 +34,27 @@ QString FromUtf8(std::string_view text) {
 
 } // namespace
 
-void MessageBoxes::setNextAnswer(Answer answer) { QueuedAnswers().push_back(answer); }
-void MessageBoxes::setAutoAnswer(bool on) { AutoAnswer() = on; }
+void MessageBoxes::setNextAnswer(Answer answer) {
+    QueuedAnswers().push_back(answer);
+}
+void MessageBoxes::setAutoAnswer(bool on) {
+    AutoAnswer() = on;
+}
 std::deque<std::string> MessageBoxes::takeShownTexts() {
     std::deque<std::string> texts;
     texts.swap(ShownTexts());
     return texts;
 }
 
-void MessageBoxes::showPlain(std::string_view text) { show(Plain, text, false, false); }
-void MessageBoxes::showError(std::string_view text) { show(Error, text, false, false); }
-void MessageBoxes::showWarning(std::string_view text) { show(Warning, text, false, false); }
+void MessageBoxes::showPlain(std::string_view text) {
+    show(Plain, text, false, false);
+}
+void MessageBoxes::showError(std::string_view text) {
+    show(Error, text, false, false);
+}
+void MessageBoxes::showWarning(std::string_view text) {
+    show(Warning, text, false, false);
+}
 void MessageBoxes::showInformation(std::string_view text) {
     show(Information, text, false, false);
 }
@@ -68,16 +78,25 @@ Answer MessageBoxes::show(int kind, std::string_view text, bool question, bool w
     box.setWindowTitle(QStringLiteral("Tumbla"));
     box.setText(FromUtf8(text));
     switch (kind) {
-    case Error: box.setIcon(QMessageBox::Critical); break;
-    case Warning: box.setIcon(QMessageBox::Warning); break;
-    case Information: box.setIcon(QMessageBox::Information); break;
-    case Question: box.setIcon(QMessageBox::Question); break;
-    default: box.setIcon(QMessageBox::NoIcon); break;
+    case Error:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    default:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
     }
     if (question) {
-        box.setStandardButtons(withCancel
-                                   ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
-                                   : QMessageBox::Yes | QMessageBox::No);
+        box.setStandardButtons(withCancel ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
+                                          : QMessageBox::Yes | QMessageBox::No);
         box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ano"));
         box.button(QMessageBox::No)->setText(QStringLiteral("&Ne"));
         if (withCancel) box.button(QMessageBox::Cancel)->setText(QStringLiteral("Storno"));
@@ -85,17 +104,22 @@ Answer MessageBoxes::show(int kind, std::string_view text, bool question, bool w
         box.setStandardButtons(QMessageBox::Ok);
     }
     switch (box.exec()) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    case QMessageBox::Cancel: return Answer::Cancel;
-    default: return question ? Answer::Cancel : Answer::Ok;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    default:
+        return question ? Answer::Cancel : Answer::Ok;
     }
 }
 
 QString DialogFilter(const std::string& filter) {
     // Pairs of description and pattern; the description already names its pattern.
     const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
-    if (parts.size() < 2) return QString::fromStdString(filter).replace(QLatin1Char(';'), QLatin1Char(' '));
+    if (parts.size() < 2)
+        return QString::fromStdString(filter).replace(QLatin1Char(';'), QLatin1Char(' '));
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString pattern = parts[i + 1];
@@ -132,7 +156,8 @@ std::optional<std::string> FileDialogs::choose(const FileDialogRequest& request,
     // The overwrite question is the game's own.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
-    if (!request.proposedName.empty()) dialog.selectFile(QString::fromStdString(request.proposedName));
+    if (!request.proposedName.empty())
+        dialog.selectFile(QString::fromStdString(request.proposedName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().front().toStdString();
 }

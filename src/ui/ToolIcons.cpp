@@ -130,7 +130,8 @@ void Draw(QPainter& p, ToolIcon icon) {
         const qreal knobs[3] = {8, 15, 11};
         p.setPen(QPen(Ink, 1));
         p.setBrush(Gold);
-        for (int i = 0; i < 3; ++i) p.drawRoundedRect(QRectF(knobs[i] - 2.5, 3 + i * 6, 5, 6), 1, 1);
+        for (int i = 0; i < 3; ++i)
+            p.drawRoundedRect(QRectF(knobs[i] - 2.5, 3 + i * 6, 5, 6), 1, 1);
         break;
     }
     case ToolIcon::AddMark:
@@ -230,6 +231,8 @@ class ToolIconEngine final : public QIconEngine {
 
 } // namespace
 
-QIcon MakeToolIcon(ToolIcon icon) { return QIcon(new ToolIconEngine(icon)); }
+QIcon MakeToolIcon(ToolIcon icon) {
+    return QIcon(new ToolIconEngine(icon));
+}
 
 } // namespace tumbla

@@ -41,7 +41,8 @@ int RunTumbla(int argc, char** argv) {
     instance.listen();
 
     StartupOptions options;
-    options.programDirectory = QDir(QApplication::applicationDirPath()).absolutePath().toStdString();
+    options.programDirectory =
+        QDir(QApplication::applicationDirPath()).absolutePath().toStdString();
     options.iniWritable = IniWritable(options.programDirectory);
     const QStringList arguments = QApplication::arguments();
     for (qsizetype i = 1; i < arguments.size(); ++i)

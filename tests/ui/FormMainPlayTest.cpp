@@ -44,11 +44,13 @@ class FormMainPlayTest : public QObject {
         for (int r = 1; r <= 5; ++r)
             for (int c = 1; c <= 10; ++c) {
                 const StoneCode code = b.at(r, c);
-                const bool alone = (r == 1 || b.at(r - 1, c) != code) && (r == 5 || b.at(r + 1, c) != code) &&
-                                   (c == 1 || b.at(r, c - 1) != code) && (c == 10 || b.at(r, c + 1) != code);
+                const bool alone =
+                    (r == 1 || b.at(r - 1, c) != code) && (r == 5 || b.at(r + 1, c) != code) &&
+                    (c == 1 || b.at(r, c - 1) != code) && (c == 10 || b.at(r, c + 1) != code);
                 if (!alone) continue;
                 const Board before = b;
-                ClickOn(w->board(), Move{static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(c)});
+                ClickOn(w->board(),
+                        Move{static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(c)});
                 QVERIFY(w->board()->board() == before);
                 QCOMPARE(w->fieldText("moves"), QStringLiteral("0"));
                 return;
@@ -140,8 +142,7 @@ class FormMainPlayTest : public QObject {
 
         w->nextHint();
         QVERIFY(w->game().HintCount() > 0);
-        QCOMPARE(w->fieldText("hintCounter"),
-                 QStringLiteral("1/%1").arg(w->game().HintCount()));
+        QCOMPARE(w->fieldText("hintCounter"), QStringLiteral("1/%1").arg(w->game().HintCount()));
         QVERIFY(w->board()->shownMove().has_value());
     }
 

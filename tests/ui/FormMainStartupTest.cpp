@@ -3,7 +3,10 @@
 
 #include "MainWindowFixture.h"
 
+#include "ui/HelpWindow.h"
+
 #include <QAction>
+#include <QFile>
 #include <QMenuBar>
 #include <QToolBar>
 
@@ -51,7 +54,8 @@ class FormMainStartupTest : public QObject {
         QCOMPARE(order.count("|"), 5);
         QCOMPARE(order.first(), QStringLiteral("generování nové náhodné situace"));
         QCOMPARE(order.last(), QStringLiteral("připojení na server  KORUu"));
-        QCOMPARE(order.indexOf("nastavení voleb"), order.indexOf("ukaž následující provedený tah") + 2);
+        QCOMPARE(order.indexOf("nastavení voleb"),
+                 order.indexOf("ukaž následující provedený tah") + 2);
     }
 
     void largeCellsWithTheSwitch() {
@@ -61,7 +65,9 @@ class FormMainStartupTest : public QObject {
         // "/B" names no file: no warning, and a game as without arguments.
         QVERIFY(MessageBoxes::takeShownTexts().empty());
         QVERIFY(w->game().Current().board == w->board()->board());
-        QVERIFY(w->board()->layout().cellRect(1, 2).left() - w->board()->layout().cellRect(1, 1).left() == 33);
+        QVERIFY(w->board()->layout().cellRect(1, 2).left() -
+                    w->board()->layout().cellRect(1, 1).left() ==
+                33);
     }
 
     void missingFileIsReportedAndIgnored() {
@@ -69,14 +75,16 @@ class FormMainStartupTest : public QObject {
         auto w = OpenWindow(dir, {"nothere.hra"});
         const auto texts = MessageBoxes::takeShownTexts();
         QCOMPARE(texts.size(), std::size_t{1});
-        QCOMPARE(QString::fromStdString(texts.front()), QStringLiteral("Soubor NOTHERE.HRA neexistuje!"));
+        QCOMPARE(QString::fromStdString(texts.front()),
+                 QStringLiteral("Soubor NOTHERE.HRA neexistuje!"));
         QCOMPARE(w->fieldText("moves"), QStringLiteral("0"));
         QVERIFY(w->game().Current().board == w->board()->board());
     }
 
     void savedGameOnTheCommandLineIsLoaded() {
         QTemporaryDir dir;
-        const std::string file = (std::filesystem::path(dir.path().toStdString()) / "game.hra").string();
+        const std::string file =
+            (std::filesystem::path(dir.path().toStdString()) / "game.hra").string();
         Board played{};
         std::int32_t number = 0;
         {
@@ -100,6 +108,44 @@ class FormMainStartupTest : public QObject {
         QCOMPARE(w->fieldText("moves"), QStringLiteral("1"));
         QCOMPARE(w->fieldText("number"), QString::number(number));
         QVERIFY(w->action(Command::Back)->isEnabled());
+    }
+
+    void helpOpensFromF1Anywhere() {
+        QTemporaryDir dir;
+        auto w = OpenWindow(dir);
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QTest::keyClick(w->board(), Qt::Key_F1);
+        auto* help = w->findChild<HelpWindow*>();
+        QVERIFY(help);
+        QTRY_VERIFY(help->isVisible());
+        QVERIFY(help->plainText().contains(QStringLiteral("gravitace")));
+    }
+
+    void windowPlaceIsKeptOnlyWhenWritable() {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath(QStringLiteral("Tumbla.ini"));
+        {
+            auto w = OpenWindow(dir);
+            w->close();
+        }
+        QFile file(ini);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        QVERIFY(text.contains(QStringLiteral("[FormMain]")));
+        QVERIFY(text.contains(QStringLiteral("Left=")));
+        file.close();
+        QVERIFY(QFile::remove(ini));
+
+        StartupOptions options;
+        options.programDirectory = dir.path().toStdString();
+        options.iniWritable = false;
+        {
+            FormMain w(options);
+            w.show();
+            w.close();
+        }
+        QVERIFY(!QFile::exists(ini));
     }
 };
 

@@ -32,7 +32,8 @@ inline std::optional<Move> FindPair(const Board& board, int rows, int cols) {
         for (int c = 1; c <= cols; ++c) {
             const StoneCode code = board.at(r, c);
             if (code < 1 || code > 8) continue;
-            if ((c < cols && board.at(r, c + 1) == code) || (r < rows && board.at(r + 1, c) == code))
+            if ((c < cols && board.at(r, c + 1) == code) ||
+                (r < rows && board.at(r + 1, c) == code))
                 return Move{static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(c)};
         }
     return std::nullopt;

@@ -31,16 +31,22 @@ class PresetLevelsTest : public QObject {
             QCOMPARE(w->fieldText("moves"), QStringLiteral("0"));
             // The whole field fits in the window, and larger levels make a larger field.
             const QRect field = w->board()->layout().fieldRect();
-            QVERIFY2(w->board()->rect().contains(field), qPrintable(QStringLiteral("level %1: %2x%3").arg(i + 1).arg(w->board()->width()).arg(w->board()->height())));
+            QVERIFY2(w->board()->rect().contains(field),
+                     qPrintable(QStringLiteral("level %1: %2x%3")
+                                    .arg(i + 1)
+                                    .arg(w->board()->width())
+                                    .arg(w->board()->height())));
             QVERIFY(w->board()->width() >= field.right());
             QVERIFY(w->board()->width() >= previous.width());
             QVERIFY(w->board()->height() >= previous.height());
             // The window system resizes the window in its own time.
-            QTRY_VERIFY(w->rect().contains(w->board()->mapTo(w.get(), w->board()->rect().bottomRight())));
+            QTRY_VERIFY(
+                w->rect().contains(w->board()->mapTo(w.get(), w->board()->rect().bottomRight())));
             previous = w->board()->size();
             if (!shots.isEmpty()) {
                 QCoreApplication::processEvents();
-                QVERIFY(w->grab().save(QDir(shots).filePath(QStringLiteral("level-%1.png").arg(i + 1))));
+                QVERIFY(w->grab().save(
+                    QDir(shots).filePath(QStringLiteral("level-%1.png").arg(i + 1))));
             }
         }
     }

@@ -1,7 +1,7 @@
 // A second start of the game finds the first, asks it to come forward and ends.
 
-#include "MainWindowFixture.h"
 #include "ui/SingleInstance.h"
+#include "MainWindowFixture.h"
 
 #include <QSignalSpy>
 #include <QUuid>
@@ -13,7 +13,8 @@ class SingleInstanceTest : public QObject {
     Q_OBJECT
   private slots:
     void secondStartWakesTheFirst() {
-        const QString key = QStringLiteral("TumblaTest-") + QUuid::createUuid().toString(QUuid::Id128);
+        const QString key =
+            QStringLiteral("TumblaTest-") + QUuid::createUuid().toString(QUuid::Id128);
         SingleInstance first(key);
         QVERIFY(!first.notifyRunning(100)); // nobody there yet
         QVERIFY(first.listen());
@@ -25,7 +26,8 @@ class SingleInstanceTest : public QObject {
     }
 
     void theFirstWindowComesForward() {
-        const QString key = QStringLiteral("TumblaTest-") + QUuid::createUuid().toString(QUuid::Id128);
+        const QString key =
+            QStringLiteral("TumblaTest-") + QUuid::createUuid().toString(QUuid::Id128);
         QTemporaryDir dir;
         auto w = OpenWindow(dir);
         w->showMinimized();
@@ -40,7 +42,8 @@ class SingleInstanceTest : public QObject {
     }
 
     void aSocketLeftBehindIsTakenOver() {
-        const QString key = QStringLiteral("TumblaTest-") + QUuid::createUuid().toString(QUuid::Id128);
+        const QString key =
+            QStringLiteral("TumblaTest-") + QUuid::createUuid().toString(QUuid::Id128);
         {
             SingleInstance crashed(key);
             QVERIFY(crashed.listen());
