@@ -189,7 +189,18 @@ void FormMain::showRules() {
 
 void FormMain::showAbout() {
     AboutBox box(this);
+    // Its place is kept like every window's, in a section of its own.
+    if (options_.iniWritable) {
+        const int x = ini_.readInteger("AboutBox", "Left", -1);
+        const int y = ini_.readInteger("AboutBox", "Top", -1);
+        if (x >= 0 && y >= 0) box.move(x, y);
+    }
     box.exec();
+    if (options_.iniWritable) {
+        ini_.writeInteger("AboutBox", "Left", box.frameGeometry().x());
+        ini_.writeInteger("AboutBox", "Top", box.frameGeometry().y());
+        if (!ini_.commit()) ini_.discard();
+    }
 }
 
 } // namespace tumbla
