@@ -10,7 +10,9 @@ namespace tumbla::cli {
 namespace {
 
 // The search command explains itself and prints on its own.
-int Search(const Arguments& args, std::ostream&, std::ostream&) { return RunSearchCommand(args); }
+int Search(const Arguments& args, std::ostream&, std::ostream&) {
+    return RunSearchCommand(args);
+}
 
 struct Command {
     std::string_view name;

@@ -1,0 +1,77 @@
+#include "ui/AboutBox.h"
+
+#include "ui/HeadStrip.h"
+#include "ui/StonePictures.h"
+
+#include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace tumbla {
+
+namespace {
+
+QPushButton* LinkButton(const QString& url, const QString& hint, QWidget* parent) {
+    auto* button = new QPushButton(url, parent);
+    button->setFlat(true);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setStyleSheet(QStringLiteral("color: #1d4fa8; text-decoration: underline;"));
+    button->setToolTip(hint);
+    QObject::connect(button, &QPushButton::clicked,
+                     [url] { QDesktopServices::openUrl(QUrl(url)); });
+    return button;
+}
+
+} // namespace
+
+AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("AboutBox"));
+    setWindowTitle(QStringLiteral("  o programu:"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 10);
+    layout->addWidget(new HeadStrip(QStringLiteral("  o programu:"), this));
+
+    auto* name = new QLabel(QStringLiteral("TUMBLA"), this);
+    QFont big = name->font();
+    big.setPointSize(big.pointSize() * 2);
+    big.setBold(true);
+    name->setFont(big);
+    name->setAlignment(Qt::AlignCenter);
+    layout->addWidget(name);
+
+    auto* stones = new QLabel(this);
+    QPixmap row(QSize(8 * 26, 24) * devicePixelRatioF());
+    row.setDevicePixelRatio(devicePixelRatioF());
+    row.fill(Qt::transparent);
+    {
+        QPainter p(&row);
+        for (int colour = 1; colour <= 8; ++colour)
+            p.drawPixmap(
+                (colour - 1) * 26, 0,
+                StonePictures::stone(StonePictureIndex(0, colour), 24, devicePixelRatioF()));
+    }
+    stones->setPixmap(row);
+    stones->setAlignment(Qt::AlignCenter);
+    stones->setToolTip(QStringLiteral("vytvořeno ve\nspolupráci s\n  Koru CD"));
+    layout->addWidget(stones);
+
+    for (const QString& text : {QStringLiteral("verze 1.19"), QStringLiteral("hra - solitér")}) {
+        auto* label = new QLabel(text, this);
+        label->setAlignment(Qt::AlignCenter);
+        layout->addWidget(label);
+    }
+    layout->addWidget(LinkButton(QStringLiteral("https://tumbla.example.org/"),
+                                 QStringLiteral("domovská stránka autora"), this));
+    layout->addWidget(LinkButton(QStringLiteral("https://koru.example.org/"),
+                                 QStringLiteral("WWW stránky časopisu Koru "), this));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    layout->addWidget(buttons);
+    setMinimumWidth(300);
+}
+
+} // namespace tumbla

@@ -1,0 +1,165 @@
+#include "ui/MessageBoxes.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStringList>
+
+namespace tumbla {
+
+namespace {
+
+std::deque<Answer>& QueuedAnswers() {
+    static std::deque<Answer> answers;
+    return answers;
+}
+std::deque<std::optional<std::string>>& QueuedPaths() {
+    static std::deque<std::optional<std::string>> paths;
+    return paths;
+}
+std::deque<std::string>& ShownTexts() {
+    static std::deque<std::string> texts;
+    return texts;
+}
+bool& AutoAnswer() {
+    static bool on = false;
+    return on;
+}
+
+enum Kind { Plain, Error, Warning, Information, Question };
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+void MessageBoxes::setNextAnswer(Answer answer) {
+    QueuedAnswers().push_back(answer);
+}
+void MessageBoxes::setAutoAnswer(bool on) {
+    AutoAnswer() = on;
+}
+std::deque<std::string> MessageBoxes::takeShownTexts() {
+    std::deque<std::string> texts;
+    texts.swap(ShownTexts());
+    return texts;
+}
+
+void MessageBoxes::showPlain(std::string_view text) {
+    show(Plain, text, false, false);
+}
+void MessageBoxes::showError(std::string_view text) {
+    show(Error, text, false, false);
+}
+void MessageBoxes::showWarning(std::string_view text) {
+    show(Warning, text, false, false);
+}
+void MessageBoxes::showInformation(std::string_view text) {
+    show(Information, text, false, false);
+}
+Answer MessageBoxes::askConfirmation(std::string_view text, bool withCancel) {
+    return show(Question, text, true, withCancel);
+}
+
+Answer MessageBoxes::show(int kind, std::string_view text, bool question, bool withCancel) {
+    if (!QueuedAnswers().empty()) {
+        const Answer answer = QueuedAnswers().front();
+        QueuedAnswers().pop_front();
+        ShownTexts().emplace_back(text);
+        return answer;
+    }
+    if (AutoAnswer()) {
+        ShownTexts().emplace_back(text);
+        return question ? Answer::Yes : Answer::Ok;
+    }
+
+    QMessageBox box(parent_);
+    box.setWindowTitle(QStringLiteral("Tumbla"));
+    box.setText(FromUtf8(text));
+    switch (kind) {
+    case Error:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    default:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    }
+    if (question) {
+        box.setStandardButtons(withCancel ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
+                                          : QMessageBox::Yes | QMessageBox::No);
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ano"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("&Ne"));
+        if (withCancel) box.button(QMessageBox::Cancel)->setText(QStringLiteral("Storno"));
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    default:
+        return question ? Answer::Cancel : Answer::Ok;
+    }
+}
+
+QString DialogFilter(const std::string& filter) {
+    // Pairs of description and pattern; the description already names its pattern.
+    const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
+    if (parts.size() < 2)
+        return QString::fromStdString(filter).replace(QLatin1Char(';'), QLatin1Char(' '));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString pattern = parts[i + 1];
+        pattern.replace(QLatin1Char(';'), QLatin1Char(' '));
+        filters << parts[i] + QStringLiteral(" (") + pattern + QLatin1Char(')');
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+void FileDialogs::setNextPath(std::optional<std::string> path) {
+    QueuedPaths().push_back(std::move(path));
+}
+
+std::optional<std::string> FileDialogs::chooseOpen(const FileDialogRequest& request) {
+    return choose(request, false);
+}
+std::optional<std::string> FileDialogs::chooseSave(const FileDialogRequest& request) {
+    return choose(request, true);
+}
+
+std::optional<std::string> FileDialogs::choose(const FileDialogRequest& request, bool save) {
+    if (!QueuedPaths().empty()) {
+        std::optional<std::string> path = QueuedPaths().front();
+        QueuedPaths().pop_front();
+        return path;
+    }
+    if (AutoAnswer()) return std::nullopt;
+
+    QFileDialog dialog(parent_, QString::fromStdString(request.title),
+                       QString::fromStdString(request.initialDirectory),
+                       DialogFilter(request.filter));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The overwrite question is the game's own.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+    if (!request.proposedName.empty())
+        dialog.selectFile(QString::fromStdString(request.proposedName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().front().toStdString();
+}
+
+} // namespace tumbla

@@ -1,0 +1,31 @@
+#pragma once
+// The toolbar's pictures, drawn by the program so they stay sharp at any size.
+
+#include <QIcon>
+
+namespace tumbla {
+
+enum class ToolIcon {
+    NewGame,
+    ByNumber,
+    Load,
+    Save,
+    First,
+    Back,
+    GoTo,
+    Forward,
+    Last,
+    ShowMove,
+    Settings,
+    AddMark,
+    Marks,
+    StoneCounts,
+    HallOfFame,
+    Ranking,
+    Submit,
+    Hint,
+};
+
+QIcon MakeToolIcon(ToolIcon icon);
+
+} // namespace tumbla

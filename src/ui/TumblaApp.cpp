@@ -1,0 +1,60 @@
+#include "ui/TumblaApp.h"
+
+#include "situation/IniWritable.h"
+#include "ui/FormMain.h"
+#include "ui/MessageBoxes.h"
+#include "ui/SingleInstance.h"
+
+#include <QDir>
+
+#include <cstdlib>
+#include <exception>
+
+namespace tumbla {
+
+const char* const ReadOnlyWarningText =
+    "Program je spuštěn na zařízení, na kterém není možno zapisovat, nebo \n"
+    "nelze pracovat s INI souborem. Nelze proto ukládat vámi vybrané \n"
+    "aktuální nastavení a aktualizovat tabulku nejlepších výsledků!";
+
+TumblaApplication::TumblaApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("Tumbla"));
+    setApplicationDisplayName(QStringLiteral("Tumbla"));
+}
+
+bool TumblaApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& e) {
+        MessageBoxes(activeWindow()).showError(e.what());
+    } catch (...) {
+        MessageBoxes(activeWindow()).showError("Neočekávaná chyba programu.");
+    }
+    std::exit(EXIT_FAILURE);
+}
+
+int RunTumbla(int argc, char** argv) {
+    TumblaApplication app(argc, argv);
+
+    SingleInstance instance;
+    if (instance.notifyRunning()) return 0;
+    instance.listen();
+
+    StartupOptions options;
+    options.programDirectory =
+        QDir(QApplication::applicationDirPath()).absolutePath().toStdString();
+    options.iniWritable = IniWritable(options.programDirectory);
+    const QStringList arguments = QApplication::arguments();
+    for (qsizetype i = 1; i < arguments.size(); ++i)
+        options.arguments.push_back(arguments[i].toStdString());
+
+    if (!options.iniWritable) MessageBoxes().showWarning(ReadOnlyWarningText);
+
+    FormMain window(std::move(options));
+    QObject::connect(&instance, &SingleInstance::activationRequested, &window,
+                     &FormMain::bringForward);
+    window.show();
+    return app.exec();
+}
+
+} // namespace tumbla

@@ -1,0 +1,22 @@
+#pragma once
+// The start of the game: one instance, the program directory and whether it
+// can be written, the main window, and the last resort for unhandled errors.
+
+#include <QApplication>
+
+namespace tumbla {
+
+class TumblaApplication : public QApplication {
+    Q_OBJECT
+  public:
+    TumblaApplication(int& argc, char** argv);
+    // An error no command handled: its message, then the end of the program.
+    bool notify(QObject* receiver, QEvent* event) override;
+};
+
+extern const char* const ReadOnlyWarningText;
+
+// Runs the game; returns the exit code.
+int RunTumbla(int argc, char** argv);
+
+} // namespace tumbla
