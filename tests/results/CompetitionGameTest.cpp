@@ -8,29 +8,13 @@ namespace tumbla {
 namespace {
 
 // Remembers what the main window would show of the situation.
-struct ShownSituation : GameView {
+struct ShownSituation : SilentGameView {
     std::int32_t number = 0;
     std::string code;
     void showSituation(std::int32_t n, std::string_view c) override {
         number = n;
         code = std::string(c);
     }
-    void showSettingsInForce(const GameSettings&) override {}
-    void showNewField(const FieldLayout&, const Board&) override {}
-    void showCell(int, int, StoneCode) override {}
-    void showGravity(int, int) override {}
-    void showScoreFields(const ScoreFields&) override {}
-    void showStoneCounts(const std::array<int, 9>&) override {}
-    void showMoveCounter(int) override {}
-    void showNavigation(const NavigationState&) override {}
-    void showLock(bool, int) override {}
-    void showMoveMark(Move) override {}
-    void hideMoveMark(Move) override {}
-    void showMarks(const MarksState&) override {}
-    void showHintCounter(std::string_view) override {}
-    void hideHintCounter() override {}
-    void playGlassSound() override {}
-    void showGameOver() override {}
 };
 
 struct OneComputer : SystemIdentity {

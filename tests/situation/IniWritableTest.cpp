@@ -1,6 +1,6 @@
 #include "situation/IniWritable.h"
 
-#include "ScriptedPorts.h"
+#include "support/ScriptedPorts.h"
 
 #include <gtest/gtest.h>
 

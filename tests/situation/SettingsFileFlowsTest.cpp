@@ -1,6 +1,6 @@
 #include "situation/SettingsFileFlows.h"
 
-#include "ScriptedPorts.h"
+#include "support/ScriptedPorts.h"
 #include "situation/MemoryIniStore.h"
 #include "situation/SettingsFile.h"
 #include "situation/SettingsIni.h"

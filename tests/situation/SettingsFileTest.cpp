@@ -1,6 +1,6 @@
 #include "situation/SettingsFile.h"
 
-#include "ScriptedPorts.h"
+#include "support/ScriptedPorts.h"
 #include "situation/ReplaceFile.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "situation/SettingsIni.h"
 
-#include "ScriptedPorts.h"
+#include "support/ScriptedPorts.h"
 #include "situation/MemoryIniStore.h"
 
 #include <gtest/gtest.h>

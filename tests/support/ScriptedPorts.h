@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <random>
 #include <string>
@@ -15,7 +16,8 @@ namespace tumbla::testing {
 class RecordingMessages : public Messages {
   public:
     std::vector<std::string> errors, warnings, informations, plains, questions;
-    std::deque<Answer> answers; // for confirmations; No when none is left
+    std::deque<Answer> answers; // for confirmations; `fallback` when none is left
+    Answer fallback = Answer::No;
 
     void showPlain(std::string_view t) override { plains.emplace_back(t); }
     void showError(std::string_view t) override { errors.emplace_back(t); }
@@ -23,7 +25,7 @@ class RecordingMessages : public Messages {
     void showInformation(std::string_view t) override { informations.emplace_back(t); }
     Answer askConfirmation(std::string_view t, bool) override {
         questions.emplace_back(t);
-        if (answers.empty()) return Answer::No;
+        if (answers.empty()) return fallback;
         const Answer a = answers.front();
         answers.pop_front();
         return a;
@@ -68,5 +70,15 @@ class TempDir {
   private:
     std::filesystem::path path_;
 };
+
+inline std::string FileBytes(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteBytes(const std::filesystem::path& p, const std::string& bytes) {
+    std::ofstream out(p, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
 
 } // namespace tumbla::testing
