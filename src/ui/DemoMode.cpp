@@ -29,7 +29,9 @@ void DemoMode::toggle(const QString& caption) {
 void DemoMode::start(const QString& caption) {
     if (isRunning()) return;
     savedSettings_ = game_.Settings();
-    game_.PutSettingsInForce(DemoSettings(savedSettings_));
+    GameSettings demo = DemoSettings(savedSettings_);
+    demo.BeginNumber = situationNumber_;
+    game_.PutSettingsInForce(demo);
     game_.NewSituation();
     emit settingsChanged();
     choosePhase_ = true;

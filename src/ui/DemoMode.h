@@ -30,6 +30,9 @@ class DemoMode : public QObject {
     DemoMode(Game& game, BoardWidget* board, QObject* parent = nullptr);
 
     bool isRunning() const;
+    // The demonstration draws its situation (0, as every level does); a
+    // fixed number replays the same demonstration.
+    void setSituationNumber(std::int32_t number) { situationNumber_ = number; }
     // "&Demo": starts when off, stops when on. `caption` is the main window's
     // caption as it stands.
     void toggle(const QString& caption);
@@ -62,6 +65,7 @@ class DemoMode : public QObject {
     std::optional<DemoPick> pick_;
     QString savedCaption_;
     GameSettings savedSettings_;
+    std::int32_t situationNumber_ = 0;
 };
 
 } // namespace tumbla

@@ -75,12 +75,12 @@ void FormCopy::build() {
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(sourceDrives_, 0, 0);
+    grid->addWidget(new QLabel(QStringLiteral("soubory ve tvaru pro KORU:")), 0, 1);
     grid->addWidget(destinationDrives_, 0, 3);
     grid->addWidget(sourceTree_, 1, 0);
     grid->addWidget(files_, 1, 1);
     grid->addWidget(copy_, 1, 2, Qt::AlignVCenter);
     grid->addWidget(destinationTree_, 1, 3);
-    grid->addWidget(new QLabel(QStringLiteral("soubory ve tvaru pro KORU:")), 2, 1);
 }
 
 void FormCopy::fillDrives(QComboBox* box, const QString& current) {

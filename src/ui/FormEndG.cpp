@@ -221,7 +221,10 @@ void FormEndG::prepare(EndGameMode mode) {
     session_.begin(mode, settings, total, hall());
     applyMode();
     // Every showing sounds the end, as long as sound is on.
-    if (sound_ && settings.Zvuk != 0) sound_->play(SoundClip::EndOfGame);
+    if (sound_ && settings.Zvuk != 0) {
+        sound_->setSoundOn(true);
+        sound_->play(SoundClip::EndOfGame);
+    }
     fillPanel();
     fillTable();
     refreshName();
