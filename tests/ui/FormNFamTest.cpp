@@ -7,8 +7,11 @@
 #include "results/FameCommands.h"
 #include "results/FameDate.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QDragEnterEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -85,6 +88,26 @@ class FormNFamTest : public QObject {
         QCOMPARE(form.keyLabel(0)->text(), QStringLiteral("jméno"));
         QCOMPARE(form.keyLabel(1)->text(), QStringLiteral("body"));
         QVERIFY(!form.dropKey(2, 2)); // onto its own caption: refused
+
+        // The same through the labels: "datum" dragged onto "jméno" (now first).
+        auto* mime = new QMimeData;
+        mime->setData(QStringLiteral("application/x-tumbla-fame-key"), QByteArray("2"));
+        mime->setText(form.keyLabel(2)->text());
+        QDragEnterEvent enter(QPoint(5, 5), Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(form.keyLabel(0), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(5, 5), Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(form.keyLabel(0), &drop);
+        QCOMPARE(form.keyLabel(0)->text(), QStringLiteral("datum"));
+        QCOMPARE(form.keyLabel(2)->text(), QStringLiteral("jméno"));
+        // A label never takes its own caption.
+        mime->setText(form.keyLabel(0)->text());
+        QDragEnterEvent same(QPoint(5, 5), Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
+        same.setAccepted(false);
+        QApplication::sendEvent(form.keyLabel(0), &same);
+        QVERIFY(!same.isAccepted());
+        QVERIFY(form.dropKey(2, 0)); // jméno back to the front
+        delete mime;
         form.sortList();
         QCOMPARE(Column(form, 1), QStringList({"Adam", "Adam", "bára", "cyril", "Dana"}));
         QCOMPARE(Column(form, 2), QStringList({"700", "500", "300", "300", "100"}));
