@@ -187,7 +187,7 @@ void ListGroupsWithoutJokers(const MoveRecord& rec, const Rules& rules, Candidat
 
     // Roots of labels that met a neighbour are the groups of two or more.
     for (int l = 1; l < next; ++l) {
-        const bool group = (parent[static_cast<std::size_t>(l)] == l) & (paired[static_cast<std::size_t>(l)] != 0);
+        const int group = static_cast<int>(parent[static_cast<std::size_t>(l)] == l) & static_cast<int>(paired[static_cast<std::size_t>(l)] != 0);
         if (out.count >= CandidateList::Capacity) break;
         out.items[static_cast<std::size_t>(out.count)] = firstCell[static_cast<std::size_t>(l)];
         out.count += group;

@@ -22,7 +22,9 @@ void Game::PutSettingsInForce(const GameSettings& settings) {
     view_.showSettingsInForce(settings_);
 }
 
-void Game::SetSituationNumber(std::int32_t number) { settings_.BeginNumber = number; }
+void Game::SetSituationNumber(std::int32_t number) {
+    settings_.BeginNumber = number;
+}
 
 void Game::NewSituation() {
     current_ = 1;
@@ -143,7 +145,8 @@ void Game::ShowPosition(const MoveRecord& target, const MoveRecord& shown) {
         const int r = backwards ? rules_.rows + 1 - i : i;
         for (int j = 1; j <= rules_.cols; ++j) {
             const int c = backwards ? rules_.cols + 1 - j : j;
-            if (target.board.at(r, c) != shown.board.at(r, c)) view_.showCell(r, c, target.board.at(r, c));
+            if (target.board.at(r, c) != shown.board.at(r, c))
+                view_.showCell(r, c, target.board.at(r, c));
         }
     }
     view_.showGravity(shown.Gravity, target.Gravity);

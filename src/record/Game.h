@@ -22,7 +22,7 @@ namespace tumbla {
 enum class MoveOutcome { Refused, Redone, Performed };
 
 class Game {
-public:
+  public:
     static constexpr int HistorySize = 1000;
 
     Game(GameView& view, Messages& messages);
@@ -109,7 +109,7 @@ public:
     // positions 1..P; position 1 is made afresh from the settings.
     void InstallSavedGame(const GameSettings& settings, const std::vector<MoveRecord>& records);
 
-private:
+  private:
     MoveRecord& At(int k) { return history_[static_cast<std::size_t>(k)]; }
     void ShowMoveCounter() { view_.showMoveCounter(current_ - 1); }
     void ShowStoneCounts(const MoveRecord& rec);

@@ -5,7 +5,9 @@ namespace {
 constexpr std::string_view NoMoveYetText = "Ještě jste žádný tah neprovedl!";
 }
 
-void Game::NoMoveYet() { messages_.showPlain(NoMoveYetText); }
+void Game::NoMoveYet() {
+    messages_.showPlain(NoMoveYetText);
+}
 
 void Game::GoToStart() {
     if (current_ <= 1) return NoMoveYet();
@@ -116,9 +118,8 @@ void Game::RefreshMarks() {
 }
 
 void Game::WorkWithMarks(const std::function<std::optional<int>(MarksDialog&)>& showDialog) {
-    MarksDialog dialog(marks_, [this](int k) {
-        return k >= 1 && k <= HistorySize ? Position(k).TotalScore : 0;
-    });
+    MarksDialog dialog(
+        marks_, [this](int k) { return k >= 1 && k <= HistorySize ? Position(k).TotalScore : 0; });
     const std::optional<int> chosen = showDialog(dialog);
     // Closing the window writes the list back, sorted and without the deleted lines.
     dialog.writeBack(marks_);

@@ -46,7 +46,7 @@ struct FieldLayout {
 };
 
 class GameView {
-public:
+  public:
     virtual ~GameView() = default;
 
     // The settings in force: joker and glass indicators, join direction,
@@ -85,7 +85,7 @@ public:
 
 // A view that shows nothing: for replays and the command-line tool.
 class SilentGameView : public GameView {
-public:
+  public:
     void showSettingsInForce(const GameSettings&) override {}
     void showNewField(const FieldLayout&, const Board&) override {}
     void showSituation(std::int32_t, std::string_view) override {}

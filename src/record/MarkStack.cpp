@@ -17,7 +17,8 @@ bool MarkStack::add(int position) {
 bool MarkStack::dropFrom(int position) {
     int kept = 0;
     for (int i = 0; i < count_; ++i)
-        if (at(i) < position) marks_[static_cast<std::size_t>(kept++)] = marks_[static_cast<std::size_t>(i)];
+        if (at(i) < position)
+            marks_[static_cast<std::size_t>(kept++)] = marks_[static_cast<std::size_t>(i)];
     const bool dropped = kept != count_;
     count_ = kept;
     return dropped;

@@ -8,7 +8,7 @@
 namespace tumbla {
 
 class MarkStack {
-public:
+  public:
     static constexpr int Capacity = 100;
 
     int count() const { return count_; }
@@ -22,7 +22,7 @@ public:
     bool dropFrom(int position);
     void clear() { count_ = 0; }
 
-private:
+  private:
     std::array<std::uint16_t, Capacity> marks_{};
     int count_ = 0;
 };

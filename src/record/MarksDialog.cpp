@@ -5,7 +5,8 @@
 namespace tumbla {
 
 MarksDialog::MarksDialog(const MarkStack& marks, const std::function<std::int32_t(int)>& totalAt) {
-    for (int i = 0; i < marks.count(); ++i) lines_.push_back(LineText(marks.at(i), totalAt(marks.at(i))));
+    for (int i = 0; i < marks.count(); ++i)
+        lines_.push_back(LineText(marks.at(i), totalAt(marks.at(i))));
     std::sort(lines_.begin(), lines_.end());
 }
 

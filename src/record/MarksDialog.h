@@ -14,7 +14,7 @@
 namespace tumbla {
 
 class MarksDialog {
-public:
+  public:
     // One line per mark, "  5.tah(120)", kept sorted by text.
     MarksDialog(const MarkStack& marks, const std::function<std::int32_t(int)>& totalAt);
 
@@ -35,7 +35,7 @@ public:
     // The marks as the list now holds them, in list order.
     void writeBack(MarkStack& marks) const;
 
-private:
+  private:
     std::vector<std::string> lines_;
 };
 

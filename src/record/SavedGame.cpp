@@ -12,7 +12,8 @@ bool RecordIsSound(const MoveRecord& rec) {
     if (rec.Gravity > GravityRight) return false;
     // A recorded move is shown on the field and compared with clicks.
     if (rec.MoveRow > MaxRows) return false;
-    return rec.MoveRow == 0 ? rec.MoveCol <= GravityRight : rec.MoveCol >= 1 && rec.MoveCol <= MaxCols;
+    return rec.MoveRow == 0 ? rec.MoveCol <= GravityRight
+                            : rec.MoveCol >= 1 && rec.MoveCol <= MaxCols;
 }
 
 } // namespace
@@ -25,7 +26,8 @@ SavedGame SavedGameOf(const Game& game) {
 }
 
 std::vector<std::uint8_t> PackSavedGame(const SavedGame& saved) {
-    std::vector<std::uint8_t> out(SavedGame::HeaderSize + MoveRecord::PackedSize * saved.positions.size());
+    std::vector<std::uint8_t> out(SavedGame::HeaderSize +
+                                  MoveRecord::PackedSize * saved.positions.size());
     PutI32(out, 0, SavedGame::Magic);
     PutI32(out, 4, static_cast<std::int32_t>(saved.positions.size()));
     const PackedSettings settings = PackSettings(saved.settings);
@@ -44,7 +46,8 @@ std::optional<SavedGame> UnpackSavedGame(std::span<const std::uint8_t> bytes) {
     const std::int32_t p = GetI32(bytes, 4);
     if (p < 1 || p > Game::HistorySize) return std::nullopt;
     const std::size_t count = static_cast<std::size_t>(p);
-    if ((bytes.size() - SavedGame::HeaderSize) / MoveRecord::PackedSize < count) return std::nullopt;
+    if ((bytes.size() - SavedGame::HeaderSize) / MoveRecord::PackedSize < count)
+        return std::nullopt;
 
     SavedGame saved;
     saved.settings = UnpackSettings(bytes.subspan(8, GameSettings::PackedSize));

@@ -1,9 +1,10 @@
 #include "record/SavedGameFile.h"
 
-#include "record/AtomicFile.h"
+#include "record/FileStart.h"
 #include "record/Game.h"
 #include "record/SavedGame.h"
 #include "record/TextCase.h"
+#include "situation/ReplaceFile.h"
 #include "situation/SettingsCode.h"
 
 #include <filesystem>
@@ -41,7 +42,8 @@ std::string ProposedGameName(std::string_view code, std::string_view number, int
            ZeroPadded(std::to_string(position), 3) + ".hra";
 }
 
-std::string ProposedFinishedName(std::string_view code, std::string_view number, std::int32_t total) {
+std::string ProposedFinishedName(std::string_view code, std::string_view number,
+                                 std::int32_t total) {
     return std::string(Trimmed(code)) + "_" + std::string(Trimmed(number)) + "_" +
            ZeroPadded(std::to_string(total), 10) + ".hre";
 }
@@ -58,7 +60,7 @@ std::string ProposedFinishedName(const Game& game) {
 }
 
 std::optional<std::string_view> CheckCompetitionName(std::string_view competitionTemplate,
-                                                      std::string_view chosen) {
+                                                     std::string_view chosen) {
     const std::u32string n = DecodeUtf8(UpperCase(FileNameOf(chosen)));
     const std::u32string t = DecodeUtf8(competitionTemplate);
     if (n.size() != 29) return "Chybná délka názvu souboru.";
@@ -73,8 +75,9 @@ std::optional<std::string_view> CheckCompetitionName(std::string_view competitio
 }
 
 FileDialogRequest SaveGameInProgressRequest(const Game& game, const std::string& programDirectory) {
-    return FileDialogRequest{"uložení situace:", "rozehrané hry(*.hra)|*.hra|všechny soubory(*.*)|*.*",
-                             "hra", ProposedGameName(game), programDirectory};
+    return FileDialogRequest{
+        "uložení situace:", "rozehrané hry(*.hra)|*.hra|všechny soubory(*.*)|*.*", "hra",
+        ProposedGameName(game), programDirectory};
 }
 
 FileDialogRequest SaveFinishedGameRequest(const Game& game, const std::string& programDirectory,
@@ -104,25 +107,35 @@ std::optional<std::string> WriteSavedGame(const Game& game, FileChooser& chooser
         if (competitionTemplate.empty()) break;
         const auto reason = CheckCompetitionName(competitionTemplate, *chosen);
         if (!reason) break;
-        const std::string text = std::string(*reason) +
-                                 "\r\nVe jméně souboru musíte nahradit sekvenci XXXX vaší\r\n"
-                                 "čtyřpísmennou zkratkou, všechny ostatní pozice ponechte nezměněné!";
+        const std::string text =
+            std::string(*reason) +
+            "\r\nVe jméně souboru musíte nahradit sekvenci XXXX vaší\r\n"
+            "čtyřpísmennou zkratkou, všechny ostatní pozice ponechte nezměněné!";
         if (!retry(text)) return std::nullopt;
     }
     if (FileExists(*chosen) &&
         messages.askConfirmation("Soubor s tímto jménem již existuje. Chcete ho přepsat?") !=
             Answer::Yes)
         return std::nullopt;
-    if (!WriteFileReplacing(*chosen, PackSavedGame(SavedGameOf(game)))) {
+    if (!ReplaceFileWith(*chosen, PackSavedGame(SavedGameOf(game)))) {
         messages.showError("Situaci nelze zapsat! ");
         return std::nullopt;
     }
     return chosen;
 }
 
-LoadOutcome LoadSavedFile(Game& game, Messages& messages, const std::string& path) {
-    const std::string upper = UpperCase(path);
-    if (upper.size() >= 4 && upper.substr(upper.size() - 4) == ".HRS") return LoadOutcome::SettingsFile;
+LoadOutcome LoadSavedFile(Game& game, Messages& messages, const std::string& path,
+                          SettingsFlowContext* settingsFlow) {
+    if (IsSettingsFileName(path)) {
+        if (settingsFlow != nullptr) {
+            const SettingsFlowOutcome outcome =
+                OpenSettingsFile(*settingsFlow, game.Settings(), path);
+            game.PutSettingsInForce(outcome.settings);
+            game.NewSituation();
+            game.ShowScoreFields(game.Position(1));
+        }
+        return LoadOutcome::SettingsFile;
+    }
 
     const std::size_t largest = SavedGame::HeaderSize + MoveRecord::PackedSize * Game::HistorySize;
     const auto bytes = ReadFileStart(path, largest);
@@ -135,7 +148,8 @@ LoadOutcome LoadSavedFile(Game& game, Messages& messages, const std::string& pat
     return LoadOutcome::Loaded;
 }
 
-std::optional<std::string> StartupFile(const std::vector<std::string>& arguments, Messages& messages) {
+std::optional<std::string> StartupFile(const std::vector<std::string>& arguments,
+                                       Messages& messages) {
     for (const std::string& argument : arguments) {
         const std::string upper = UpperCase(argument);
         if (upper == "/B") continue;

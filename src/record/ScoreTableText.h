@@ -7,6 +7,14 @@
 
 namespace tumbla {
 
+// What a group of n stones earns: "přímé", "zvýhodněné" and "blokové".
+struct ScoreColumns {
+    long long direct;
+    long long premium;
+    long long block;
+};
+ScoreColumns ScoreColumnsFor(int n);
+
 std::vector<std::string> ScoreTableText();
 
 } // namespace tumbla

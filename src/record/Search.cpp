@@ -32,13 +32,15 @@ Search::Search(const Rules& rules, SearchMemory& memory, SearchReporter* reporte
     highestPath_.reserve(SearchDepthLimit);
 }
 
-void Search::SetDepthLimit(int depth) { depthLimit_ = std::clamp(depth, 1, SearchDepthLimit); }
+void Search::SetDepthLimit(int depth) {
+    depthLimit_ = std::clamp(depth, 1, SearchDepthLimit);
+}
 
 void Search::StartSearch(const MoveRecord& position1) {
     // 1. A fresh run; the best score and the rows of its path stay from earlier runs.
+    // The stop and the chosen row were cleared when the last run ended, so a
+    // stop asked before the worker thread got here is not lost.
     finished_.store(false, std::memory_order_release);
-    stop_.store(false, std::memory_order_relaxed);
-    targetDepth_.store(-1, std::memory_order_relaxed);
     maxEstimate_ = 0;
     leafCounter_ = 0;
     leaves_ = 0;
@@ -63,6 +65,8 @@ void Search::StartSearch(const MoveRecord& position1) {
     SearchNode(1);
     // 5. The window ends up showing exactly where the search stopped.
     if (reporter_ != nullptr) PublishProgress();
+    stop_.store(false, std::memory_order_relaxed);
+    targetDepth_.store(-1, std::memory_order_relaxed);
     finished_.store(true, std::memory_order_release);
 }
 

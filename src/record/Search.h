@@ -35,7 +35,7 @@ void ListSearchCandidates(const MoveRecord& rec, const Rules& rules, const Engin
                           int depth, CandidateList& out);
 
 class Search {
-public:
+  public:
     // `memory` and `reporter` (may be null) must outlive the search.
     Search(const Rules& rules, SearchMemory& memory, SearchReporter* reporter = nullptr);
 
@@ -43,8 +43,9 @@ public:
     // been tried or the search is stopped. Blocks; run it in a worker thread.
     void StartSearch(const MoveRecord& position1);
 
-    // From any thread while the search runs. A stop takes effect at the next
-    // candidate, a few microseconds later.
+    // From any thread while the search runs, or before StartSearch begins
+    // (they apply to that run). A stop takes effect at the next candidate, a
+    // few microseconds later.
     void RequestStop() { stop_.store(true, std::memory_order_relaxed); }
     // A grid row chosen by the player: deeper levels give up their branches and
     // that level goes on with its next candidate; row 0 ends the search.
@@ -66,7 +67,7 @@ public:
     std::int32_t HighestScore() const { return highest_; }
     const std::vector<int>& HighestPath() const { return highestPath_; }
 
-private:
+  private:
     struct Level {
         MoveRecord position;
         EngineState state;

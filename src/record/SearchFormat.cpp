@@ -82,8 +82,8 @@ std::string FormatGrouped(double value, int decimals, std::string_view thousands
 std::string FormatShareDone(double leafCount, double maxEstimate,
                             std::string_view decimalSeparator) {
     const double share = maxEstimate > 0 ? leafCount * 100 / maxEstimate : 0;
-    return PadLeft(FixedText(leafCount, 0, decimalSeparator), 10) + " (=" +
-           PadLeft(FixedText(share, 7, decimalSeparator), 10) + "%)";
+    return PadLeft(FixedText(leafCount, 0, decimalSeparator), 10) +
+           " (=" + PadLeft(FixedText(share, 7, decimalSeparator), 10) + "%)";
 }
 
 double EstimatedYears(double maxEstimate, double leafCount, std::int64_t elapsedSeconds) {

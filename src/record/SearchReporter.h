@@ -18,7 +18,7 @@ struct SearchShareDone {
 };
 
 class SearchReporter {
-public:
+  public:
     virtual ~SearchReporter() = default;
 
     // Grid column 0, rows 1..rows.size(): each row a progress line such as

@@ -1,10 +1,11 @@
 #include "Cli.h"
 #include "CliSession.h"
 
-#include "record/AtomicFile.h"
+#include "record/FileStart.h"
 #include "record/SavedGame.h"
 #include "record/TextCase.h"
 #include "situation/SettingsCode.h"
+#include "situation/SettingsFile.h"
 
 #include <ostream>
 
@@ -12,8 +13,6 @@ namespace tumbla::cli {
 namespace {
 
 constexpr std::string_view BadGameText = "Soubor neobsahuje data k této hře nebo je chybný!";
-constexpr std::string_view BadSettingsText =
-    "Vybraný soubor je vadný, nebo není souborem s nastavením hry!";
 
 std::optional<SavedGame> ReadSavedGame(const std::string& path, std::ostream& err) {
     const auto bytes =
@@ -38,10 +37,12 @@ std::optional<std::string> Difference(const MoveRecord& stored, const MoveRecord
             if (stored.board.at(r, c) != replayed.board.at(r, c))
                 return field("cell " + std::to_string(r) + "/" + std::to_string(c),
                              stored.board.at(r, c), replayed.board.at(r, c));
-    if (stored.Gravity != replayed.Gravity) return field("gravity", stored.Gravity, replayed.Gravity);
+    if (stored.Gravity != replayed.Gravity)
+        return field("gravity", stored.Gravity, replayed.Gravity);
     if (stored.TotalScore != replayed.TotalScore)
         return field("total", stored.TotalScore, replayed.TotalScore);
-    if (stored.Removed != replayed.Removed) return field("removed", stored.Removed, replayed.Removed);
+    if (stored.Removed != replayed.Removed)
+        return field("removed", stored.Removed, replayed.Removed);
     if (stored.GlassBroken != replayed.GlassBroken)
         return field("glass", stored.GlassBroken, replayed.GlassBroken);
     if (stored.Points != replayed.Points) return field("points", stored.Points, replayed.Points);
@@ -95,17 +96,13 @@ int Info(const Arguments& args, std::ostream& out, std::ostream& err) {
     const std::string upper = UpperCase(args[0]);
     if (upper.size() >= 4 && upper.substr(upper.size() - 4) == ".HRS") {
         const auto bytes = ReadFileStart(args[0], GameSettings::PackedSize);
-        if (!bytes || bytes->size() < GameSettings::PackedSize || (*bytes)[71] != 222) {
-            err << args[0] << ": " << BadSettingsText << "\n";
+        const auto settings = bytes ? UnpackSettingsFile(*bytes) : std::nullopt;
+        if (!settings) {
+            err << args[0] << ": " << SettingsFileBadText << "\n";
             return 2;
         }
-        // A settings file never brings rocks, wells or a transformer.
-        GameSettings settings = UnpackSettings(*bytes);
-        settings.Skala = 0;
-        settings.Studna = 0;
-        settings.Transformator = 0;
-        out << "code " << SettingsCodeFromSettings(settings) << "\n";
-        out << "number " << settings.BeginNumber << "\n";
+        out << "code " << SettingsCodeFromSettings(*settings) << "\n";
+        out << "number " << settings->BeginNumber << "\n";
         return 0;
     }
     const auto saved = ReadSavedGame(args[0], err);

@@ -100,4 +100,6 @@ int Main(int argc, char** argv) {
 
 } // namespace tumbla::cli
 
-int main(int argc, char** argv) { return tumbla::cli::Main(argc, argv); }
+int main(int argc, char** argv) {
+    return tumbla::cli::Main(argc, argv);
+}

@@ -11,9 +11,9 @@ namespace {
 void PrintPosition(const Game& game, std::ostream& out) {
     const MoveRecord& rec = game.Current();
     out << "position " << game.CurrentPosition() << " gravity " << int{rec.Gravity} << " total "
-        << rec.TotalScore << " removed " << rec.Removed << " glass " << rec.GlassBroken << " points "
-        << rec.Points << " lock " << (game.MoveLock() ? 1 : 0) << " over " << (game.GameOver() ? 1 : 0)
-        << "\n";
+        << rec.TotalScore << " removed " << rec.Removed << " glass " << rec.GlassBroken
+        << " points " << rec.Points << " lock " << (game.MoveLock() ? 1 : 0) << " over "
+        << (game.GameOver() ? 1 : 0) << "\n";
     const Rules& rules = game.CurrentRules();
     for (int r = 1; r <= rules.rows; ++r) {
         for (int c = 1; c <= rules.cols; ++c) out << (c > 1 ? " " : "") << int{rec.board.at(r, c)};
@@ -47,7 +47,8 @@ int Hints(const Arguments& args, std::ostream& out, std::ostream& err) {
     for (const TypedMove& move : session->moves) PlayTyped(game, move);
     game.ComputeHintList();
     out << "hints";
-    for (int i = 0; i < game.HintCount(); ++i) out << " " << game.HintList().items[static_cast<std::size_t>(i)];
+    for (int i = 0; i < game.HintCount(); ++i)
+        out << " " << game.HintList().items[static_cast<std::size_t>(i)];
     out << "\n";
     return 0;
 }

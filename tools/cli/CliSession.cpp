@@ -12,7 +12,8 @@ namespace {
 std::optional<long> ParseWhole(std::string_view text) {
     long value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
+    if (error != std::errc() || end != text.data() + text.size() || text.empty())
+        return std::nullopt;
     return value;
 }
 
@@ -21,7 +22,8 @@ std::optional<long> ParseWhole(std::string_view text) {
 std::optional<TypedMove> ParseMove(const std::string& text) {
     static constexpr std::string_view Letters = "DNLP";
     if (text.size() == 1) {
-        const auto at = Letters.find(static_cast<char>(std::toupper(static_cast<unsigned char>(text[0]))));
+        const auto at =
+            Letters.find(static_cast<char>(std::toupper(static_cast<unsigned char>(text[0]))));
         if (at == std::string_view::npos) return std::nullopt;
         return TypedMove{0, static_cast<long>(at), true, std::string(1, Letters[at])};
     }
@@ -48,10 +50,12 @@ std::unique_ptr<Session> OpenSession(const std::vector<std::string>& args, std::
     }
     std::string code;
     for (char c : args[0])
-        if (c != ' ' && c != '\t') code.push_back(static_cast<char>(std::toupper(static_cast<unsigned char>(c))));
+        if (c != ' ' && c != '\t')
+            code.push_back(static_cast<char>(std::toupper(static_cast<unsigned char>(c))));
     const auto number = ParseSituationNumber(args[1]);
     if (!number) {
-        err << "the situation number must be a whole number from -2147483648 to 2147483647 other than 0: "
+        err << "the situation number must be a whole number from -2147483648 to 2147483647 other "
+               "than 0: "
             << args[1] << "\n";
         return nullptr;
     }
@@ -79,9 +83,10 @@ bool PlayTyped(Game& game, const TypedMove& move) {
     if (move.gravity)
         return game.Click(Move{0, static_cast<std::uint8_t>(move.col)}) != MoveOutcome::Refused;
     const Rules& rules = game.CurrentRules();
-    if (move.row < 1 || move.row > rules.rows || move.col < 1 || move.col > rules.cols) return false;
-    return game.Click(Move{static_cast<std::uint8_t>(move.row), static_cast<std::uint8_t>(move.col)}) !=
-           MoveOutcome::Refused;
+    if (move.row < 1 || move.row > rules.rows || move.col < 1 || move.col > rules.cols)
+        return false;
+    return game.Click(Move{static_cast<std::uint8_t>(move.row),
+                           static_cast<std::uint8_t>(move.col)}) != MoveOutcome::Refused;
 }
 
 } // namespace tumbla::cli

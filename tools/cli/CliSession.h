@@ -25,7 +25,7 @@ std::optional<TypedMove> ParseMove(const std::string& text);
 std::optional<std::int32_t> ParseSituationNumber(const std::string& text);
 
 class QuietMessages : public Messages {
-public:
+  public:
     void showPlain(std::string_view) override {}
     void showError(std::string_view) override {}
     void showWarning(std::string_view) override {}

@@ -1,26 +1,10 @@
-#include "record/AtomicFile.h"
+#include "record/FileStart.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
 
 namespace tumbla {
-
-bool WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> bytes) {
-    const std::string temp = path + ".~tmp";
-    std::FILE* file = std::fopen(temp.c_str(), "wb");
-    if (file == nullptr) return false;
-    bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    ok = std::fflush(file) == 0 && ok;
-    ok = std::fclose(file) == 0 && ok;
-    std::error_code error;
-    if (ok) {
-        std::filesystem::rename(temp, path, error);
-        ok = !error;
-    }
-    if (!ok) std::filesystem::remove(temp, error);
-    return ok;
-}
 
 std::optional<std::vector<std::uint8_t>> ReadFileStart(const std::string& path, std::size_t limit) {
     std::error_code error;

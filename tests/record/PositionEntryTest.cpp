@@ -1,0 +1,28 @@
+#include "record/PositionEntry.h"
+
+#include <gtest/gtest.h>
+
+namespace tumbla {
+namespace {
+
+TEST(PositionEntry, TextThatIsNoWholeNumberCountsAsOne) {
+    EXPECT_EQ(ReadPositionText("300"), 300);
+    EXPECT_EQ(ReadPositionText(" 12 "), 12);
+    EXPECT_EQ(ReadPositionText("0"), 0);
+    EXPECT_EQ(ReadPositionText("-3"), -3);
+    EXPECT_EQ(ReadPositionText(""), 1);
+    EXPECT_EQ(ReadPositionText("4x"), 1);
+    EXPECT_EQ(ReadPositionText("99999999999"), 1);
+}
+
+TEST(PositionEntry, AcceptsOneToLast) {
+    EXPECT_EQ(CheckPosition(9, 9), 9);
+    EXPECT_EQ(CheckPosition(1, 2), 1);
+    EXPECT_EQ(CheckPosition(300, 400), 300);
+    EXPECT_FALSE(CheckPosition(10, 9));
+    EXPECT_FALSE(CheckPosition(0, 9));
+    EXPECT_FALSE(CheckPosition(-1, 9));
+}
+
+} // namespace
+} // namespace tumbla
