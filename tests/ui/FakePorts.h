@@ -80,12 +80,12 @@ inline void PlayToTheEnd(Game& game) {
     }
 }
 
-// With TUMBLA_SCREENSHOTS set, the windows' pictures go to docs/ of the source tree.
+// With TUMBLA_SHOTS set, keeps a picture of the window in that directory.
 inline void SaveScreenshot(QWidget& window, const QString& name) {
-    if (!qEnvironmentVariableIsSet("TUMBLA_SCREENSHOTS")) return;
+    const QString dir = qEnvironmentVariable("TUMBLA_SHOTS");
+    if (dir.isEmpty()) return;
     window.adjustSize();
-    const QImage look = window.grab().toImage();
-    look.save(QStringLiteral(TUMBLA_DOCS_DIR "/") + name + QStringLiteral(".png"));
+    window.grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
 }
 
 inline std::string Utf8(const QString& s) {
