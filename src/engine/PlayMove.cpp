@@ -41,9 +41,16 @@ void ListCandidates(const MoveRecord& rec, const Rules& rules, const EngineState
                     bool afterGravityChange, CandidateList& out) {
     out.clear();
     ListGroups(rec, rules, out);
+    const int groups = out.count;
     MoveRecord copy = rec;
     copy.MoveRow = afterGravityChange ? 0 : 1;
     IsGameOver(copy, rules, state, &out);
+    // A transformer with no colour stone beside it "helps" only because a group
+    // exists elsewhere; a candidate the player cannot click is no candidate.
+    if (out.count > groups) {
+        const Move last = Move::FromCode(out.items[static_cast<std::size_t>(out.count - 1)]);
+        if (!last.isGravityChange() && !IsMoveValid(rec, rules, state, last)) --out.count;
+    }
 }
 
 } // namespace tumbla

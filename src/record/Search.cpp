@@ -13,17 +13,6 @@ void ListSearchCandidates(const MoveRecord& rec, const Rules& rules, const Engin
     // Position 1 holds the move recorded from it, not one that produced it.
     const bool afterGravityChange = depth > 1 && rec.MoveRow == 0;
     ListCandidates(rec, rules, state, afterGravityChange, out);
-    // A transformer with no colour stone beside it helps only in that a group
-    // exists elsewhere; the player cannot click it, so neither does the search.
-    int kept = 0;
-    for (int i = 0; i < out.count; ++i) {
-        const Move move = Move::FromCode(out.items[i]);
-        if (move.row != 0 && IsTransformer(rec.board.at(move.row, move.col)) &&
-            !IsMoveValid(rec, rules, state, move))
-            continue;
-        out.items[kept++] = out.items[i];
-    }
-    out.count = kept;
 }
 
 Search::Search(const Rules& rules, SearchMemory& memory, SearchReporter* reporter)

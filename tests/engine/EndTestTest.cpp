@@ -98,3 +98,13 @@ TEST(EndTest, CollectingListsHelpfulDirectionsInOrderThenTheTransformer) {
     ASSERT_EQ(lockedList.count, 1);
     EXPECT_EQ(lockedList.items[0], 201);
 }
+
+TEST(EndTest, AnUnclickableTransformerIsNoCandidate) {
+    // The transformer has no colour stone beside it; the pair of 1s elsewhere is what "helps".
+    MoveRecord rec = FromRows({"..........", "..........", "T.........", "RR........", "11........"});
+    rec.MoveRow = 1;
+    CandidateList list;
+    ListCandidates(rec, FieldRules(0, 0, true), EngineState{}, false, list);
+    ASSERT_EQ(list.count, 1);
+    EXPECT_EQ(list.items[0], 501);
+}
