@@ -8,14 +8,25 @@ bash scripts/deps.sh
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
+passed=0
+# Runs ctest in a build tree and adds its test programs to the count.
+run_ctest() {
+  local log
+  log=$(mktemp)
+  ctest --test-dir "$1" --output-on-failure -j"$jobs" | tee "$log"
+  passed=$((passed + $(grep -oE 'out of [0-9]+' "$log" | tail -n 1 | grep -oE '[0-9]+')))
+  rm -f "$log"
+}
+
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"
-ctest --test-dir build --output-on-failure -j"$jobs"
+run_ctest build
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTUMBLA_SANITIZE=ON -DTUMBLA_UI=OFF >/dev/null
 cmake --build build-asan -j"$jobs"
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir build-asan --output-on-failure -j"$jobs"
+export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1
+run_ctest build-asan
+unset ASAN_OPTIONS UBSAN_OPTIONS
 
 # The file readers under libFuzzer, with AddressSanitizer and
 # UndefinedBehaviorSanitizer: every fuzz/*.cpp target runs for a bounded time
@@ -43,4 +54,8 @@ for source in fuzz/*.cpp; do
   fi
   grep -E '^stat::number_of_executed_units' "$log" || true
   rm -rf "$found"
+  passed=$((passed + 1))
 done
+
+# Test programs and fuzz targets; a failure has stopped the script before here.
+echo "all: $passed passed, 0 failed"
