@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -266,6 +267,61 @@ class FormMainDialogsTest : public QObject {
         };
         leave(false);
         leave(true);
+    }
+
+    void refusedOkThenReturnLeavesTheGameAsItWas() {
+        QTemporaryDir dir;
+        auto w = OpenWindow(dir);
+        w->runCommand(Command::Level3);
+        const GameSettings kept = w->game().Settings();
+        const int count = kept.Count == 5 ? 6 : 5;
+        FormNastav* form = w->settingsWindow();
+        WhileOpen(*w, Command::Settings, [form, count] {
+            form->tabs()->setCurrentIndex(1);
+            form->colourCountChoice(count)->click();
+            form->tabs()->setCurrentIndex(4);
+            QTest::keyClicks(form->codeEntry(), QStringLiteral("zz"));
+            QTest::keyClick(form->codeEntry(), Qt::Key_Return);
+            QVERIFY(!form->codeMessage()->text().isEmpty());
+            // The wrong code keeps the dialog open once, though OK has done its work.
+            form->okButton()->click();
+            QVERIFY(form->isVisible());
+            form->returnButton()->click();
+        });
+        QVERIFY(!form->isVisible());
+        // The stones on the board belong to the settings of the opening.
+        QVERIFY(PackSettings(w->game().Settings()) == PackSettings(kept));
+    }
+
+    void settingsSavedByNameComeBackThroughTheMenu() {
+        QTemporaryDir dir;
+        auto w = OpenWindow(dir);
+        w->runCommand(Command::Level3);
+        const int kept = w->game().Settings().Count;
+        const int count = kept == 5 ? 6 : 5;
+        const std::string file = dir.filePath(QStringLiteral("pet.hrs")).toStdString();
+        FormNastav* form = w->settingsWindow();
+        // Saved from the dialog, which is then left without OK.
+        WhileOpen(*w, Command::Settings, [form, count, &file] {
+            form->tabs()->setCurrentIndex(1);
+            form->colourCountChoice(count)->click();
+            FileDialogs::setNextPath(file);
+            form->saveButton()->click();
+            form->returnButton()->click();
+        });
+        QVERIFY(QFile::exists(QString::fromStdString(file)));
+        QCOMPARE(int(w->game().Settings().Count), kept);
+
+        QVERIFY(PlayAMove(*w));
+        FileDialogs::setNextPath(file);
+        w->runCommand(Command::SavedSettings);
+        QCOMPARE(int(w->game().Settings().Count), count);
+        QCOMPARE(w->game().LastPosition(), 1);
+        // The dialog opens next over the settings now in force.
+        WhileOpen(*w, Command::Settings, [form, count] {
+            QVERIFY(form->colourCountChoice(count)->isChecked());
+            form->returnButton()->click();
+        });
     }
 
     void stoneCountsFollowTheGame() {
