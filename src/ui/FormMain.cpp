@@ -4,6 +4,12 @@
 #include "record/SavedGameFile.h"
 #include "situation/SettingsIni.h"
 #include "ui/BoardWidget.h"
+#include "ui/FormCiSit.h"
+#include "ui/FormHle.h"
+#include "ui/FormInfo.h"
+#include "ui/FormNaPoz.h"
+#include "ui/FormNastav.h"
+#include "ui/FormZnac.h"
 #include "ui/HelpWindow.h"
 #include "ui/SoundPlayer.h"
 #include "ui/StonePictures.h"
@@ -54,7 +60,8 @@ FormMain::FormMain(StartupOptions options, QWidget* parent)
     : QMainWindow(parent), options_(std::move(options)),
       geometry_(WantsLargeCells(options_.arguments) ? CellGeometry::Large()
                                                     : CellGeometry::Normal()),
-      messages_(this), files_(this), ini_(QString::fromStdString((options_.programDirectory / "Tumbla.ini").string())) {
+      messages_(this), files_(this),
+      ini_(QString::fromStdString((options_.programDirectory / "Tumbla.ini").string())) {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(Caption());
     game_ = std::make_unique<Game>(*this, messages_);
@@ -91,10 +98,21 @@ FormMain::FormMain(StartupOptions options, QWidget* parent)
             [this](int row, int col) { game_->Click(Move::FromCode(row * 100 + col)); });
     connect(board_, &BoardWidget::cellHovered, this, &FormMain::onCellHovered);
 
+    buildDialogs();
     restoreGeometry();
 }
 
-FormMain::~FormMain() = default;
+FormMain::~FormMain() {
+    // The search window joins its worker, which still uses the run's memory;
+    // the windows go before the members they were given.
+    delete hle_;
+    delete info_;
+    delete znac_;
+    delete naPoz_;
+    delete ciSit_;
+    delete nastavForm_;
+    placeSections_.clear();
+}
 
 void FormMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
@@ -110,6 +128,12 @@ void FormMain::changeEvent(QEvent* event) {
 void FormMain::closeEvent(QCloseEvent* event) {
     storeGeometry();
     if (help_) help_->close();
+    // The windows that stay open beside the game go with it, keeping their place.
+    if (hle_) {
+        hle_->stopSearch();
+        hle_->close();
+    }
+    if (info_) info_->close();
     QMainWindow::closeEvent(event);
 }
 
@@ -174,6 +198,8 @@ void FormMain::showSettingsInForce(const GameSettings& s) {
     join_->setPixmap(IndicatorPixmap(JoinIndicator(s), this));
     labels_.at(QStringLiteral("rating"))->setText(Utf8(RatingName(s.Rating)));
     if (sound_) sound_->setSoundOn(s.Zvuk != 0);
+    previewHeadColour(FormNastav::ColourOf(s.Head));
+    if (info_ && info_->isVisible()) setUpStoneCountsWindow();
 }
 
 void FormMain::showNewField(const FieldLayout&, const Board& board) {
@@ -207,6 +233,7 @@ void FormMain::showScoreFields(const ScoreFields& fields) {
 
 void FormMain::showStoneCounts(const std::array<int, 9>& counts) {
     stoneCounts_ = counts;
+    if (info_) info_->refreshCounts(counts); // ignored while the window is hidden
 }
 
 void FormMain::showMoveCounter(int moves) {

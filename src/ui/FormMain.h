@@ -5,7 +5,9 @@
 
 #include "record/Game.h"
 #include "record/GameView.h"
+#include "record/Search.h"
 #include "situation/FormNastavState.h"
+#include "situation/SettingsFileFlows.h"
 #include "ui/BoardLayout.h"
 #include "ui/IniStoreQt.h"
 #include "ui/MessageBoxes.h"
@@ -28,6 +30,12 @@ class QToolButton;
 namespace tumbla {
 
 class BoardWidget;
+class FormCiSit;
+class FormHle;
+class FormInfo;
+class FormNaPoz;
+class FormNastav;
+class FormZnac;
 class HelpWindow;
 class SoundPlayer;
 
@@ -91,6 +99,14 @@ class FormMain : public QMainWindow, public GameView {
     bool firstActivationPending() const { return firstActivationPending_; }
     // The visible texts of the panels, by the name of their field.
     QString fieldText(const QString& name) const;
+    // The windows made once and kept for the whole run.
+    FormCiSit* situationNumberWindow() const { return ciSit_; }
+    FormNaPoz* goToPositionWindow() const { return naPoz_; }
+    FormZnac* marksWindow() const { return znac_; }
+    FormInfo* stoneCountsWindow() const { return info_; }
+    FormHle* searchWindow() const { return hle_; }
+    FormNastav* settingsWindow() const { return nastavForm_; }
+    FormNastavState& settingsDialogState() { return nastav_; }
 
     // GameView
     void showSettingsInForce(const GameSettings& settings) override;
@@ -119,6 +135,15 @@ class FormMain : public QMainWindow, public GameView {
     void showRules();
     void showAbout();
     void nextHint();
+    // The windows of the commands, as the menu and the toolbar open them.
+    void openSettingsDialog();
+    void chooseSituationNumber();
+    void goToPosition();
+    void workWithMarks();
+    void showScoreTable();
+    void showScoreGraph();
+    void showStoneCountsWindow();
+    void startSearch();
 
   signals:
     // Windows other parts of the game own; connected by whoever builds them.
@@ -143,6 +168,7 @@ class FormMain : public QMainWindow, public GameView {
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void buildMenus();
@@ -159,6 +185,14 @@ class FormMain : public QMainWindow, public GameView {
     void restoreGeometry();
     void storeGeometry();
     void fitToField();
+    void buildDialogs();
+    // Puts the window at its kept place and keeps its place whenever it hides.
+    void keepPlace(QWidget* window, const char* section);
+    void savePlace(const QWidget* window);
+    void previewBackColour(const QColor& colour);
+    void previewHeadColour(const QColor& colour);
+    void setUpStoneCountsWindow();
+    SettingsFlowContext settingsFlow();
 
     StartupOptions options_;
     CellGeometry geometry_;
@@ -185,6 +219,14 @@ class FormMain : public QMainWindow, public GameView {
     HelpWindow* help_ = nullptr;
     SoundPlayer* sound_ = nullptr; // made on the first clip
     std::array<int, 9> stoneCounts_{};
+    FormCiSit* ciSit_ = nullptr;
+    FormNaPoz* naPoz_ = nullptr;
+    FormZnac* znac_ = nullptr;
+    FormInfo* info_ = nullptr;
+    FormHle* hle_ = nullptr;
+    FormNastav* nastavForm_ = nullptr;
+    std::map<const QObject*, const char*> placeSections_;
+    SearchMemory searchMemory_; // the best of the whole run
     bool firstActivationPending_ = true;
 };
 

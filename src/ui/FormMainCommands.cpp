@@ -6,6 +6,7 @@
 #include "situation/Presets.h"
 #include "situation/SettingsFileFlows.h"
 #include "ui/AboutBox.h"
+#include "ui/FormNastav.h"
 #include "ui/HelpWindow.h"
 
 #include <QAction>
@@ -182,6 +183,8 @@ void FormMain::saveGame() {
 
 void FormMain::showRules() {
     if (!help_) help_ = new HelpWindow(this);
+    // Its caption strip takes the colour of the settings, as every window's does.
+    previewHeadColour(FormNastav::ColourOf(game_->Settings().Head));
     help_->show();
     help_->raise();
     help_->activateWindow();
@@ -189,6 +192,7 @@ void FormMain::showRules() {
 
 void FormMain::showAbout() {
     AboutBox box(this);
+    previewHeadColour(FormNastav::ColourOf(game_->Settings().Head));
     // Its place is kept like every window's, in a section of its own.
     if (options_.iniWritable) {
         const int x = ini_.readInteger("AboutBox", "Left", -1);

@@ -210,14 +210,12 @@ QWidget* FormMain::buildIndicatorPanel() {
     marks_->setVisible(false);
     labels_[QStringLiteral("marks")] = marks_;
     layout->addWidget(marks_);
-    layout->addStretch(1);
 
     hintButton_ = new QToolButton(panel);
     hintButton_->setObjectName(QStringLiteral("hint"));
     hintButton_->setIcon(MakeToolIcon(ToolIcon::Hint));
     hintButton_->setIconSize(QSize(20, 20));
     hintButton_->setAutoRaise(true);
-    hintButton_->setToolTip(QStringLiteral("nápověda tahu"));
     connect(hintButton_, &QToolButton::clicked, this, &FormMain::nextHint);
     layout->addWidget(hintButton_);
     hintCounter_ = new QLabel(panel);
@@ -226,6 +224,7 @@ QWidget* FormMain::buildIndicatorPanel() {
     hintCounter_->setVisible(false);
     labels_[QStringLiteral("hintCounter")] = hintCounter_;
     layout->addWidget(hintCounter_);
+    layout->addStretch(1);
     return panel;
 }
 
