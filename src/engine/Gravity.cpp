@@ -86,9 +86,17 @@ struct GravityPass {
         const int step = line.step;
         const int length = line.length;
         const bool rocksHold = rules.barriers;
-        int target = 0;
+        // Most lines are already packed: a run of stones against the
+        // downstream end and nothing beyond it. Those need no writes at all.
+        int start = 0;
+        while (start < length && base[start * step] != StoneEmpty && base[start * step] < StoneRock) ++start;
+        int rest = start;
+        while (rest < length && base[rest * step] == StoneEmpty) ++rest;
+        if (rest == length) return;
+
+        int target = start;
         bool moved = false;
-        for (int k = 0; k < length; ++k) {
+        for (int k = start; k < length; ++k) {
             const StoneCode code = base[k * step];
             if (code >= StoneRock && (code == StoneWell || rocksHold)) [[unlikely]] {
                 for (int j = target; j < k; ++j) base[j * step] = StoneEmpty;

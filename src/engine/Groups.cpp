@@ -1,6 +1,8 @@
 #include "engine/Groups.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 
 namespace tumbla {
@@ -123,75 +125,107 @@ int RemoveGroup(MoveRecord& rec, const Rules& rules, EngineState& state, int row
 
 namespace {
 
-// Without jokers every stone belongs to exactly one group. One scan labels
-// the stones, each taking the label of a matching left or upper neighbour or
-// a fresh one; where both neighbours match under different labels the two
-// labels are joined. Labels are handed out in row-major order, so the smallest
-// label of a group is that of its first cell, and the groups come out in the
-// hint's order. The scan is written without data-dependent branches, since
-// stones and gaps come in no order a branch predictor could learn.
+// Bit k of `left` (`up`): cell k of the row holds a colour stone equal to
+// its left (upper) neighbour. Eight cells at a time, as bytes of a word.
+struct RowLinks {
+    std::uint32_t left = 0;
+    std::uint32_t up = 0;
+};
+
+constexpr std::uint64_t Bytes7F = 0x7F7F7F7F7F7F7F7FULL;
+
+// The high bit of every byte that is zero.
+constexpr std::uint64_t ZeroBytes(std::uint64_t v) { return ~(((v & Bytes7F) + Bytes7F) | v | Bytes7F); }
+
+// One bit per byte: the high bits gathered into the low eight bits.
+constexpr std::uint32_t GatherHighBits(std::uint64_t m) {
+    return static_cast<std::uint32_t>(((m >> 7) * 0x0102040810204080ULL) >> 56);
+}
+
+RowLinks LinksOfRow(const StoneCode* row, const StoneCode* above, int cols) {
+    RowLinks links;
+    if constexpr (std::endian::native == std::endian::little) {
+        // Whole rows of 25 bytes, so the copies have a fixed size; cells
+        // beyond the columns in force are masked off at the end.
+        std::array<StoneCode, 32> here{}, shifted{}, over{};
+        std::memcpy(here.data(), row, MaxCols);
+        std::memcpy(shifted.data() + 1, row, MaxCols - 1);
+        if (above) std::memcpy(over.data(), above, MaxCols);
+        for (int w = 0; w < 4; ++w) {
+            std::uint64_t x, l, u;
+            std::memcpy(&x, here.data() + 8 * w, 8);
+            std::memcpy(&l, shifted.data() + 8 * w, 8);
+            std::memcpy(&u, over.data() + 8 * w, 8);
+            // Colour stones are the bytes 1..8: not zero, nothing above bit 3,
+            // and with bit 3 (eight) nothing below it.
+            const std::uint64_t upTo15 = ZeroBytes(x & 0xF0F0F0F0F0F0F0F0ULL);
+            const std::uint64_t upTo8 = upTo15 & (ZeroBytes(x & 0x0808080808080808ULL) | ZeroBytes(x & 0x0707070707070707ULL));
+            const std::uint64_t stone = upTo8 & ~ZeroBytes(x);
+            links.left |= GatherHighBits(ZeroBytes(x ^ l) & stone) << (8 * w);
+            links.up |= GatherHighBits(ZeroBytes(x ^ u) & stone) << (8 * w);
+        }
+        const std::uint32_t inForce = (std::uint32_t{1} << cols) - 1;
+        links.left &= inForce & ~std::uint32_t{1}; // the first cell has no left neighbour
+        links.up = above ? links.up & inForce : 0;
+    } else {
+        for (int k = 0; k < cols; ++k) {
+            const bool stone = IsGroupStone(row[k]);
+            if (stone && k > 0 && row[k] == row[k - 1]) links.left |= std::uint32_t{1} << k;
+            if (stone && above && row[k] == above[k]) links.up |= std::uint32_t{1} << k;
+        }
+    }
+    return links;
+}
+
+// Without jokers every stone belongs to exactly one group, and one pass of
+// union-find over the left and upper neighbours finds them all. Each group's
+// root is kept at its smallest index: its first cell in row-major order.
+// Which cells link to their neighbours is worked out a row at a time as bit
+// masks, so the branches follow the links rather than every cell.
 void ListGroupsWithoutJokers(const MoveRecord& rec, const Rules& rules, CandidateList& out) {
     const StoneCode* const cells = rec.board.cells.data();
     const int rows = rules.rows;
     const int cols = rules.cols;
-    std::array<std::uint16_t, CellCount> label;
-    std::array<std::uint16_t, CellCount + 2> parent;
-    std::array<std::uint16_t, CellCount + 2> firstCell;
-    std::array<std::uint8_t, CellCount + 2> paired;
-    label.fill(0);
-    paired[0] = 0;
-    auto find = [&parent](int l) {
-        while (parent[static_cast<std::size_t>(l)] != l) {
-            const int up = parent[static_cast<std::size_t>(parent[static_cast<std::size_t>(l)])];
-            parent[static_cast<std::size_t>(l)] = static_cast<std::uint16_t>(up);
-            l = up;
+    std::array<std::int16_t, CellCount> parent;
+    std::array<std::uint32_t, MaxRows> pairedRoots{}; // bit c of row r: root of a group of two or more
+    auto find = [&parent](int i) {
+        while (parent[static_cast<std::size_t>(i)] != i) {
+            const int up = parent[static_cast<std::size_t>(parent[static_cast<std::size_t>(i)])];
+            parent[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(up);
+            i = up;
         }
-        return l;
+        return i;
     };
+    for (int r = 0; r < rows; ++r) {
+        const int base = r * MaxCols;
+        const RowLinks links = LinksOfRow(cells + base, r > 0 ? cells + base - MaxCols : nullptr, cols);
+        const std::uint32_t left = links.left;
+        const std::uint32_t up = links.up;
+        for (int k = 0; k < cols; ++k) parent[static_cast<std::size_t>(base + k)] = static_cast<std::int16_t>(base + k);
 
-    int next = 1;
-    for (int r = 0; r < rows; ++r)
-        for (int k = 0; k < cols; ++k) {
-            const int i = r * MaxCols + k;
-            const StoneCode code = cells[i];
-            const bool stone = IsGroupStone(code);
-            const int leftCell = k > 0 ? i - 1 : i;
-            const int upCell = r > 0 ? i - MaxCols : i;
-            const bool left = stone & (k > 0) & (cells[leftCell] == code);
-            const bool up = stone & (r > 0) & (cells[upCell] == code);
-            const int leftLabel = label[static_cast<std::size_t>(leftCell)];
-            const int upLabel = label[static_cast<std::size_t>(upCell)];
-            const bool fresh = stone & !left & !up;
-
-            parent[static_cast<std::size_t>(next)] = static_cast<std::uint16_t>(next);
-            paired[static_cast<std::size_t>(next)] = 0;
-            firstCell[static_cast<std::size_t>(next)] = static_cast<std::uint16_t>((r + 1) * 100 + k + 1);
-            // Selections by arithmetic, which compilers keep free of branches.
-            int own = next * fresh;
-            own += (upLabel - own) * up;
-            own += (leftLabel - own) * left;
-            next += fresh;
-            label[static_cast<std::size_t>(i)] = static_cast<std::uint16_t>(own);
-            paired[static_cast<std::size_t>(own)] |= static_cast<std::uint8_t>(left | up);
-
-            if (left & up & (leftLabel != upLabel)) [[unlikely]] {
-                const int a = find(leftLabel);
-                const int b = find(upLabel);
-                if (a != b) {
-                    const int low = std::min(a, b);
-                    parent[static_cast<std::size_t>(std::max(a, b))] = static_cast<std::uint16_t>(low);
-                    paired[static_cast<std::size_t>(low)] = 1;
+        for (std::uint32_t linked = left | up; linked != 0; linked &= linked - 1) {
+            const int k = std::countr_zero(linked);
+            const std::uint32_t bit = std::uint32_t{1} << k;
+            const int i = base + k;
+            int root = (left & bit) ? find(i - 1) : find(i - MaxCols);
+            if ((left & bit) && (up & bit)) {
+                const int other = find(i - MaxCols);
+                if (other != root) {
+                    const int low = std::min(root, other);
+                    parent[static_cast<std::size_t>(std::max(root, other))] = static_cast<std::int16_t>(low);
+                    root = low;
                 }
             }
+            parent[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(root);
+            pairedRoots[static_cast<std::size_t>(root / MaxCols)] |= std::uint32_t{1} << (root % MaxCols);
         }
-
-    // Roots of labels that met a neighbour are the groups of two or more.
-    for (int l = 1; l < next; ++l) {
-        const int group = static_cast<int>(parent[static_cast<std::size_t>(l)] == l) & static_cast<int>(paired[static_cast<std::size_t>(l)] != 0);
-        if (out.count >= CandidateList::Capacity) break;
-        out.items[static_cast<std::size_t>(out.count)] = firstCell[static_cast<std::size_t>(l)];
-        out.count += group;
     }
+    for (int r = 0; r < rows; ++r)
+        for (std::uint32_t roots = pairedRoots[static_cast<std::size_t>(r)]; roots != 0; roots &= roots - 1) {
+            const int k = std::countr_zero(roots);
+            const int i = r * MaxCols + k;
+            if (parent[static_cast<std::size_t>(i)] == i) out.push((r + 1) * 100 + k + 1);
+        }
 }
 
 } // namespace

@@ -131,7 +131,10 @@ TEST(Groups, ListGroupsAgreesWithAPlainFloodFillOnRandomBoards) {
         for (int r = 1; r <= rules.rows; ++r)
             for (int c = 1; c <= rules.cols; ++c)
                 rec.board.at(r, c) = rng() % 100 < emptyShare ? 0 : static_cast<StoneCode>(1 + rng() % rules.count);
-        if (round % 10 == 0) rec.board.at(1, 1) = StoneRock;
+        // Special stones never belong to a group.
+        for (StoneCode special : {StoneRock, StoneWell, TransformerPlus, TransformerMinus})
+            if (rng() % 2) rec.board.at(1 + static_cast<int>(rng() % static_cast<unsigned>(rules.rows)),
+                                        1 + static_cast<int>(rng() % static_cast<unsigned>(rules.cols))) = special;
 
         std::vector<int> expected;
         std::array<bool, CellCount> seen{};
