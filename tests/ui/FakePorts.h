@@ -5,6 +5,7 @@
 #include "engine/Groups.h"
 #include "record/Game.h"
 #include "situation/Ports.h"
+#include "support/ScriptedPorts.h"
 
 #include <QDir>
 #include <QImage>
@@ -18,21 +19,9 @@
 
 namespace tumbla::test {
 
-struct FakeMessages : Messages {
-    std::vector<std::string> errors, warnings, informations, plains, questions;
-    std::deque<Answer> answers; // Yes when the script has run out
-
-    void showPlain(std::string_view t) override { plains.emplace_back(t); }
-    void showError(std::string_view t) override { errors.emplace_back(t); }
-    void showWarning(std::string_view t) override { warnings.emplace_back(t); }
-    void showInformation(std::string_view t) override { informations.emplace_back(t); }
-    Answer askConfirmation(std::string_view t, bool) override {
-        questions.emplace_back(t);
-        if (answers.empty()) return Answer::Yes;
-        const Answer a = answers.front();
-        answers.pop_front();
-        return a;
-    }
+// The shared scripted player, saying Yes unless told otherwise.
+struct FakeMessages : testing::RecordingMessages {
+    FakeMessages() { fallback = Answer::Yes; }
 };
 
 struct FakeChooser : FileChooser {
