@@ -4,9 +4,11 @@
 #include "FakePorts.h"
 #include "MainWindowFixture.h"
 
+#include "results/CompetitionGame.h"
 #include "results/FameRecord.h"
 #include "results/HallOfFame.h"
 #include "ui/DemoMode.h"
+#include "ui/FormCopy.h"
 #include "ui/FormEndG.h"
 #include "ui/FormNFam.h"
 
@@ -149,6 +151,31 @@ class FormMainResultsTest : public QObject {
         w->action(Command::HallOfFame)->trigger();
         QCOMPARE(w->game().LastPosition(), moves);
         QVERIFY(w->game().Current().board == first);
+    }
+
+    void theCompetitionSaveAndCopyRunFromTheMenu() {
+        QTemporaryDir dir;
+        auto w = OpenWindow(dir);
+        StartSmallGame(*w, 4242);
+        QVERIFY(FinishAndStoreName(*w, QStringLiteral("Ema")));
+        // The competition name the player chooses is written.
+        w->settingsDialogState().koruName = "ABCD";
+        const std::string name =
+            ComposeCompetitionName(w->game(), "ABCD", LinuxSystemIdentity()) + ".hre";
+        const std::string path = (std::filesystem::path(dir.path().toStdString()) / name).string();
+        FileDialogs::setNextPath(path);
+        w->action(Command::SaveForKoru)->trigger();
+        QVERIFY(std::filesystem::exists(path));
+        QVERIFY(MessageBoxes::takeShownTexts().empty());
+
+        bool copyShown = false;
+        WhenShown(w->copyWindow(), [&] {
+            copyShown = true;
+            w->copyWindow()->reject();
+        });
+        w->action(Command::KoruDisk)->trigger();
+        QVERIFY(copyShown);
+        QVERIFY(!w->copyWindow()->isVisible());
     }
 
     void theDemoToggledOnAndOffRestoresCaptionAndSettings() {
