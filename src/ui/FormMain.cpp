@@ -4,9 +4,13 @@
 #include "record/SavedGameFile.h"
 #include "situation/SettingsIni.h"
 #include "ui/BoardWidget.h"
+#include "ui/DemoMode.h"
 #include "ui/FormCiSit.h"
+#include "ui/FormCopy.h"
+#include "ui/FormEndG.h"
 #include "ui/FormHle.h"
 #include "ui/FormInfo.h"
+#include "ui/FormNFam.h"
 #include "ui/FormNaPoz.h"
 #include "ui/FormNastav.h"
 #include "ui/FormZnac.h"
@@ -99,12 +103,17 @@ FormMain::FormMain(StartupOptions options, QWidget* parent)
     connect(board_, &BoardWidget::cellHovered, this, &FormMain::onCellHovered);
 
     buildDialogs();
+    buildResultWindows();
     restoreGeometry();
 }
 
 FormMain::~FormMain() {
     // The search window joins its worker, which still uses the run's memory;
     // the windows go before the members they were given.
+    delete demo_;
+    delete copy_;
+    delete nFam_;
+    delete endG_;
     delete hle_;
     delete info_;
     delete znac_;
@@ -286,11 +295,7 @@ void FormMain::playGlassSound() {
 }
 
 void FormMain::showGameOver() {
-    if (game_->Settings().Zvuk != 0) {
-        if (!sound_) sound_ = new SoundPlayer(this);
-        sound_->setSoundOn(true);
-        sound_->play(SoundClip::EndOfGame);
-    }
+    // The end window plays the end sound itself, on every showing.
     emit gameOverShown();
 }
 

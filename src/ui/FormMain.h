@@ -30,11 +30,15 @@ class QToolButton;
 namespace tumbla {
 
 class BoardWidget;
+class DemoMode;
 class FormCiSit;
+class FormCopy;
+class FormEndG;
 class FormHle;
 class FormInfo;
 class FormNaPoz;
 class FormNastav;
+class FormNFam;
 class FormZnac;
 class HelpWindow;
 class SoundPlayer;
@@ -106,6 +110,10 @@ class FormMain : public QMainWindow, public GameView {
     FormInfo* stoneCountsWindow() const { return info_; }
     FormHle* searchWindow() const { return hle_; }
     FormNastav* settingsWindow() const { return nastavForm_; }
+    FormEndG* endGameWindow() const { return endG_; }
+    FormNFam* hallOfFameWindow() const { return nFam_; }
+    FormCopy* copyWindow() const { return copy_; }
+    DemoMode* demo() const { return demo_; }
     FormNastavState& settingsDialogState() { return nastav_; }
 
     // GameView
@@ -144,6 +152,14 @@ class FormMain : public QMainWindow, public GameView {
     void showScoreGraph();
     void showStoneCountsWindow();
     void startSearch();
+    // The windows of the results and the demo.
+    void showEndOfGame();
+    void showRanking();
+    void saveForKoru();
+    void openHallOfFame();
+    void copyKoruFiles();
+    void openKoruMail();
+    void toggleDemo();
 
   signals:
     // Windows other parts of the game own; connected by whoever builds them.
@@ -186,6 +202,9 @@ class FormMain : public QMainWindow, public GameView {
     void storeGeometry();
     void fitToField();
     void buildDialogs();
+    void buildResultWindows();
+    // The KORU "Name" of the settings, as the competition name abbreviates it.
+    QString koruAbbreviation() const;
     // Puts the window at its kept place and keeps its place whenever it hides.
     void keepPlace(QWidget* window, const char* section);
     void savePlace(const QWidget* window);
@@ -225,6 +244,10 @@ class FormMain : public QMainWindow, public GameView {
     FormInfo* info_ = nullptr;
     FormHle* hle_ = nullptr;
     FormNastav* nastavForm_ = nullptr;
+    FormEndG* endG_ = nullptr;
+    FormNFam* nFam_ = nullptr;
+    FormCopy* copy_ = nullptr;
+    DemoMode* demo_ = nullptr;
     std::map<const QObject*, const char*> placeSections_;
     SearchMemory searchMemory_; // the best of the whole run
     bool firstActivationPending_ = true;
