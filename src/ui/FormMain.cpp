@@ -129,8 +129,10 @@ void FormMain::showEvent(QShowEvent* event) {
 }
 
 void FormMain::changeEvent(QEvent* event) {
-    // Every activation puts the plain caption back (the demo adds to it).
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) setWindowTitle(Caption());
+    // Every activation puts the caption back; a running demo keeps its suffix,
+    // so that coming back to the window never hides that the demo is playing.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        setWindowTitle(demo_ && demo_->isRunning() ? Caption() + DemoMode::CaptionSuffix : Caption());
     QMainWindow::changeEvent(event);
 }
 

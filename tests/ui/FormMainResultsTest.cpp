@@ -13,6 +13,7 @@
 #include "ui/FormNFam.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
@@ -196,6 +197,12 @@ class FormMainResultsTest : public QObject {
         QCOMPARE(w->game().Settings().Rows, std::uint8_t{7});
         QCOMPARE(w->game().Settings().Cols, std::uint8_t{12});
         QCOMPARE(w->fieldText(QStringLiteral("moves")), QStringLiteral("0"));
+        // Coming back to the window keeps the demo's caption.
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QEvent activation(QEvent::ActivationChange);
+        QApplication::sendEvent(w.get(), &activation);
+        QCOMPARE(w->windowTitle(), caption + DemoMode::CaptionSuffix);
 
         w->action(Command::Demo)->trigger();
         QVERIFY(!w->demo()->isRunning());
