@@ -65,21 +65,25 @@ void Playouts(benchmark::State& bench, const GameSettings& base, ListMoves listM
         }
         benchmark::DoNotOptimize(rec.TotalScore);
     }
-    bench.counters["moves"] = benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kIsRate);
+    bench.counters["moves"] =
+        benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kIsRate);
 }
 
 void BM_PlayoutClassic(benchmark::State& bench) {
-    Playouts(bench, ClassicSettings(), [](const MoveRecord& rec, const Rules& rules, const EngineState&, bool, CandidateList& list) {
-        list.clear();
-        ListGroups(rec, rules, list);
-    });
+    Playouts(bench, ClassicSettings(),
+             [](const MoveRecord& rec, const Rules& rules, const EngineState&, bool,
+                CandidateList& list) {
+                 list.clear();
+                 ListGroups(rec, rules, list);
+             });
 }
 
 void BM_PlayoutFull(benchmark::State& bench) {
-    Playouts(bench, FullSettings(), [](const MoveRecord& rec, const Rules& rules, const EngineState& state, bool afterGravityChange,
-                                     CandidateList& list) {
-        ListCandidates(rec, rules, state, afterGravityChange, list);
-    });
+    Playouts(bench, FullSettings(),
+             [](const MoveRecord& rec, const Rules& rules, const EngineState& state,
+                bool afterGravityChange, CandidateList& list) {
+                 ListCandidates(rec, rules, state, afterGravityChange, list);
+             });
 }
 
 } // namespace

@@ -8,7 +8,9 @@
 
 namespace tumbla {
 
-inline void PutU8(std::span<std::uint8_t> out, std::size_t at, std::uint8_t v) { out[at] = v; }
+inline void PutU8(std::span<std::uint8_t> out, std::size_t at, std::uint8_t v) {
+    out[at] = v;
+}
 
 inline void PutU16(std::span<std::uint8_t> out, std::size_t at, std::uint16_t v) {
     out[at] = static_cast<std::uint8_t>(v);
@@ -23,7 +25,9 @@ inline void PutI32(std::span<std::uint8_t> out, std::size_t at, std::int32_t v) 
     PutU32(out, at, static_cast<std::uint32_t>(v));
 }
 
-inline std::uint8_t GetU8(std::span<const std::uint8_t> in, std::size_t at) { return in[at]; }
+inline std::uint8_t GetU8(std::span<const std::uint8_t> in, std::size_t at) {
+    return in[at];
+}
 
 inline std::uint16_t GetU16(std::span<const std::uint8_t> in, std::size_t at) {
     return static_cast<std::uint16_t>(in[at] | (in[at + 1] << 8));

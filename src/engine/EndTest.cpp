@@ -11,7 +11,8 @@ bool StoneMoveExists(const MoveRecord& rec, const Rules& rules) {
     // two equal colours, or a joker beside any colour, make a group.
     const StoneCode joly = rules.joly;
     auto pair = [joly](StoneCode a, StoneCode b) {
-        return IsGroupStone(a) && IsGroupStone(b) && (a == b || (joly != 0 && (a == joly || b == joly)));
+        return IsGroupStone(a) && IsGroupStone(b) &&
+               (a == b || (joly != 0 && (a == joly || b == joly)));
     };
     const auto& cells = rec.board.cells;
     for (int r = 1; r <= rules.rows; ++r) {
@@ -26,7 +27,8 @@ bool StoneMoveExists(const MoveRecord& rec, const Rules& rules) {
 }
 
 bool GravityChangeHelps(const MoveRecord& rec, const Rules& rules, int direction) {
-    if (direction < GravityDown || direction > GravityRight || direction == rec.Gravity) return false;
+    if (direction < GravityDown || direction > GravityRight || direction == rec.Gravity)
+        return false;
     if ((rules.directions & (1 << direction)) == 0) return false;
     MoveRecord copy = rec;
     ApplyGravity(copy, rules, direction, false);

@@ -14,10 +14,14 @@ struct Line {
 
 Line LineOf(const Rules& rules, int direction, int i) {
     switch (direction) {
-    case GravityDown: return {Board::Index(rules.rows, i), -MaxCols, rules.rows};
-    case GravityUp: return {Board::Index(1, i), MaxCols, rules.rows};
-    case GravityLeft: return {Board::Index(i, 1), 1, rules.cols};
-    default: return {Board::Index(i, rules.cols), -1, rules.cols};
+    case GravityDown:
+        return {Board::Index(rules.rows, i), -MaxCols, rules.rows};
+    case GravityUp:
+        return {Board::Index(1, i), MaxCols, rules.rows};
+    case GravityLeft:
+        return {Board::Index(i, 1), 1, rules.cols};
+    default:
+        return {Board::Index(i, rules.cols), -1, rules.cols};
     }
 }
 
@@ -43,7 +47,8 @@ struct GravityPass {
 
     // Glass breaks when it is about to fall or something is about to fall on it.
     // The fall line runs on across barriers; a run of empty cells is one entry.
-    void breakGlass(const Line& line, const std::array<int, MaxCols + 2>& barriers, int barrierCount) {
+    void breakGlass(const Line& line, const std::array<int, MaxCols + 2>& barriers,
+                    int barrierCount) {
         std::array<StoneCode*, MaxCols> fall;
         int n = 0;
         bool lastEmpty = false;
@@ -89,7 +94,8 @@ struct GravityPass {
         // Most lines are already packed: a run of stones against the
         // downstream end and nothing beyond it. Those need no writes at all.
         int start = 0;
-        while (start < length && base[start * step] != StoneEmpty && base[start * step] < StoneRock) ++start;
+        while (start < length && base[start * step] != StoneEmpty && base[start * step] < StoneRock)
+            ++start;
         int rest = start;
         while (rest < length && base[rest * step] == StoneEmpty) ++rest;
         if (rest == length) return;
@@ -127,7 +133,8 @@ bool ApplyGravity(MoveRecord& rec, const Rules& rules, int direction, bool commi
             barriers[static_cast<std::size_t>(count++)] = -1;
             if (rules.barriers)
                 for (int k = 0; k < line.length; ++k)
-                    if (IsBarrier(pass.at(line, k))) barriers[static_cast<std::size_t>(count++)] = k;
+                    if (IsBarrier(pass.at(line, k)))
+                        barriers[static_cast<std::size_t>(count++)] = k;
             barriers[static_cast<std::size_t>(count++)] = line.length;
             pass.breakGlass(line, barriers, count);
         }

@@ -4,7 +4,6 @@
 #include <bit>
 #include <cstring>
 
-
 namespace tumbla {
 namespace {
 
@@ -24,7 +23,9 @@ struct MatchingSet {
 struct CellQueue {
     std::array<std::int16_t, CellCount> items;
     int size = 0;
-    void push(int index) { items[static_cast<std::size_t>(size++)] = static_cast<std::int16_t>(index); }
+    void push(int index) {
+        items[static_cast<std::size_t>(size++)] = static_cast<std::int16_t>(index);
+    }
 };
 
 } // namespace
@@ -56,7 +57,8 @@ bool IsMoveValid(const MoveRecord& rec, const Rules& rules, const EngineState& s
 bool IsSameRecordedMove(const MoveRecord& rec, const Rules& rules, Move clicked, Move recorded) {
     if (clicked == recorded) return true;
     if (clicked.row != 0 && recorded.row != 0) {
-        if (!InForce(rules, clicked.row, clicked.col) || !InForce(rules, recorded.row, recorded.col))
+        if (!InForce(rules, clicked.row, clicked.col) ||
+            !InForce(rules, recorded.row, recorded.col))
             return false;
         const StoneCode code = rec.board.at(clicked.row, clicked.col);
         if (code != rec.board.at(recorded.row, recorded.col) || code == StoneEmpty) return false;
@@ -135,7 +137,9 @@ struct RowLinks {
 constexpr std::uint64_t Bytes7F = 0x7F7F7F7F7F7F7F7FULL;
 
 // The high bit of every byte that is zero.
-constexpr std::uint64_t ZeroBytes(std::uint64_t v) { return ~(((v & Bytes7F) + Bytes7F) | v | Bytes7F); }
+constexpr std::uint64_t ZeroBytes(std::uint64_t v) {
+    return ~(((v & Bytes7F) + Bytes7F) | v | Bytes7F);
+}
 
 // One bit per byte: the high bits gathered into the low eight bits.
 constexpr std::uint32_t GatherHighBits(std::uint64_t m) {
@@ -159,7 +163,8 @@ RowLinks LinksOfRow(const StoneCode* row, const StoneCode* above, int cols) {
             // Colour stones are the bytes 1..8: not zero, nothing above bit 3,
             // and with bit 3 (eight) nothing below it.
             const std::uint64_t upTo15 = ZeroBytes(x & 0xF0F0F0F0F0F0F0F0ULL);
-            const std::uint64_t upTo8 = upTo15 & (ZeroBytes(x & 0x0808080808080808ULL) | ZeroBytes(x & 0x0707070707070707ULL));
+            const std::uint64_t upTo8 = upTo15 & (ZeroBytes(x & 0x0808080808080808ULL) |
+                                                  ZeroBytes(x & 0x0707070707070707ULL));
             const std::uint64_t stone = upTo8 & ~ZeroBytes(x);
             links.left |= GatherHighBits(ZeroBytes(x ^ l) & stone) << (8 * w);
             links.up |= GatherHighBits(ZeroBytes(x ^ u) & stone) << (8 * w);
@@ -187,7 +192,8 @@ void ListGroupsWithoutJokers(const MoveRecord& rec, const Rules& rules, Candidat
     const int rows = rules.rows;
     const int cols = rules.cols;
     std::array<std::int16_t, CellCount> parent;
-    std::array<std::uint32_t, MaxRows> pairedRoots{}; // bit c of row r: root of a group of two or more
+    std::array<std::uint32_t, MaxRows>
+        pairedRoots{}; // bit c of row r: root of a group of two or more
     auto find = [&parent](int i) {
         while (parent[static_cast<std::size_t>(i)] != i) {
             const int up = parent[static_cast<std::size_t>(parent[static_cast<std::size_t>(i)])];
@@ -198,10 +204,12 @@ void ListGroupsWithoutJokers(const MoveRecord& rec, const Rules& rules, Candidat
     };
     for (int r = 0; r < rows; ++r) {
         const int base = r * MaxCols;
-        const RowLinks links = LinksOfRow(cells + base, r > 0 ? cells + base - MaxCols : nullptr, cols);
+        const RowLinks links =
+            LinksOfRow(cells + base, r > 0 ? cells + base - MaxCols : nullptr, cols);
         const std::uint32_t left = links.left;
         const std::uint32_t up = links.up;
-        for (int k = 0; k < cols; ++k) parent[static_cast<std::size_t>(base + k)] = static_cast<std::int16_t>(base + k);
+        for (int k = 0; k < cols; ++k)
+            parent[static_cast<std::size_t>(base + k)] = static_cast<std::int16_t>(base + k);
 
         for (std::uint32_t linked = left | up; linked != 0; linked &= linked - 1) {
             const int k = std::countr_zero(linked);
@@ -212,16 +220,19 @@ void ListGroupsWithoutJokers(const MoveRecord& rec, const Rules& rules, Candidat
                 const int other = find(i - MaxCols);
                 if (other != root) {
                     const int low = std::min(root, other);
-                    parent[static_cast<std::size_t>(std::max(root, other))] = static_cast<std::int16_t>(low);
+                    parent[static_cast<std::size_t>(std::max(root, other))] =
+                        static_cast<std::int16_t>(low);
                     root = low;
                 }
             }
             parent[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(root);
-            pairedRoots[static_cast<std::size_t>(root / MaxCols)] |= std::uint32_t{1} << (root % MaxCols);
+            pairedRoots[static_cast<std::size_t>(root / MaxCols)] |= std::uint32_t{1}
+                                                                     << (root % MaxCols);
         }
     }
     for (int r = 0; r < rows; ++r)
-        for (std::uint32_t roots = pairedRoots[static_cast<std::size_t>(r)]; roots != 0; roots &= roots - 1) {
+        for (std::uint32_t roots = pairedRoots[static_cast<std::size_t>(r)]; roots != 0;
+             roots &= roots - 1) {
             const int k = std::countr_zero(roots);
             const int i = r * MaxCols + k;
             if (parent[static_cast<std::size_t>(i)] == i) out.push((r + 1) * 100 + k + 1);
@@ -264,14 +275,15 @@ void ListGroups(const MoveRecord& rec, const Rules& rules, CandidateList& out) {
         for (int c = 1; c <= rules.cols; ++c) {
             const int index = Board::Index(r, c);
             const StoneCode code = cells[static_cast<std::size_t>(index)];
-            if (visited[static_cast<std::size_t>(index)] || !IsGroupStone(code) || code == joly) continue;
+            if (visited[static_cast<std::size_t>(index)] || !IsGroupStone(code) || code == joly)
+                continue;
             fill(index, MatchingSet{code, joly});
             if (queue.size >= 2) out.push(r * 100 + c);
             // A joker may belong to the groups of other colours too.
             for (int i = 1; i < queue.size; ++i) {
-                    const auto n = static_cast<std::size_t>(queue.items[static_cast<std::size_t>(i)]);
-                    if (cells[n] == joly) visited[n] = 0;
-                }
+                const auto n = static_cast<std::size_t>(queue.items[static_cast<std::size_t>(i)]);
+                if (cells[n] == joly) visited[n] = 0;
+            }
         }
 
     // Groups made of jokers alone.
@@ -279,7 +291,8 @@ void ListGroups(const MoveRecord& rec, const Rules& rules, CandidateList& out) {
     for (int r = 1; r <= rules.rows; ++r)
         for (int c = 1; c <= rules.cols; ++c) {
             const int index = Board::Index(r, c);
-            if (visited[static_cast<std::size_t>(index)] || cells[static_cast<std::size_t>(index)] != joly)
+            if (visited[static_cast<std::size_t>(index)] ||
+                cells[static_cast<std::size_t>(index)] != joly)
                 continue;
             fill(index, MatchingSet{joly, 0});
             if (queue.size >= 2) out.push(r * 100 + c);

@@ -10,7 +10,9 @@ namespace tumbla {
 // Codes that can be clicked for a group. Codes that never occur on a valid
 // board (9..99, 102..199) are refused, so a damaged file cannot reach the
 // colour counters with them.
-constexpr bool IsGroupStone(StoneCode code) { return code >= 1 && code <= 8; }
+constexpr bool IsGroupStone(StoneCode code) {
+    return code >= 1 && code <= 8;
+}
 
 bool IsMoveValid(const MoveRecord& rec, const Rules& rules, const EngineState& state, Move move);
 

@@ -28,9 +28,16 @@ constexpr bool IsKnownStoneCode(StoneCode code) {
 constexpr bool IsTransformer(StoneCode code) {
     return code == TransformerPlus || code == TransformerMinus;
 }
-constexpr bool IsBarrier(StoneCode code) { return code == StoneRock || code == StoneWell; }
+constexpr bool IsBarrier(StoneCode code) {
+    return code == StoneRock || code == StoneWell;
+}
 
-enum GravityDirection : std::uint8_t { GravityDown = 0, GravityUp = 1, GravityLeft = 2, GravityRight = 3 };
+enum GravityDirection : std::uint8_t {
+    GravityDown = 0,
+    GravityUp = 1,
+    GravityLeft = 2,
+    GravityRight = 3
+};
 
 // 15 x 25 cells, row-major, rows and columns counted from 1.
 struct Board {

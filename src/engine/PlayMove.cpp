@@ -10,7 +10,8 @@ namespace tumbla {
 
 MoveEffects PlayMove(MoveRecord& rec, const Rules& rules, EngineState& state, Move move) {
     MoveEffects effects;
-    const bool onField = move.row >= 1 && move.row <= rules.rows && move.col >= 1 && move.col <= rules.cols;
+    const bool onField =
+        move.row >= 1 && move.row <= rules.rows && move.col >= 1 && move.col <= rules.cols;
     if (move.isGravityChange() ? move.col > GravityRight : !onField) return effects;
     effects.performed = true;
 

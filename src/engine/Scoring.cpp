@@ -7,6 +7,7 @@ namespace tumbla {
 // t[1..15] double and add one; from t[16] on each entry is the previous times
 // 1.1 rounded half to even in 80-bit arithmetic. Kept as constants so that no
 // platform's floating point can change a score.
+// clang-format off
 const std::array<std::int32_t, 51> ScoreTable{
     0,
     1,      1,      3,      7,      15,     31,     63,     127,    255,    511,
@@ -15,6 +16,7 @@ const std::array<std::int32_t, 51> ScoreTable{
     75280,  82808,  91089,  100198, 110218, 121240, 133364, 146700, 161370, 177507,
     195258, 214784, 236262, 259888, 285877, 314465, 345912, 380503, 418553, 460408,
 };
+// clang-format on
 
 const std::array<std::int32_t, 9> PriceTable{0, 1, 5, 3, 1, 2, 4, 2, 5};
 
@@ -22,7 +24,8 @@ std::int32_t ScoreOf(std::int32_t n) {
     if (n == 0) return 0;
     // |n| of a move never comes near the 32-bit limit: at most 375 stones.
     const std::int32_t a = std::abs(n);
-    const std::int32_t v = a <= 50 ? ScoreTable[static_cast<std::size_t>(a)] : (a - 50) * 100 + ScoreTable[50];
+    const std::int32_t v =
+        a <= 50 ? ScoreTable[static_cast<std::size_t>(a)] : (a - 50) * 100 + ScoreTable[50];
     return n < 0 ? -v : v;
 }
 
@@ -54,7 +57,8 @@ bool ScoreMove(MoveRecord& rec, const Rules& rules, const EngineState& state) {
     case 7: {
         points = rules.sklo != 0 && b != 0 ? -(b * glassPrice * (b / 3 + 1)) : 0;
         for (int i = 1; i <= rules.count; ++i)
-            points += PriceTable[static_cast<std::size_t>(i)] * state.ColourCounters[static_cast<std::size_t>(i)] * (a / 3 + 1);
+            points += PriceTable[static_cast<std::size_t>(i)] *
+                      state.ColourCounters[static_cast<std::size_t>(i)] * (a / 3 + 1);
         break;
     }
     default:
@@ -69,13 +73,20 @@ bool ScoreMove(MoveRecord& rec, const Rules& rules, const EngineState& state) {
 
 std::string_view RatingName(int rating) {
     switch (rating) {
-    case 0: return "přímé";
-    case 1: return "zvýhodněné";
-    case 2: return "blokové";
-    case 5: return "přímé **";
-    case 6: return "zvýhodněné **";
-    case 7: return "blokové **";
-    default: return {};
+    case 0:
+        return "přímé";
+    case 1:
+        return "zvýhodněné";
+    case 2:
+        return "blokové";
+    case 5:
+        return "přímé **";
+    case 6:
+        return "zvýhodněné **";
+    case 7:
+        return "blokové **";
+    default:
+        return {};
     }
 }
 

@@ -3,7 +3,7 @@
 namespace tumbla {
 
 bool ApplyTransformer(MoveRecord& rec, const Rules& rules, int row, int col, int kind) {
-    static constexpr int around[8][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1},
+    static constexpr int around[8][2] = {{-1, 0}, {1, 0},  {0, -1},  {0, 1},
                                          {1, 1},  {-1, 1}, {-1, -1}, {1, -1}};
     bool changed = false;
     for (const auto& d : around) {
@@ -15,7 +15,8 @@ bool ApplyTransformer(MoveRecord& rec, const Rules& rules, int row, int col, int
         if (kind == 1)
             cell = cell == rules.count ? 1 : static_cast<StoneCode>(cell + 1);
         else
-            cell = cell == 1 ? static_cast<StoneCode>(rules.count) : static_cast<StoneCode>(cell - 1);
+            cell =
+                cell == 1 ? static_cast<StoneCode>(rules.count) : static_cast<StoneCode>(cell - 1);
         changed = true;
     }
     return changed;

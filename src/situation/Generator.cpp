@@ -12,7 +12,8 @@ namespace {
 // plain order, so the board never holds a code the rules do not know.
 StoneCode MappedColour(const GameSettings& s, std::uint32_t index) {
     const std::int32_t code = s.ColourMap[index];
-    return code >= 1 && code <= 8 ? static_cast<StoneCode>(code) : static_cast<StoneCode>(index + 1);
+    return code >= 1 && code <= 8 ? static_cast<StoneCode>(code)
+                                  : static_cast<StoneCode>(index + 1);
 }
 
 struct Cell {
@@ -49,7 +50,8 @@ GeneratedSituation GenerateBoard(const GameSettings& settings, Random& rng) {
     for (int r = 1; r <= MaxRows; ++r)
         for (int c = 1; c <= MaxCols; ++c)
             if (r <= rules.rows && c <= rules.cols)
-                board.at(r, c) = MappedColour(settings, rng.Next(static_cast<std::uint32_t>(rules.count)));
+                board.at(r, c) =
+                    MappedColour(settings, rng.Next(static_cast<std::uint32_t>(rules.count)));
 
     // A valid record never asks for more; the caps keep the draws finite on any record.
     const int rocks = std::min<int>(settings.Skala, 20);

@@ -8,9 +8,9 @@
 namespace tumbla {
 
 struct GeneratedSituation {
-    MoveRecord position;           // position 1: gravity down, no score
-    std::int32_t number = 0;       // the situation number used
-    int transformerRow = 0;        // 0 when no transformer was placed
+    MoveRecord position;     // position 1: gravity down, no score
+    std::int32_t number = 0; // the situation number used
+    int transformerRow = 0;  // 0 when no transformer was placed
     int transformerCol = 0;
 };
 

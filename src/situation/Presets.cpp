@@ -11,8 +11,8 @@ const std::array<PresetLevel, 5> PresetLevels{{
 }};
 
 void ApplyPresetLevel(GameSettings& s, std::uint8_t count, std::uint8_t directions,
-                      std::uint8_t joly, std::uint8_t sklo, std::uint8_t rating,
-                      std::uint8_t rows, std::uint8_t cols) {
+                      std::uint8_t joly, std::uint8_t sklo, std::uint8_t rating, std::uint8_t rows,
+                      std::uint8_t cols) {
     s.Count = count;
     s.Directions = directions;
     s.Joly = joly;

@@ -20,8 +20,8 @@ extern const std::array<PresetLevel, 5> PresetLevels;
 // join left, a random situation, no rocks, wells or transformer, reserved
 // bytes 66..70 cleared. Pictures, grid, sound and colours stay.
 void ApplyPresetLevel(GameSettings& s, std::uint8_t count, std::uint8_t directions,
-                      std::uint8_t joly, std::uint8_t sklo, std::uint8_t rating,
-                      std::uint8_t rows, std::uint8_t cols);
+                      std::uint8_t joly, std::uint8_t sklo, std::uint8_t rating, std::uint8_t rows,
+                      std::uint8_t cols);
 void ApplyPresetLevel(GameSettings& s, const PresetLevel& level);
 
 // What putting settings in force derives from them: rocks forbid closing up.

@@ -7,7 +7,7 @@
 namespace tumbla {
 
 class Random {
-public:
+  public:
     explicit Random(std::uint32_t seed = 0) : seed_(seed) {}
 
     // 0..n-1 for 1 <= n <= 2^31 - 1.
@@ -19,7 +19,7 @@ public:
     std::uint32_t seed() const { return seed_; }
     void setSeed(std::uint32_t seed) { seed_ = seed; }
 
-private:
+  private:
     std::uint32_t seed_;
 };
 

@@ -15,7 +15,8 @@ std::vector<char32_t> CodePoints(std::string_view text) {
         int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
         if (i + extra >= text.size()) extra = 0; // a cut sequence: the lead byte alone
         char32_t cp = extra == 0 ? b : (b & (0x3F >> extra));
-        for (int k = 1; k <= extra; ++k) cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        for (int k = 1; k <= extra; ++k)
+            cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
         out.push_back(cp);
         i += 1 + extra;
     }
@@ -23,8 +24,12 @@ std::vector<char32_t> CodePoints(std::string_view text) {
 }
 
 // Digit positions read any other character as 0.
-int DigitValue(char32_t c) { return c >= U'0' && c <= U'9' ? static_cast<int>(c - U'0') : 0; }
-int FromA(char32_t c) { return static_cast<int>(c) - 'A'; }
+int DigitValue(char32_t c) {
+    return c >= U'0' && c <= U'9' ? static_cast<int>(c - U'0') : 0;
+}
+int FromA(char32_t c) {
+    return static_cast<int>(c) - 'A';
+}
 
 } // namespace
 
@@ -123,7 +128,8 @@ std::string_view SettingsCodeMessage(int result) {
         "Chybná délka řetězce - musí být zadáno 9 znaků.",
         "Pozice Z a K musí být odlišné nebo obě rovny 0.",
     };
-    return result >= 0 && result < 12 ? messages[static_cast<std::size_t>(result)] : std::string_view{};
+    return result >= 0 && result < 12 ? messages[static_cast<std::size_t>(result)]
+                                      : std::string_view{};
 }
 
 } // namespace tumbla

@@ -12,23 +12,35 @@ namespace tumbla::testing {
 
 inline StoneCode CodeOf(char ch) {
     switch (ch) {
-    case '.': return StoneEmpty;
-    case 'T': return TransformerPlus;
-    case 't': return TransformerMinus;
-    case 'R': return StoneRock;
-    case 'W': return StoneWell;
-    default: return static_cast<StoneCode>(ch - '0');
+    case '.':
+        return StoneEmpty;
+    case 'T':
+        return TransformerPlus;
+    case 't':
+        return TransformerMinus;
+    case 'R':
+        return StoneRock;
+    case 'W':
+        return StoneWell;
+    default:
+        return static_cast<StoneCode>(ch - '0');
     }
 }
 
 inline char CharOf(StoneCode code) {
     switch (code) {
-    case StoneEmpty: return '.';
-    case TransformerPlus: return 'T';
-    case TransformerMinus: return 't';
-    case StoneRock: return 'R';
-    case StoneWell: return 'W';
-    default: return code <= 9 ? static_cast<char>('0' + code) : '?';
+    case StoneEmpty:
+        return '.';
+    case TransformerPlus:
+        return 'T';
+    case TransformerMinus:
+        return 't';
+    case StoneRock:
+        return 'R';
+    case StoneWell:
+        return 'W';
+    default:
+        return code <= 9 ? static_cast<char>('0' + code) : '?';
     }
 }
 

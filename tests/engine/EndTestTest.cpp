@@ -10,10 +10,16 @@ using namespace tumbla::testing;
 
 namespace {
 Rules FieldRules(int directions = 0, int joly = 0, bool transformer = false) {
-    return Rules{.rows = 5, .cols = 10, .count = 8, .joly = static_cast<std::uint8_t>(joly), .doraz = 1,
-                 .directions = static_cast<std::uint8_t>(directions), .transformer = transformer};
+    return Rules{.rows = 5,
+                 .cols = 10,
+                 .count = 8,
+                 .joly = static_cast<std::uint8_t>(joly),
+                 .doraz = 1,
+                 .directions = static_cast<std::uint8_t>(directions),
+                 .transformer = transformer};
 }
-const std::vector<std::string> Singles = {"..........", "..........", "..........", "1.........", "23........"};
+const std::vector<std::string> Singles = {"..........", "..........", "..........", "1.........",
+                                          "23........"};
 } // namespace
 
 TEST(EndTest, SingleStonesOfDifferentColoursEndTheGame) {
@@ -24,7 +30,8 @@ TEST(EndTest, SingleStonesOfDifferentColoursEndTheGame) {
 }
 
 // 1 over 2 and a 1 two cells right of the 2: falling right puts the 1s on top of each other.
-const std::vector<std::string> RightHelps = {"..........", "..........", "..........", "1.........", "2.1......."};
+const std::vector<std::string> RightHelps = {"..........", "..........", "..........", "1.........",
+                                             "2.1......."};
 
 TEST(EndTest, AGravityChangeThatBringsAPairTogetherKeepsItAlive) {
     MoveRecord rec = FromRows(RightHelps);
@@ -41,13 +48,15 @@ TEST(EndTest, AGravityChangeThatBringsAPairTogetherKeepsItAlive) {
 
 TEST(EndTest, ClosingUpAfterAGravityChangeDoesNotCount) {
     // Falling up keeps the 1s apart; only closing up the column between would join them.
-    MoveRecord rec = FromRows({"..........", "..........", "..........", "..........", "1.1......."});
+    MoveRecord rec =
+        FromRows({"..........", "..........", "..........", "..........", "1.1......."});
     rec.MoveRow = 1;
     EXPECT_TRUE(IsGameOver(rec, FieldRules(1 | 2), EngineState{}, nullptr));
 }
 
 TEST(EndTest, AJokerBesideAnyColourIsAMove) {
-    MoveRecord rec = FromRows({"..........", "..........", "..........", "..........", "13........"});
+    MoveRecord rec =
+        FromRows({"..........", "..........", "..........", "..........", "13........"});
     EXPECT_TRUE(StoneMoveExists(rec, FieldRules(0, 3)));
     EXPECT_FALSE(StoneMoveExists(rec, FieldRules(0, 0)));
 }
@@ -63,14 +72,16 @@ TEST(EndTest, TheLockEndsTheGameUnlessAGroupIsLeft) {
 }
 
 // The transformer below the 1 raises it to 2, beside the 2 above it.
-const std::vector<std::string> TransformerMakesPair = {"..3.3.....", "..........", "2.........", "1.........", "T........."};
+const std::vector<std::string> TransformerMakesPair = {"..3.3.....", "..........", "2.........",
+                                                       "1.........", "T........."};
 
 TEST(EndTest, TheTransformerKeepsTheGameAliveOnlyWhenItMakesAGroup) {
     MoveRecord helps = FromRows(TransformerMakesPair);
     helps.MoveRow = 1;
     EXPECT_FALSE(IsGameOver(helps, FieldRules(0, 0, true), EngineState{}, nullptr));
     EXPECT_TRUE(IsGameOver(helps, FieldRules(0, 0, false), EngineState{}, nullptr));
-    MoveRecord useless = FromRows({"..........", "..........", "..........", "..........", "1T3......."});
+    MoveRecord useless =
+        FromRows({"..........", "..........", "..........", "..........", "1T3......."});
     useless.MoveRow = 1;
     EXPECT_TRUE(IsGameOver(useless, FieldRules(0, 0, true), EngineState{}, nullptr));
 }
@@ -101,7 +112,8 @@ TEST(EndTest, CollectingListsHelpfulDirectionsInOrderThenTheTransformer) {
 
 TEST(EndTest, AnUnclickableTransformerIsNoCandidate) {
     // The transformer has no colour stone beside it; the pair of 1s elsewhere is what "helps".
-    MoveRecord rec = FromRows({"..........", "..........", "T.........", "RR........", "11........"});
+    MoveRecord rec =
+        FromRows({"..........", "..........", "T.........", "RR........", "11........"});
     rec.MoveRow = 1;
     CandidateList list;
     ListCandidates(rec, FieldRules(0, 0, true), EngineState{}, false, list);

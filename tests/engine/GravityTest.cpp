@@ -13,8 +13,13 @@ using namespace tumbla::testing;
 namespace {
 
 Rules ColumnRules(int rows, int sklo = 0, bool rocks = false, bool wells = false) {
-    return Rules{.rows = rows, .cols = 10, .count = 8, .sklo = static_cast<std::uint8_t>(sklo),
-                 .doraz = 0, .barriers = rocks || wells, .wells = wells};
+    return Rules{.rows = rows,
+                 .cols = 10,
+                 .count = 8,
+                 .sklo = static_cast<std::uint8_t>(sklo),
+                 .doraz = 0,
+                 .barriers = rocks || wells,
+                 .wells = wells};
 }
 
 // The rules word for word, with the fall done in repeated passes of single
@@ -29,10 +34,18 @@ struct Reference {
         const int n = d <= 1 ? rules.rows : rules.cols;
         for (int k = 0; k < n; ++k) {
             switch (d) {
-            case 0: out.push_back(&rec.board.at(rules.rows - k, i)); break;
-            case 1: out.push_back(&rec.board.at(1 + k, i)); break;
-            case 2: out.push_back(&rec.board.at(i, 1 + k)); break;
-            default: out.push_back(&rec.board.at(i, rules.cols - k)); break;
+            case 0:
+                out.push_back(&rec.board.at(rules.rows - k, i));
+                break;
+            case 1:
+                out.push_back(&rec.board.at(1 + k, i));
+                break;
+            case 2:
+                out.push_back(&rec.board.at(i, 1 + k));
+                break;
+            default:
+                out.push_back(&rec.board.at(i, rules.cols - k));
+                break;
             }
         }
         return out;
@@ -162,10 +175,14 @@ TEST(Gravity, AgreesWithTheStepByStepRulesOnRandomBoards) {
             for (int c = 1; c <= rules.cols; ++c) {
                 const int roll = static_cast<int>(rng() % 100);
                 StoneCode code = static_cast<StoneCode>(1 + rng() % rules.count);
-                if (roll < emptyShare) code = 0;
-                else if (roll < emptyShare + 3) code = StoneRock;
-                else if (roll < emptyShare + 5) code = StoneWell;
-                else if (roll < emptyShare + 6) code = TransformerPlus;
+                if (roll < emptyShare)
+                    code = 0;
+                else if (roll < emptyShare + 3)
+                    code = StoneRock;
+                else if (roll < emptyShare + 5)
+                    code = StoneWell;
+                else if (roll < emptyShare + 6)
+                    code = TransformerPlus;
                 rec.board.at(r, c) = code;
             }
         const int d = static_cast<int>(rng() % 4);
@@ -181,7 +198,8 @@ TEST(Gravity, AgreesWithTheStepByStepRulesOnRandomBoards) {
 
 TEST(Gravity, ClosingUpPacksTowardTheJoinSide) {
     Rules rules{.rows = 5, .cols = 10, .count = 8, .doraz = 1};
-    MoveRecord rec = FromRows({"..........", "..........", "..........", "..........", ".11.1....."});
+    MoveRecord rec =
+        FromRows({"..........", "..........", "..........", "..........", ".11.1....."});
     EXPECT_TRUE(CloseUpLines(rec, rules));
     EXPECT_EQ(ToRows(rec, 5, 10)[4], ".111......"); // column 1 stays empty
 
@@ -199,7 +217,8 @@ TEST(Gravity, ClosingUpPacksTowardTheJoinSide) {
     MoveRecord left = FromRows({"1.........", "..........", "1........."});
     left.Gravity = GravityLeft; // rows close up toward the bottom when joining right
     CloseUpLines(left, rules);
-    EXPECT_EQ(ToRows(left, 3, 10), (std::vector<std::string>{"..........", "1.........", "1........."}));
+    EXPECT_EQ(ToRows(left, 3, 10),
+              (std::vector<std::string>{"..........", "1.........", "1........."}));
 
     rules.doraz = 0;
     MoveRecord kept = FromRows({"1.1......."});

@@ -11,11 +11,14 @@ using namespace tumbla;
 using namespace tumbla::testing;
 
 namespace {
-Rules SmallRules(int joly = 0) { return Rules{.rows = 5, .cols = 10, .count = 5, .joly = static_cast<std::uint8_t>(joly)}; }
+Rules SmallRules(int joly = 0) {
+    return Rules{.rows = 5, .cols = 10, .count = 5, .joly = static_cast<std::uint8_t>(joly)};
 }
+} // namespace
 
 TEST(Groups, TwoTouchingStonesFormAGroupButCornersDoNot) {
-    const MoveRecord rec = FromRows({"11........", "..2.......", "...2......", "3.........", "4........."});
+    const MoveRecord rec =
+        FromRows({"11........", "..2.......", "...2......", "3.........", "4........."});
     const Rules rules = SmallRules();
     const EngineState state;
     EXPECT_TRUE(IsMoveValid(rec, rules, state, {1, 1}));
@@ -29,7 +32,7 @@ TEST(Groups, AJokerJoinsAnyColourButMatchesOnlyJokersWhenClicked) {
     const Rules rules = SmallRules(3);
     MoveRecord rec = FromRows({"131.......", "132......."});
     const EngineState idle;
-    EXPECT_TRUE(IsMoveValid(rec, rules, idle, {1, 2}));           // the two jokers touch
+    EXPECT_TRUE(IsMoveValid(rec, rules, idle, {1, 2})); // the two jokers touch
 
     MoveRecord lone = FromRows({"131.......", "5.4......."});
     EXPECT_FALSE(IsMoveValid(lone, rules, idle, {1, 2}));
@@ -52,8 +55,8 @@ TEST(Groups, RemoveGroupFollowsJokersToMoreOfTheClickedColour) {
     MoveRecord rec = FromRows({"1.........", "3.........", "3331......", "...1......"});
     EngineState state;
     EXPECT_EQ(RemoveGroup(rec, rules, state, 1, 1), 7);
-    EXPECT_EQ(ToRows(rec, 4, 10), (std::vector<std::string>{"..........", "..........", "..........",
-                                                             ".........."}));
+    EXPECT_EQ(ToRows(rec, 4, 10),
+              (std::vector<std::string>{"..........", "..........", "..........", ".........."}));
 }
 
 TEST(Groups, TheTransformerNeedsAColourNeighbourAndAnOpenLock) {
@@ -66,7 +69,7 @@ TEST(Groups, TheTransformerNeedsAColourNeighbourAndAnOpenLock) {
     state.MoveLock = false;
     rec.board.at(3, 3) = StoneWell;
     EXPECT_FALSE(IsMoveValid(rec, rules, state, {2, 2})); // rocks and wells do not count
-    EXPECT_FALSE(IsMoveValid(rec, rules, state, {1, 1}));   // a rock is never clicked
+    EXPECT_FALSE(IsMoveValid(rec, rules, state, {1, 1})); // a rock is never clicked
 }
 
 TEST(Groups, AGravityChangeIsValidOnlyToAnotherDirection) {
@@ -89,7 +92,8 @@ TEST(Groups, ARecordedMoveIsRepeatedByAnyStoneOfItsGroup) {
     EXPECT_TRUE(IsSameRecordedMove(rec, rules, {0, 2}, {0, 2}));
     EXPECT_FALSE(IsSameRecordedMove(rec, rules, {0, 1}, {0, 2}));
     EXPECT_FALSE(IsSameRecordedMove(rec, rules, {1, 1}, {0, 2}));
-    EXPECT_FALSE(IsSameRecordedMove(rec, rules, {2, 3}, {0, 2})); // an empty cell against a gravity change
+    EXPECT_FALSE(
+        IsSameRecordedMove(rec, rules, {2, 3}, {0, 2})); // an empty cell against a gravity change
 }
 
 TEST(Groups, ListGroupsGivesEachColourGroupThenJokerGroups) {
@@ -124,24 +128,29 @@ TEST(Groups, CodesNoValidBoardHoldsAreNeverClicked) {
 TEST(Groups, ListGroupsAgreesWithAPlainFloodFillOnRandomBoards) {
     std::mt19937 rng(5);
     for (int round = 0; round < 2000; ++round) {
-        const Rules rules{.rows = 5 + static_cast<int>(rng() % 11), .cols = 10 + static_cast<int>(rng() % 16),
+        const Rules rules{.rows = 5 + static_cast<int>(rng() % 11),
+                          .cols = 10 + static_cast<int>(rng() % 16),
                           .count = 4 + static_cast<int>(rng() % 5)};
         MoveRecord rec;
         const unsigned emptyShare = rng() % 70;
         for (int r = 1; r <= rules.rows; ++r)
             for (int c = 1; c <= rules.cols; ++c)
-                rec.board.at(r, c) = rng() % 100 < emptyShare ? 0 : static_cast<StoneCode>(1 + rng() % rules.count);
+                rec.board.at(r, c) =
+                    rng() % 100 < emptyShare ? 0 : static_cast<StoneCode>(1 + rng() % rules.count);
         // Special stones never belong to a group.
         for (StoneCode special : {StoneRock, StoneWell, TransformerPlus, TransformerMinus})
-            if (rng() % 2) rec.board.at(1 + static_cast<int>(rng() % static_cast<unsigned>(rules.rows)),
-                                        1 + static_cast<int>(rng() % static_cast<unsigned>(rules.cols))) = special;
+            if (rng() % 2)
+                rec.board.at(1 + static_cast<int>(rng() % static_cast<unsigned>(rules.rows)),
+                             1 + static_cast<int>(rng() % static_cast<unsigned>(rules.cols))) =
+                    special;
 
         std::vector<int> expected;
         std::array<bool, CellCount> seen{};
         for (int r = 1; r <= rules.rows; ++r)
             for (int c = 1; c <= rules.cols; ++c) {
                 const StoneCode code = rec.board.at(r, c);
-                if (seen[static_cast<std::size_t>(Board::Index(r, c))] || code < 1 || code > 8) continue;
+                if (seen[static_cast<std::size_t>(Board::Index(r, c))] || code < 1 || code > 8)
+                    continue;
                 std::vector<std::pair<int, int>> stack{{r, c}};
                 seen[static_cast<std::size_t>(Board::Index(r, c))] = true;
                 int size = 0;
@@ -149,7 +158,8 @@ TEST(Groups, ListGroupsAgreesWithAPlainFloodFillOnRandomBoards) {
                     auto [y, x] = stack.back();
                     stack.pop_back();
                     ++size;
-                    for (auto [ny, nx] : {std::pair{y + 1, x}, {y - 1, x}, {y, x + 1}, {y, x - 1}}) {
+                    for (auto [ny, nx] :
+                         {std::pair{y + 1, x}, {y - 1, x}, {y, x + 1}, {y, x - 1}}) {
                         if (ny < 1 || ny > rules.rows || nx < 1 || nx > rules.cols) continue;
                         const auto n = static_cast<std::size_t>(Board::Index(ny, nx));
                         if (seen[n] || rec.board.cells[n] != code) continue;

@@ -7,7 +7,7 @@ using namespace tumbla;
 TEST(MoveRecord, PacksEveryFieldAtItsOffset) {
     MoveRecord r;
     r.board.at(1, 1) = 3;
-    r.board.at(2, 1) = 4;   // byte 25
+    r.board.at(2, 1) = 4; // byte 25
     r.board.at(15, 25) = StoneWell;
     r.MoveRow = 7;
     r.MoveCol = 19;

@@ -12,18 +12,26 @@ using namespace tumbla;
 using namespace tumbla::testing;
 
 namespace {
-const Rules Classic{.rows = 5, .cols = 10, .count = 4, .doraz = 1, .directions = 15, .rating = 0, .transformer = true};
+const Rules Classic{.rows = 5,
+                    .cols = 10,
+                    .count = 4,
+                    .doraz = 1,
+                    .directions = 15,
+                    .rating = 0,
+                    .transformer = true};
 }
 
 TEST(PlayMove, AGroupRemovalFallsClosesUpScoresAndRecordsTheMove) {
-    MoveRecord rec = FromRows({"..........", "..........", "3.........", "11........", "22.4......"});
+    MoveRecord rec =
+        FromRows({"..........", "..........", "3.........", "11........", "22.4......"});
     rec.TotalScore = 10;
     EngineState state;
     state.MoveLock = true;
     const MoveEffects effects = PlayMove(rec, Classic, state, {5, 1});
     EXPECT_TRUE(effects.performed);
     EXPECT_EQ(ToRows(rec, 5, 10),
-              (std::vector<std::string>{"..........", "..........", "..........", "3.........", "114......."}));
+              (std::vector<std::string>{"..........", "..........", "..........", "3.........",
+                                        "114......."}));
     EXPECT_EQ(rec.Removed, 2);
     EXPECT_EQ(rec.Points, 2);
     EXPECT_EQ(rec.TotalScore, 12);
@@ -33,7 +41,8 @@ TEST(PlayMove, AGroupRemovalFallsClosesUpScoresAndRecordsTheMove) {
 }
 
 TEST(PlayMove, AGravityChangeOrTheTransformerLocksUntilAGroupIsRemoved) {
-    MoveRecord rec = FromRows({"..........", "..........", "2.........", "1.........", "T2........"});
+    MoveRecord rec =
+        FromRows({"..........", "..........", "2.........", "1.........", "T2........"});
     EngineState state;
     PlayMove(rec, Classic, state, {0, GravityUp});
     EXPECT_EQ(rec.Gravity, GravityUp);
@@ -41,7 +50,8 @@ TEST(PlayMove, AGravityChangeOrTheTransformerLocksUntilAGroupIsRemoved) {
     EXPECT_EQ(rec.MoveRow, 0);
     EXPECT_EQ(rec.MoveCol, GravityUp);
     EXPECT_TRUE(state.MoveLock);
-    EXPECT_EQ(ToRows(rec, 3, 10), (std::vector<std::string>{"22........", "1.........", "T........."}));
+    EXPECT_EQ(ToRows(rec, 3, 10),
+              (std::vector<std::string>{"22........", "1.........", "T........."}));
     EXPECT_FALSE(IsMoveValid(rec, Classic, state, {3, 1}));
 
     PlayMove(rec, Classic, state, {1, 1});
@@ -74,7 +84,8 @@ TEST(PlayMove, DamagedPositionsAndSettingsNeverLeaveTheField) {
         for (auto& b : bytes) b = static_cast<std::uint8_t>(rng());
         const Rules rules = RulesFromSettings(UnpackSettings(bytes));
         MoveRecord rec;
-        for (auto& cell : rec.board.cells) cell = static_cast<StoneCode>(rng() % 4 == 0 ? rng() : 1 + rng() % 8);
+        for (auto& cell : rec.board.cells)
+            cell = static_cast<StoneCode>(rng() % 4 == 0 ? rng() : 1 + rng() % 8);
         rec.Gravity = static_cast<std::uint8_t>(rng());
         rec.MoveRow = static_cast<std::uint8_t>(rng());
         rec.TotalScore = static_cast<std::int32_t>(rng());
@@ -85,10 +96,15 @@ TEST(PlayMove, DamagedPositionsAndSettingsNeverLeaveTheField) {
             ListCandidates(rec, rules, state, rng() % 2, list);
             IsGameOver(rec, rules, state, nullptr);
             const Move move = list.count > 0 && rng() % 2
-                                  ? Move::FromCode(list.items[static_cast<std::size_t>(rng() % static_cast<unsigned>(list.count))])
-                                  : Move{static_cast<std::uint8_t>(rng() % 20), static_cast<std::uint8_t>(rng() % 30)};
-            if (rng() % 2 == 0 || IsMoveValid(rec, rules, state, move)) PlayMove(rec, rules, state, move);
-            IsSameRecordedMove(rec, rules, move, Move{static_cast<std::uint8_t>(rng()), static_cast<std::uint8_t>(rng())});
+                                  ? Move::FromCode(list.items[static_cast<std::size_t>(
+                                        rng() % static_cast<unsigned>(list.count))])
+                                  : Move{static_cast<std::uint8_t>(rng() % 20),
+                                         static_cast<std::uint8_t>(rng() % 30)};
+            if (rng() % 2 == 0 || IsMoveValid(rec, rules, state, move))
+                PlayMove(rec, rules, state, move);
+            IsSameRecordedMove(
+                rec, rules, move,
+                Move{static_cast<std::uint8_t>(rng()), static_cast<std::uint8_t>(rng())});
         }
         EXPECT_GE(rules.rows, 5);
         EXPECT_LE(rules.cols, 25);

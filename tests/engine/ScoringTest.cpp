@@ -14,7 +14,10 @@ struct Scored {
 
 // Scores a move that removed `removed` stones of colour `colour` and broke `glass`.
 Scored Score(int rating, int removed, int glass, int colour = 1, int sklo = 0, bool zvuk = false) {
-    Rules rules{.count = 8, .sklo = static_cast<std::uint8_t>(sklo), .rating = static_cast<std::uint8_t>(rating), .zvuk = zvuk};
+    Rules rules{.count = 8,
+                .sklo = static_cast<std::uint8_t>(sklo),
+                .rating = static_cast<std::uint8_t>(rating),
+                .zvuk = zvuk};
     EngineState state;
     state.ClickedColour = static_cast<std::uint8_t>(colour);
     state.ColourCounters[static_cast<std::size_t>(colour)] = static_cast<std::uint16_t>(removed);
@@ -41,7 +44,8 @@ TEST(Scoring, TheTableDoublesThenGrowsByATenth) {
     EXPECT_EQ(ScoreTable[47], 345912);
     EXPECT_EQ(ScoreTable[50], 460408);
     // Every later entry is the previous one times 1.1 within half a point.
-    for (int i = 16; i <= 50; ++i) EXPECT_LE(std::abs(ScoreTable[i] * 10 - ScoreTable[i - 1] * 11), 5) << i;
+    for (int i = 16; i <= 50; ++i)
+        EXPECT_LE(std::abs(ScoreTable[i] * 10 - ScoreTable[i - 1] * 11), 5) << i;
 }
 
 TEST(Scoring, ScoreOfCarriesTheSignAndGoesOnLinearlyPastFifty) {

@@ -9,7 +9,8 @@ using namespace tumbla::testing;
 
 TEST(Transformer, RaisesOrLowersColoursAndWraps) {
     const Rules five{.rows = 5, .cols = 10, .count = 5};
-    MoveRecord plus = FromRows({"5R........", "2T........", "..........", "..........", ".........."});
+    MoveRecord plus =
+        FromRows({"5R........", "2T........", "..........", "..........", ".........."});
     EXPECT_TRUE(ApplyTransformer(plus, five, 2, 2, 1));
     EXPECT_EQ(ToRows(plus, 2, 10), (std::vector<std::string>{"1R........", "3T........"}));
 

@@ -35,7 +35,9 @@ TEST(Random, DrawsArePinned) {
     EXPECT_EQ(rng.Next(4), 0u); // seed 134775814
     EXPECT_EQ(rng.seed(), 134775814u);
     Random big(0xFFFFFFFFu);
-    EXPECT_EQ(big.Next(2147483647u), static_cast<std::uint32_t>((std::uint64_t{0xFFFFFFFFu * 134775813u + 1u} * 2147483647u) >> 32));
+    EXPECT_EQ(big.Next(2147483647u),
+              static_cast<std::uint32_t>(
+                  (std::uint64_t{0xFFFFFFFFu * 134775813u + 1u} * 2147483647u) >> 32));
     Random wide(12345);
     for (int i = 0; i < 1000; ++i) EXPECT_LT(wide.Next(7), 7u);
 }
@@ -115,7 +117,8 @@ TEST(Generator, WellsSwallowWhatLiesAboveThemBeforeTheFirstMove) {
     for (int c = 1; c <= s.Cols; ++c)
         for (int r = 1; r <= s.Rows; ++r) {
             if (g.position.board.at(r, c) != StoneWell) continue;
-            for (int above = r - 1; above >= 1 && g.position.board.at(above, c) < StoneRock; --above)
+            for (int above = r - 1; above >= 1 && g.position.board.at(above, c) < StoneRock;
+                 --above)
                 EXPECT_EQ(g.position.board.at(above, c), 0) << r << "/" << c;
         }
     EXPECT_EQ(g.position.GlassBroken, 0);

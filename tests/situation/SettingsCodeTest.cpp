@@ -95,7 +95,8 @@ TEST(SettingsCode, EveryCodeDecodesBackToItsFields) {
                                 const DecodedSettings d = SettingsFromCode(code, GameSettings{});
                                 // Up, left and right with a transformer (H), and three wells
                                 // with a join (N, O) are codes the entry does not take back.
-                                const bool refused = (transformer && directions == 15) || (wells == 3 && doraz != 0);
+                                const bool refused =
+                                    (transformer && directions == 15) || (wells == 3 && doraz != 0);
                                 if (refused) {
                                     EXPECT_NE(d.result, 0) << code;
                                     continue;
