@@ -93,6 +93,9 @@ class Game {
     void DropMarksFrom(int position);
     void ClearMarks();
     void RefreshMarks();
+    // The marks window's list as it stands, while the window is still open:
+    // each deletion shows on the counter at once.
+    void TakeMarks(const MarksDialog& dialog);
     // "P&ráce se značkami": `showDialog` runs the marks window over the dialog
     // state and returns the position chosen, if any.
     void WorkWithMarks(const std::function<std::optional<int>(MarksDialog&)>& showDialog);

@@ -117,13 +117,17 @@ void Game::RefreshMarks() {
     view_.showMarks(state);
 }
 
+void Game::TakeMarks(const MarksDialog& dialog) {
+    dialog.writeBack(marks_);
+    RefreshMarks();
+}
+
 void Game::WorkWithMarks(const std::function<std::optional<int>(MarksDialog&)>& showDialog) {
     MarksDialog dialog(
         marks_, [this](int k) { return k >= 1 && k <= HistorySize ? Position(k).TotalScore : 0; });
     const std::optional<int> chosen = showDialog(dialog);
     // Closing the window writes the list back, sorted and without the deleted lines.
-    dialog.writeBack(marks_);
-    RefreshMarks();
+    TakeMarks(dialog);
     if (chosen) JumpToPosition(*chosen);
 }
 

@@ -1,10 +1,12 @@
 #include "ui/AboutBox.h"
 
+#include "ui/AboutAnimation.h"
 #include "ui/HeadStrip.h"
 #include "ui/StonePictures.h"
 
 #include <QDesktopServices>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -35,15 +37,25 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     layout->setContentsMargins(0, 0, 0, 10);
     layout->addWidget(new HeadStrip(QStringLiteral("  o programu:"), this));
 
+    // The texts between the two animations.
+    auto* middle = new QHBoxLayout;
+    middle->setContentsMargins(10, 6, 10, 6);
+    middle->addWidget(new AboutAnimation(AboutAnimation::RollingStone, this), 0, Qt::AlignBottom);
+    auto* texts = new QVBoxLayout;
+    middle->addLayout(texts, 1);
+    middle->addWidget(new AboutAnimation(AboutAnimation::FallingStones, this), 0, Qt::AlignBottom);
+    layout->addLayout(middle);
+
     auto* name = new QLabel(QStringLiteral("TUMBLA"), this);
     QFont big = name->font();
     big.setPointSize(big.pointSize() * 2);
     big.setBold(true);
     name->setFont(big);
     name->setAlignment(Qt::AlignCenter);
-    layout->addWidget(name);
+    texts->addWidget(name);
 
-    auto* stones = new QLabel(this);
+    auto* logo = new QLabel(this);
+    logo->setObjectName(QStringLiteral("logo"));
     QPixmap row(QSize(8 * 26, 24) * devicePixelRatioF());
     row.setDevicePixelRatio(devicePixelRatioF());
     row.fill(Qt::transparent);
@@ -54,21 +66,22 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
                 (colour - 1) * 26, 0,
                 StonePictures::stone(StonePictureIndex(0, colour), 24, devicePixelRatioF()));
     }
-    stones->setPixmap(row);
-    stones->setAlignment(Qt::AlignCenter);
-    stones->setToolTip(QStringLiteral("vytvořeno ve\nspolupráci s\n  Koru CD"));
-    layout->addWidget(stones);
+    logo->setPixmap(row);
+    logo->setAlignment(Qt::AlignCenter);
+    logo->setToolTip(QStringLiteral("vytvořeno ve\nspolupráci s\n  Koru CD"));
+    texts->addWidget(logo);
 
     for (const QString& text : {QStringLiteral("verze 1.19"), QStringLiteral("hra - solitér")}) {
         auto* label = new QLabel(text, this);
         label->setAlignment(Qt::AlignCenter);
-        layout->addWidget(label);
+        texts->addWidget(label);
     }
     layout->addWidget(LinkButton(QStringLiteral("https://tumbla.example.org/"),
                                  QStringLiteral("domovská stránka autora"), this));
     layout->addWidget(LinkButton(QStringLiteral("https://koru.example.org/"),
                                  QStringLiteral("WWW stránky časopisu Koru "), this));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);
     setMinimumWidth(300);

@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -125,7 +126,8 @@ FormMain::~FormMain() {
 
 void FormMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (firstActivationPending_) firstActivation();
+    // The work waits until the window, "pracuji..." on it, is on screen.
+    if (firstActivationPending_) QTimer::singleShot(0, this, &FormMain::firstActivation);
 }
 
 void FormMain::changeEvent(QEvent* event) {
@@ -151,6 +153,7 @@ void FormMain::closeEvent(QCloseEvent* event) {
 void FormMain::firstActivation() {
     if (!firstActivationPending_) return;
     firstActivationPending_ = false;
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     const std::optional<std::string> file = StartupFile(options_.arguments, messages_);
     if (!file || !loadFile(*file)) {
         game_->PutSettingsInForce(LoadSettingsFromIni(ini_, nastav_, game_->Settings()));

@@ -144,7 +144,14 @@ void FormMain::goToPosition() {
 }
 
 void FormMain::workWithMarks() {
-    game_->WorkWithMarks([this](MarksDialog& marks) { return znac_->ask(marks); });
+    game_->WorkWithMarks([this](MarksDialog& marks) {
+        // Each deletion in the window shows on the counter at once.
+        const auto follow = connect(znac_, &FormZnac::marksChanged, this,
+                                    [this, &marks] { game_->TakeMarks(marks); });
+        const std::optional<int> chosen = znac_->ask(marks);
+        disconnect(follow);
+        return chosen;
+    });
 }
 
 void FormMain::showScoreTable() {

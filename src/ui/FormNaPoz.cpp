@@ -44,7 +44,7 @@ FormNaPoz::FormNaPoz(Messages& messages, QWidget* parent)
     grid->addWidget(leftLabel_, 0, 0);
     grid->addWidget(slider_, 0, 1);
     grid->addWidget(rightLabel_, 0, 2);
-    grid->addWidget(field_, 1, 0, 1, 2);
+    grid->addWidget(field_, 1, 0, 1, 2, Qt::AlignLeft);
     grid->addWidget(ok_, 1, 2);
     slider_->setSingleStep(1);
     slider_->setPageStep(1);
@@ -54,6 +54,8 @@ FormNaPoz::FormNaPoz(Messages& messages, QWidget* parent)
     bold.setBold(true);
     bold.setPixelSize(16);
     field_->setFont(bold);
+    // Three digits at most: the field is as wide as "999" needs, no wider.
+    field_->setFixedWidth(field_->sizeHint().width());
     // Moving the slider fills the field; typing does not move the slider.
     connect(slider_, &QSlider::valueChanged, field_, &QSpinBox::setValue);
     // Enter in the field reaches the dialog, which presses the default button.

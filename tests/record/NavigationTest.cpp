@@ -156,6 +156,23 @@ TEST(Marks, AddingKeepsOneMarkPerPositionAndAtMostAHundred) {
     EXPECT_TRUE(f.view.marks.addEnabled);
 }
 
+TEST(Marks, DeletionsReachTheCounterWhileTheWindowIsOpen) {
+    Played f(6);
+    for (int k : {2, 4, 6}) f.game.AddMark(k);
+    f.game.WorkWithMarks([&](MarksDialog& dialog) {
+        dialog.deleteSelected({1});
+        f.game.TakeMarks(dialog);
+        EXPECT_EQ(f.view.marks.count, 2);
+        EXPECT_FALSE(f.game.Marks().contains(4));
+        dialog.deleteAll();
+        f.game.TakeMarks(dialog);
+        EXPECT_EQ(f.view.marks.count, 0);
+        EXPECT_FALSE(f.view.marks.counterVisible);
+        return std::optional<int>();
+    });
+    EXPECT_EQ(f.game.Marks().count(), 0);
+}
+
 TEST(Marks, NewLineOfPlayDropsMarksOfReplacedPositions) {
     Played f(5);
     f.game.AddMark(2);

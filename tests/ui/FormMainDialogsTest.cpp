@@ -177,6 +177,29 @@ class FormMainDialogsTest : public QObject {
         QCOMPARE(w->game().Marks().count(), 1);
     }
 
+    void counterFollowsDeletionsInTheOpenList() {
+        QTemporaryDir dir;
+        auto w = OpenWindow(dir);
+        w->runCommand(Command::Level3);
+        QVERIFY(PlayAMove(*w));
+        w->runCommand(Command::AddMark);
+        QVERIFY(PlayAMove(*w));
+        w->runCommand(Command::AddMark);
+        auto* counter = w->findChild<QLabel*>(QStringLiteral("marks"));
+        QVERIFY(counter);
+        QCOMPARE(counter->text(), QStringLiteral("[2]"));
+        FormZnac* form = w->marksWindow();
+        WhileOpen(*w, Command::Marks, [counter, form] {
+            form->list()->item(0)->setSelected(true);
+            form->deleteButton()->click();
+            QVERIFY(form->isVisible());
+            QCOMPARE(counter->text(), QStringLiteral("[1]"));
+            form->reject();
+        });
+        QCOMPARE(w->game().Marks().count(), 1);
+        QCOMPARE(counter->text(), QStringLiteral("[1]"));
+    }
+
     void settingsOkWithALookChangeRedrawsOnly() {
         QTemporaryDir dir;
         auto w = OpenWindow(dir);

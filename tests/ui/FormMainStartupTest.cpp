@@ -15,10 +15,45 @@
 using namespace tumbla;
 using namespace tumbla::test;
 
+// Counts the paintings of the board while "pracuji..." is on it.
+class BusyPaintCounter : public QObject {
+  public:
+    explicit BusyPaintCounter(int* count) : count_(count) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && static_cast<BoardWidget*>(watched)->isBusy())
+            ++*count_;
+        return false;
+    }
+
+  private:
+    int* count_;
+};
+
 class FormMainStartupTest : public QObject {
     Q_OBJECT
   private slots:
     void init() { MessageBoxes::takeShownTexts(); }
+
+    void busyPanelIsPaintedBeforeTheFirstWork() {
+        QTemporaryDir dir;
+        StartupOptions options;
+        options.programDirectory = dir.path().toStdString();
+        options.iniWritable = true;
+        FormMain w(options);
+        int busyPaints = 0;
+        BusyPaintCounter counter(&busyPaints);
+        w.board()->installEventFilter(&counter);
+        w.show();
+        // Nothing of the work is done at the show itself.
+        QVERIFY(w.firstActivationPending());
+        QVERIFY(w.board()->isBusy());
+        QVERIFY(!w.board()->isEnabled());
+        QTRY_VERIFY(!w.firstActivationPending());
+        QVERIFY(busyPaints > 0);
+        QVERIFY(!w.board()->isBusy());
+        QVERIFY(w.board()->isEnabled());
+        QCOMPARE(w.board()->board(), w.game().Current().board);
+    }
 
     void plainStartMakesANewGame() {
         QTemporaryDir dir;

@@ -92,6 +92,23 @@ class FormNaPozTest : public QObject {
         QVERIFY(messages.shown.empty());
     }
 
+    void fieldIsAsWideAsThreeDigits() {
+        FakeMessages messages;
+        FormNaPoz form(messages);
+        form.setLastPosition(37);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QSpinBox* field = form.numberField();
+        const int digits = field->fontMetrics().horizontalAdvance(QStringLiteral("999"));
+        QVERIFY(field->width() > digits);
+        QVERIFY2(field->width() < form.width() / 2, "the field no longer fills the row");
+        // A wider window keeps the field as it is.
+        const int width = field->width();
+        form.resize(form.width() * 2, form.height());
+        QTRY_VERIFY(form.width() > 2 * width * 2);
+        QCOMPARE(field->width(), width);
+    }
+
     void screenshot() {
         FakeMessages messages;
         FormNaPoz form(messages);

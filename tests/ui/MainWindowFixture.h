@@ -23,6 +23,9 @@ inline std::unique_ptr<FormMain> OpenWindow(const QTemporaryDir& dir,
     options.arguments = std::move(arguments);
     auto window = std::make_unique<FormMain>(std::move(options));
     window->show();
+    // The first activation does its work once the window is on screen.
+    if (!QTest::qWaitFor([&] { return !window->firstActivationPending(); }))
+        qFatal("the first activation never came");
     return window;
 }
 
