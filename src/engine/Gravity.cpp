@@ -94,7 +94,8 @@ struct GravityPass {
         // Most lines are already packed: a run of stones against the
         // downstream end and nothing beyond it. Those need no writes at all.
         int start = 0;
-        while (start < length && base[start * step] != StoneEmpty && base[start * step] < StoneRock)
+        // Codes 1..199 are stones that fall (and so may stand packed).
+        while (start < length && static_cast<unsigned>(base[start * step] - 1) < StoneRock - 1)
             ++start;
         int rest = start;
         while (rest < length && base[rest * step] == StoneEmpty) ++rest;

@@ -146,20 +146,26 @@ constexpr std::uint32_t GatherHighBits(std::uint64_t m) {
     return static_cast<std::uint32_t>(((m >> 7) * 0x0102040810204080ULL) >> 56);
 }
 
+// The cells of a row as four words: bytes 0..23 straight from the board and
+// byte 24 alone, so no read passes the end of the last row.
+std::array<std::uint64_t, 4> RowWords(const StoneCode* row) {
+    std::array<std::uint64_t, 4> words;
+    std::memcpy(words.data(), row, 24);
+    words[3] = row[24];
+    return words;
+}
+
 RowLinks LinksOfRow(const StoneCode* row, const StoneCode* above, int cols) {
     RowLinks links;
     if constexpr (std::endian::native == std::endian::little) {
-        // Whole rows of 25 bytes, so the copies have a fixed size; cells
-        // beyond the columns in force are masked off at the end.
-        std::array<StoneCode, 32> here{}, shifted{}, over{};
-        std::memcpy(here.data(), row, MaxCols);
-        std::memcpy(shifted.data() + 1, row, MaxCols - 1);
-        if (above) std::memcpy(over.data(), above, MaxCols);
-        for (int w = 0; w < 4; ++w) {
-            std::uint64_t x, l, u;
-            std::memcpy(&x, here.data() + 8 * w, 8);
-            std::memcpy(&l, shifted.data() + 8 * w, 8);
-            std::memcpy(&u, over.data() + 8 * w, 8);
+        const std::array<std::uint64_t, 4> here = RowWords(row);
+        const std::array<std::uint64_t, 4> over =
+            above ? RowWords(above) : std::array<std::uint64_t, 4>{};
+        std::uint64_t carry = 0; // the last cell of the word before, as the first left neighbour
+        for (std::size_t w = 0; w < 4; ++w) {
+            const std::uint64_t x = here[w];
+            const std::uint64_t l = (x << 8) | carry;
+            carry = x >> 56;
             // Colour stones are the bytes 1..8: not zero, nothing above bit 3,
             // and with bit 3 (eight) nothing below it.
             const std::uint64_t upTo15 = ZeroBytes(x & 0xF0F0F0F0F0F0F0F0ULL);
@@ -167,7 +173,7 @@ RowLinks LinksOfRow(const StoneCode* row, const StoneCode* above, int cols) {
                                                   ZeroBytes(x & 0x0707070707070707ULL));
             const std::uint64_t stone = upTo8 & ~ZeroBytes(x);
             links.left |= GatherHighBits(ZeroBytes(x ^ l) & stone) << (8 * w);
-            links.up |= GatherHighBits(ZeroBytes(x ^ u) & stone) << (8 * w);
+            links.up |= GatherHighBits(ZeroBytes(x ^ over[w]) & stone) << (8 * w);
         }
         const std::uint32_t inForce = (std::uint32_t{1} << cols) - 1;
         links.left &= inForce & ~std::uint32_t{1}; // the first cell has no left neighbour
@@ -181,6 +187,14 @@ RowLinks LinksOfRow(const StoneCode* row, const StoneCode* above, int cols) {
     }
     return links;
 }
+
+// 0, 1, 2, ...: a row of them copied at once is a row of singleton groups.
+constexpr std::array<std::int16_t, CellCount> CellIndices = [] {
+    std::array<std::int16_t, CellCount> a{};
+    for (int i = 0; i < CellCount; ++i)
+        a[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(i);
+    return a;
+}();
 
 // Without jokers every stone belongs to exactly one group, and one pass of
 // union-find over the left and upper neighbours finds them all. Each group's
@@ -208,8 +222,9 @@ void ListGroupsWithoutJokers(const MoveRecord& rec, const Rules& rules, Candidat
             LinksOfRow(cells + base, r > 0 ? cells + base - MaxCols : nullptr, cols);
         const std::uint32_t left = links.left;
         const std::uint32_t up = links.up;
-        for (int k = 0; k < cols; ++k)
-            parent[static_cast<std::size_t>(base + k)] = static_cast<std::int16_t>(base + k);
+        // Every cell of the row starts as a group of its own.
+        std::memcpy(parent.data() + base, CellIndices.data() + base,
+                    sizeof(std::int16_t) * MaxCols);
 
         for (std::uint32_t linked = left | up; linked != 0; linked &= linked - 1) {
             const int k = std::countr_zero(linked);
