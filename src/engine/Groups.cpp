@@ -226,11 +226,19 @@ void ListGroupsWithoutJokers(const MoveRecord& rec, const Rules& rules, Candidat
         std::memcpy(parent.data() + base, CellIndices.data() + base,
                     sizeof(std::int16_t) * MaxCols);
 
+        // The root of the cell handled last in this row: a run of stones
+        // linked to the left shares it without looking it up again.
+        int lastCell = -1;
+        int lastRoot = -1;
         for (std::uint32_t linked = left | up; linked != 0; linked &= linked - 1) {
             const int k = std::countr_zero(linked);
             const std::uint32_t bit = std::uint32_t{1} << k;
             const int i = base + k;
-            int root = (left & bit) ? find(i - 1) : find(i - MaxCols);
+            int root;
+            if (left & bit)
+                root = lastCell == i - 1 ? lastRoot : i - 1; // an unlinked stone is its own root
+            else
+                root = find(i - MaxCols);
             if ((left & bit) && (up & bit)) {
                 const int other = find(i - MaxCols);
                 if (other != root) {
@@ -243,6 +251,8 @@ void ListGroupsWithoutJokers(const MoveRecord& rec, const Rules& rules, Candidat
             parent[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(root);
             pairedRoots[static_cast<std::size_t>(root / MaxCols)] |= std::uint32_t{1}
                                                                      << (root % MaxCols);
+            lastCell = i;
+            lastRoot = root;
         }
     }
     for (int r = 0; r < rows; ++r)
