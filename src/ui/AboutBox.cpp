@@ -1,6 +1,7 @@
 #include "ui/AboutBox.h"
 
 #include "ui/AboutAnimation.h"
+#include "ui/BlankPixmap.h"
 #include "ui/HeadStrip.h"
 #include "ui/StonePictures.h"
 
@@ -56,9 +57,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
 
     auto* logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("logo"));
-    QPixmap row(QSize(8 * 26, 24) * devicePixelRatioF());
-    row.setDevicePixelRatio(devicePixelRatioF());
-    row.fill(Qt::transparent);
+    QPixmap row = BlankPixmap(QSize(8 * 26, 24), devicePixelRatioF());
     {
         QPainter p(&row);
         for (int colour = 1; colour <= 8; ++colour)

@@ -1,5 +1,6 @@
 // The score panel on the right of the playing area and the indicator panel below it.
 
+#include "ui/BlankPixmap.h"
 #include "ui/FormMain.h"
 #include "ui/StonePictures.h"
 #include "ui/ToolIcons.h"
@@ -32,9 +33,7 @@ QLabel* ValueLabel(QWidget* parent, const QString& hint) {
 // The "made together with Koru CD" logo, drawn.
 QPixmap Logo(qreal dpr) {
     const QSize size(140, 44);
-    QPixmap pixmap(size * dpr);
-    pixmap.setDevicePixelRatio(dpr);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = BlankPixmap(size, dpr);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient g(0, 0, 0, size.height());
@@ -60,9 +59,7 @@ QPixmap Logo(qreal dpr) {
 // A small pile of stones of the first picture set, for the corner of the panel.
 QPixmap Pile(qreal dpr) {
     const QSize size(120, 70);
-    QPixmap pixmap(size * dpr);
-    pixmap.setDevicePixelRatio(dpr);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = BlankPixmap(size, dpr);
     QPainter p(&pixmap);
     const int s = 22;
     const int rows[3] = {5, 4, 3};
