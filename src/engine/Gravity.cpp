@@ -1,6 +1,9 @@
 #include "engine/Gravity.h"
 
+#include "engine/RowMasks.h"
+
 #include <array>
+#include <bit>
 
 namespace tumbla {
 namespace {
@@ -85,21 +88,18 @@ struct GravityPass {
     // Every segment packs against its downstream end, keeping its order. Wells
     // never move; rocks hold only where the settings make them barriers. The
     // copy is branch-free, since stones and gaps come in no predictable order.
+    // Only lines in which something falls come here.
     void fall(const Line& line) {
         // Byte stores may alias anything, so the loop works on locals only.
         StoneCode* const base = cells + line.first;
         const int step = line.step;
         const int length = line.length;
         const bool rocksHold = rules.barriers;
-        // Most lines are already packed: a run of stones against the
-        // downstream end and nothing beyond it. Those need no writes at all.
+        // The packed run against the downstream end stays where it is.
         int start = 0;
         // Codes 1..199 are stones that fall (and so may stand packed).
         while (start < length && static_cast<unsigned>(base[start * step] - 1) < StoneRock - 1)
             ++start;
-        int rest = start;
-        while (rest < length && base[rest * step] == StoneEmpty) ++rest;
-        if (rest == length) return;
 
         int target = start;
         bool moved = false;
@@ -119,28 +119,66 @@ struct GravityPass {
     }
 };
 
+// Bit i - 1 for every line i in which a stone has an empty cell just
+// downstream of it: exactly the lines the fall changes. Found a row at a time
+// for all lines at once, so packed lines cost no walk of their own.
+std::uint32_t LinesThatFall(const StoneCode* cells, const Rules& rules, int direction) {
+    const std::uint32_t inForce = (std::uint32_t{1} << rules.cols) - 1;
+    std::uint32_t lines = 0;
+    std::uint32_t emptyBelow = 0;
+    std::uint32_t fallingBelow = 0;
+    for (int r = rules.rows - 1; r >= 0; --r) {
+        const StoneCode* const row = cells + r * MaxCols;
+        const std::uint32_t empty = rowmasks::Empty(row) & inForce;
+        const std::uint32_t falling =
+            ~empty & ~rowmasks::Fixed(row, rules.barriers) & inForce;
+        switch (direction) {
+        case GravityDown:
+            lines |= falling & emptyBelow;
+            break;
+        case GravityUp:
+            lines |= empty & fallingBelow;
+            break;
+        case GravityLeft:
+            if ((falling >> 1 & empty) != 0) lines |= std::uint32_t{1} << r;
+            break;
+        default:
+            if ((falling << 1 & empty) != 0) lines |= std::uint32_t{1} << r;
+            break;
+        }
+        emptyBelow = empty;
+        fallingBelow = falling;
+    }
+    return lines;
+}
+
 } // namespace
 
 bool ApplyGravity(MoveRecord& rec, const Rules& rules, int direction, bool commit) {
     if (direction < GravityDown || direction > GravityRight) return false;
     GravityPass pass{rec.board.cells.data(), rules};
     const int lines = direction <= GravityUp ? rules.cols : rules.rows;
-    for (int i = 1; i <= lines; ++i) {
-        const Line line = LineOf(rules, direction, i);
-        if (rules.wells) pass.swallow(line);
-        if (rules.sklo != 0) {
+    if (rules.wells || rules.sklo != 0)
+        for (int i = 1; i <= lines; ++i) {
+            const Line line = LineOf(rules, direction, i);
+            if (rules.wells) pass.swallow(line);
+            if (rules.sklo == 0) continue;
             std::array<int, MaxCols + 2> barriers;
             int count = 0;
             barriers[static_cast<std::size_t>(count++)] = -1;
+            // Where rocks hold, every code from a rock up is a barrier, as in
+            // the fall: a damaged file's bytes split the fall line the same way.
             if (rules.barriers)
                 for (int k = 0; k < line.length; ++k)
-                    if (IsBarrier(pass.at(line, k)))
+                    if (pass.at(line, k) >= StoneRock)
                         barriers[static_cast<std::size_t>(count++)] = k;
             barriers[static_cast<std::size_t>(count++)] = line.length;
             pass.breakGlass(line, barriers, count);
         }
-        pass.fall(line);
-    }
+    // Lines are independent, so every line may be made ready before any falls.
+    for (std::uint32_t falling = LinesThatFall(pass.cells, rules, direction); falling != 0;
+         falling &= falling - 1)
+        pass.fall(LineOf(rules, direction, std::countr_zero(falling) + 1));
     if (pass.changed && commit) rec.GlassBroken = static_cast<std::uint16_t>(pass.broken);
     return pass.changed;
 }
@@ -148,7 +186,6 @@ bool ApplyGravity(MoveRecord& rec, const Rules& rules, int direction, bool commi
 bool CloseUpLines(MoveRecord& rec, const Rules& rules) {
     if (rules.doraz == 0 || rec.Gravity > GravityRight) return false;
     const bool columns = rec.Gravity <= GravityUp;
-    const int count = columns ? rules.cols : rules.rows;
     const int length = columns ? rules.rows : rules.cols;
     const bool towardLow = (rec.Gravity == GravityDown && rules.doraz == 1) ||
                            (rec.Gravity == GravityUp && rules.doraz == 2) ||
@@ -158,12 +195,6 @@ bool CloseUpLines(MoveRecord& rec, const Rules& rules) {
     auto cell = [&](int line, int k) -> StoneCode& {
         return columns ? board.at(k, line) : board.at(line, k);
     };
-    // Scanning from the far end finds a fallen stone first.
-    auto occupied = [&](int line) {
-        for (int k = length; k >= 1; --k)
-            if (cell(line, k) != StoneEmpty) return true;
-        return false;
-    };
     auto moveLine = [&](int from, int to) {
         for (int k = 1; k <= length; ++k) {
             cell(to, k) = cell(from, k);
@@ -171,23 +202,23 @@ bool CloseUpLines(MoveRecord& rec, const Rules& rules) {
         }
     };
 
-    std::array<bool, MaxCols + 1> full{};
-    int first = 0;
-    int last = 0;
-    for (int i = 1; i <= count; ++i) {
-        full[static_cast<std::size_t>(i)] = occupied(i);
-        if (full[static_cast<std::size_t>(i)]) {
-            if (first == 0) first = i;
-            last = i;
-        }
+    // Bit i - 1: line i holds anything at all.
+    const std::uint32_t inForce = (std::uint32_t{1} << rules.cols) - 1;
+    std::uint32_t occupied = 0;
+    for (int r = 0; r < rules.rows; ++r) {
+        const std::uint32_t held = ~rowmasks::Empty(board.cells.data() + r * MaxCols) & inForce;
+        occupied |= columns ? held : std::uint32_t{held != 0} << r;
     }
-    if (first == 0) return false;
+    if (occupied == 0) return false;
+    const auto full = [occupied](int i) { return (occupied >> (i - 1) & 1) != 0; };
+    const int first = std::countr_zero(occupied) + 1;
+    const int last = std::bit_width(occupied);
 
     bool moved = false;
     if (towardLow) {
         int target = first - 1;
         for (int i = first; i <= last; ++i) {
-            if (!full[static_cast<std::size_t>(i)]) continue;
+            if (!full(i)) continue;
             if (++target != i) {
                 moveLine(i, target);
                 moved = true;
@@ -196,7 +227,7 @@ bool CloseUpLines(MoveRecord& rec, const Rules& rules) {
     } else {
         int target = last + 1;
         for (int i = last; i >= first; --i) {
-            if (!full[static_cast<std::size_t>(i)]) continue;
+            if (!full(i)) continue;
             if (--target != i) {
                 moveLine(i, target);
                 moved = true;

@@ -1,5 +1,7 @@
 #include "engine/Groups.h"
 
+#include "engine/RowMasks.h"
+
 #include <algorithm>
 #include <bit>
 #include <cstring>
@@ -127,67 +129,6 @@ int RemoveGroup(MoveRecord& rec, const Rules& rules, EngineState& state, int row
 
 namespace {
 
-// Bit k of `left` (`up`): cell k of the row holds a colour stone equal to
-// its left (upper) neighbour. Eight cells at a time, as bytes of a word.
-struct RowLinks {
-    std::uint32_t left = 0;
-    std::uint32_t up = 0;
-};
-
-constexpr std::uint64_t Bytes7F = 0x7F7F7F7F7F7F7F7FULL;
-
-// The high bit of every byte that is zero.
-constexpr std::uint64_t ZeroBytes(std::uint64_t v) {
-    return ~(((v & Bytes7F) + Bytes7F) | v | Bytes7F);
-}
-
-// One bit per byte: the high bits gathered into the low eight bits.
-constexpr std::uint32_t GatherHighBits(std::uint64_t m) {
-    return static_cast<std::uint32_t>(((m >> 7) * 0x0102040810204080ULL) >> 56);
-}
-
-// The cells of a row as four words: bytes 0..23 straight from the board and
-// byte 24 alone, so no read passes the end of the last row.
-std::array<std::uint64_t, 4> RowWords(const StoneCode* row) {
-    std::array<std::uint64_t, 4> words;
-    std::memcpy(words.data(), row, 24);
-    words[3] = row[24];
-    return words;
-}
-
-RowLinks LinksOfRow(const StoneCode* row, const StoneCode* above, int cols) {
-    RowLinks links;
-    if constexpr (std::endian::native == std::endian::little) {
-        const std::array<std::uint64_t, 4> here = RowWords(row);
-        const std::array<std::uint64_t, 4> over =
-            above ? RowWords(above) : std::array<std::uint64_t, 4>{};
-        std::uint64_t carry = 0; // the last cell of the word before, as the first left neighbour
-        for (std::size_t w = 0; w < 4; ++w) {
-            const std::uint64_t x = here[w];
-            const std::uint64_t l = (x << 8) | carry;
-            carry = x >> 56;
-            // Colour stones are the bytes 1..8: not zero, nothing above bit 3,
-            // and with bit 3 (eight) nothing below it.
-            const std::uint64_t upTo15 = ZeroBytes(x & 0xF0F0F0F0F0F0F0F0ULL);
-            const std::uint64_t upTo8 = upTo15 & (ZeroBytes(x & 0x0808080808080808ULL) |
-                                                  ZeroBytes(x & 0x0707070707070707ULL));
-            const std::uint64_t stone = upTo8 & ~ZeroBytes(x);
-            links.left |= GatherHighBits(ZeroBytes(x ^ l) & stone) << (8 * w);
-            links.up |= GatherHighBits(ZeroBytes(x ^ over[w]) & stone) << (8 * w);
-        }
-        const std::uint32_t inForce = (std::uint32_t{1} << cols) - 1;
-        links.left &= inForce & ~std::uint32_t{1}; // the first cell has no left neighbour
-        links.up = above ? links.up & inForce : 0;
-    } else {
-        for (int k = 0; k < cols; ++k) {
-            const bool stone = IsGroupStone(row[k]);
-            if (stone && k > 0 && row[k] == row[k - 1]) links.left |= std::uint32_t{1} << k;
-            if (stone && above && row[k] == above[k]) links.up |= std::uint32_t{1} << k;
-        }
-    }
-    return links;
-}
-
 // 0, 1, 2, ...: a row of them copied at once is a row of singleton groups.
 constexpr std::array<std::int16_t, CellCount> CellIndices = [] {
     std::array<std::int16_t, CellCount> a{};
@@ -197,17 +138,17 @@ constexpr std::array<std::int16_t, CellCount> CellIndices = [] {
 }();
 
 // Without jokers every stone belongs to exactly one group, and one pass of
-// union-find over the left and upper neighbours finds them all. Each group's
-// root is kept at its smallest index: its first cell in row-major order.
-// Which cells link to their neighbours is worked out a row at a time as bit
-// masks, so the branches follow the links rather than every cell.
+// union-find over the rows finds them all. Each group's root is kept at its
+// smallest index: its first cell in row-major order. A row is taken a run at
+// a time, a run being stones of one colour side by side: the whole run joins
+// the groups above it that it touches, or starts a group of its own.
 void ListGroupsWithoutJokers(const MoveRecord& rec, const Rules& rules, CandidateList& out) {
     const StoneCode* const cells = rec.board.cells.data();
     const int rows = rules.rows;
-    const int cols = rules.cols;
+    const std::uint32_t inForce = (std::uint32_t{1} << rules.cols) - 1;
     std::array<std::int16_t, CellCount> parent;
-    std::array<std::uint32_t, MaxRows>
-        pairedRoots{}; // bit c of row r: root of a group of two or more
+    // Bit k of row r: the root of a group of two or more, once.
+    std::array<std::uint32_t, MaxRows> pairedRoots{};
     auto find = [&parent](int i) {
         while (parent[static_cast<std::size_t>(i)] != i) {
             const int up = parent[static_cast<std::size_t>(parent[static_cast<std::size_t>(i)])];
@@ -218,41 +159,36 @@ void ListGroupsWithoutJokers(const MoveRecord& rec, const Rules& rules, Candidat
     };
     for (int r = 0; r < rows; ++r) {
         const int base = r * MaxCols;
-        const RowLinks links =
-            LinksOfRow(cells + base, r > 0 ? cells + base - MaxCols : nullptr, cols);
-        const std::uint32_t left = links.left;
-        const std::uint32_t up = links.up;
+        const StoneCode* const row = cells + base;
+        const std::uint32_t stones = rowmasks::ColourStones(row) & inForce;
+        const std::uint32_t left = rowmasks::SameAsLeft(row) & stones;
+        const std::uint32_t up = r > 0 ? rowmasks::SameAs(row, row - MaxCols) & stones : 0;
         // Every cell of the row starts as a group of its own.
         std::memcpy(parent.data() + base, CellIndices.data() + base,
                     sizeof(std::int16_t) * MaxCols);
 
-        // The root of the cell handled last in this row: a run of stones
-        // linked to the left shares it without looking it up again.
-        int lastCell = -1;
-        int lastRoot = -1;
-        for (std::uint32_t linked = left | up; linked != 0; linked &= linked - 1) {
-            const int k = std::countr_zero(linked);
-            const std::uint32_t bit = std::uint32_t{1} << k;
-            const int i = base + k;
-            int root;
-            if (left & bit)
-                root = lastCell == i - 1 ? lastRoot : i - 1; // an unlinked stone is its own root
-            else
-                root = find(i - MaxCols);
-            if ((left & bit) && (up & bit)) {
-                const int other = find(i - MaxCols);
-                if (other != root) {
+        // Runs that link to anything: two or more stones, or one stone under its like.
+        const std::uint32_t linked = left | left >> 1 | up;
+        for (std::uint32_t starts = linked & ~left; starts != 0; starts &= starts - 1) {
+            const int first = std::countr_zero(starts);
+            const int last = first + std::countr_one(left >> (first + 1));
+            std::uint32_t ups = up & ((std::uint32_t{2} << last) - (std::uint32_t{1} << first));
+            int root = base + first;
+            if (ups != 0) {
+                root = find(base + std::countr_zero(ups) - MaxCols);
+                for (ups &= ups - 1; ups != 0; ups &= ups - 1) {
+                    const int other = find(base + std::countr_zero(ups) - MaxCols);
+                    if (other == root) continue;
                     const int low = std::min(root, other);
                     parent[static_cast<std::size_t>(std::max(root, other))] =
                         static_cast<std::int16_t>(low);
                     root = low;
                 }
             }
-            parent[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(root);
+            for (int k = first; k <= last; ++k)
+                parent[static_cast<std::size_t>(base + k)] = static_cast<std::int16_t>(root);
             pairedRoots[static_cast<std::size_t>(root / MaxCols)] |= std::uint32_t{1}
                                                                      << (root % MaxCols);
-            lastCell = i;
-            lastRoot = root;
         }
     }
     for (int r = 0; r < rows; ++r)

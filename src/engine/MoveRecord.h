@@ -28,9 +28,6 @@ constexpr bool IsKnownStoneCode(StoneCode code) {
 constexpr bool IsTransformer(StoneCode code) {
     return code == TransformerPlus || code == TransformerMinus;
 }
-constexpr bool IsBarrier(StoneCode code) {
-    return code == StoneRock || code == StoneWell;
-}
 
 enum GravityDirection : std::uint8_t {
     GravityDown = 0,

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <vector>
 
@@ -183,8 +184,16 @@ TEST(Gravity, AgreesWithTheStepByStepRulesOnRandomBoards) {
                     code = StoneWell;
                 else if (roll < emptyShare + 6)
                     code = TransformerPlus;
+                else if (roll < emptyShare + 7)
+                    code = static_cast<StoneCode>(202 + rng() % 54); // a damaged file's byte
                 rec.board.at(r, c) = code;
             }
+        // Cells beyond the field in force are never touched, whatever they hold.
+        if (rng() % 4 == 0)
+            for (int r = 1; r <= MaxRows; ++r)
+                for (int c = 1; c <= MaxCols; ++c)
+                    if (r > rules.rows || c > rules.cols)
+                        rec.board.at(r, c) = static_cast<StoneCode>(rng() % 256);
         const int d = static_cast<int>(rng() % 4);
         MoveRecord expected = rec;
         Reference ref{rules};
@@ -223,6 +232,63 @@ TEST(Gravity, ClosingUpPacksTowardTheJoinSide) {
     rules.doraz = 0;
     MoveRecord kept = FromRows({"1.1......."});
     EXPECT_FALSE(CloseUpLines(kept, rules));
+}
+
+TEST(Gravity, ClosingUpAgreesWithALineByLineCopyOnRandomBoards) {
+    std::mt19937 rng(77);
+    for (int round = 0; round < 2000; ++round) {
+        Rules rules;
+        rules.rows = 5 + static_cast<int>(rng() % 11);
+        rules.cols = 10 + static_cast<int>(rng() % 16);
+        rules.doraz = static_cast<std::uint8_t>(1 + rng() % 3);
+        MoveRecord rec;
+        rec.Gravity = static_cast<std::uint8_t>(rng() % 4);
+        const bool columns = rec.Gravity <= GravityUp;
+        const int count = columns ? rules.cols : rules.rows;
+        const int length = columns ? rules.rows : rules.cols;
+        auto cell = [columns](MoveRecord& m, int line, int k) -> StoneCode& {
+            return columns ? m.board.at(k, line) : m.board.at(line, k);
+        };
+        for (int i = 1; i <= count; ++i)
+            if (rng() % 3 != 0)
+                for (int k = 1; k <= length; ++k)
+                    cell(rec, i, k) = rng() % 4 == 0 ? static_cast<StoneCode>(rng() % 256) : 0;
+        if (rng() % 4 == 0)
+            for (int r = 1; r <= MaxRows; ++r)
+                for (int c = 1; c <= MaxCols; ++c)
+                    if (r > rules.rows || c > rules.cols)
+                        rec.board.at(r, c) = static_cast<StoneCode>(rng() % 256);
+
+        // The lines holding anything, in order, packed from the first such
+        // line toward the join side or back from the last toward the other.
+        std::vector<std::vector<StoneCode>> kept;
+        int first = 0;
+        int last = 0;
+        for (int i = 1; i <= count; ++i) {
+            std::vector<StoneCode> line;
+            for (int k = 1; k <= length; ++k) line.push_back(cell(rec, i, k));
+            if (std::all_of(line.begin(), line.end(), [](StoneCode c) { return c == 0; }))
+                continue;
+            kept.push_back(line);
+            if (first == 0) first = i;
+            last = i;
+        }
+        MoveRecord expected = rec;
+        const bool towardLow =
+            rules.doraz == 1   ? rec.Gravity == GravityDown || rec.Gravity == GravityLeft
+            : rules.doraz == 2 ? rec.Gravity == GravityUp || rec.Gravity == GravityRight
+                               : false;
+        const int from = towardLow ? first : last - static_cast<int>(kept.size()) + 1;
+        for (int i = first; first != 0 && i <= last; ++i)
+            for (int k = 1; k <= length; ++k) cell(expected, i, k) = 0;
+        for (std::size_t j = 0; j < kept.size(); ++j)
+            for (int k = 1; k <= length; ++k)
+                cell(expected, from + static_cast<int>(j), k) = kept[j][static_cast<std::size_t>(k - 1)];
+
+        MoveRecord actual = rec;
+        EXPECT_EQ(CloseUpLines(actual, rules), expected != rec) << "round " << round;
+        ASSERT_EQ(actual, expected) << "round " << round << " gravity " << int{rec.Gravity};
+    }
 }
 
 TEST(Gravity, OddDirectionsAndGravityValuesChangeNothing) {
