@@ -15,16 +15,24 @@ struct Line {
     int length;
 };
 
-Line LineOf(const Rules& rules, int direction, int i) {
+// The lines of one direction, numbered from 0 across the field.
+struct Lines {
+    Line first;
+    int apart; // from one line's downstream end to the next's
+
+    Line operator[](int n) const { return {first.first + n * apart, first.step, first.length}; }
+};
+
+Lines LinesOf(const Rules& rules, int direction) {
     switch (direction) {
     case GravityDown:
-        return {Board::Index(rules.rows, i), -MaxCols, rules.rows};
+        return {{Board::Index(rules.rows, 1), -MaxCols, rules.rows}, 1};
     case GravityUp:
-        return {Board::Index(1, i), MaxCols, rules.rows};
+        return {{Board::Index(1, 1), MaxCols, rules.rows}, 1};
     case GravityLeft:
-        return {Board::Index(i, 1), 1, rules.cols};
+        return {{Board::Index(1, 1), 1, rules.cols}, MaxCols};
     default:
-        return {Board::Index(i, rules.cols), -1, rules.cols};
+        return {{Board::Index(1, rules.cols), -1, rules.cols}, MaxCols};
     }
 }
 
@@ -88,7 +96,7 @@ struct GravityPass {
     // Every segment packs against its downstream end, keeping its order. Wells
     // never move; rocks hold only where the settings make them barriers. The
     // copy is branch-free, since stones and gaps come in no predictable order.
-    // Only lines in which something falls come here.
+    // Only lines in which a stone falls come here, so each one is a change.
     void fall(const Line& line) {
         // Byte stores may alias anything, so the loop works on locals only.
         StoneCode* const base = cells + line.first;
@@ -102,7 +110,6 @@ struct GravityPass {
             ++start;
 
         int target = start;
-        bool moved = false;
         for (int k = start; k < length; ++k) {
             const StoneCode code = base[k * step];
             if (code >= StoneRock && (code == StoneWell || rocksHold)) [[unlikely]] {
@@ -111,45 +118,60 @@ struct GravityPass {
                 continue;
             }
             base[target * step] = code;
-            moved |= code != StoneEmpty && target != k;
             target += code != StoneEmpty;
         }
         for (int j = target; j < length; ++j) base[j * step] = StoneEmpty;
-        changed |= moved;
+        changed = true;
     }
 };
+
+// Bit i - 1 for every line i (a column when `columns`, else a row) holding
+// a cell of `cellsOf(row)`.
+template <typename RowMask>
+std::uint32_t LinesWith(const StoneCode* cells, const Rules& rules, bool columns, RowMask cellsOf) {
+    const std::uint32_t inForce = (std::uint32_t{1} << rules.cols) - 1;
+    std::uint32_t lines = 0;
+    for (int r = 0; r < rules.rows; ++r) {
+        const std::uint32_t found = cellsOf(cells + r * MaxCols) & inForce;
+        lines |= columns ? found : std::uint32_t{found != 0} << r;
+    }
+    return lines;
+}
 
 // Bit i - 1 for every line i in which a stone has an empty cell just
 // downstream of it: exactly the lines the fall changes. Found a row at a time
 // for all lines at once, so packed lines cost no walk of their own.
 std::uint32_t LinesThatFall(const StoneCode* cells, const Rules& rules, int direction) {
     const std::uint32_t inForce = (std::uint32_t{1} << rules.cols) - 1;
-    std::uint32_t lines = 0;
+    // All four directions at once: a few more bit operations cost less than
+    // a choice in every row.
+    std::uint32_t down = 0;
+    std::uint32_t up = 0;
+    std::uint32_t left = 0;
+    std::uint32_t right = 0;
     std::uint32_t emptyBelow = 0;
     std::uint32_t fallingBelow = 0;
     for (int r = rules.rows - 1; r >= 0; --r) {
         const StoneCode* const row = cells + r * MaxCols;
         const std::uint32_t empty = rowmasks::Empty(row) & inForce;
-        const std::uint32_t falling =
-            ~empty & ~rowmasks::Fixed(row, rules.barriers) & inForce;
-        switch (direction) {
-        case GravityDown:
-            lines |= falling & emptyBelow;
-            break;
-        case GravityUp:
-            lines |= empty & fallingBelow;
-            break;
-        case GravityLeft:
-            if ((falling >> 1 & empty) != 0) lines |= std::uint32_t{1} << r;
-            break;
-        default:
-            if ((falling << 1 & empty) != 0) lines |= std::uint32_t{1} << r;
-            break;
-        }
+        const std::uint32_t falling = ~empty & ~rowmasks::Fixed(row, rules.barriers) & inForce;
+        down |= falling & emptyBelow;
+        up |= empty & fallingBelow;
+        left |= std::uint32_t{(falling >> 1 & empty) != 0} << r;
+        right |= std::uint32_t{(falling << 1 & empty) != 0} << r;
         emptyBelow = empty;
         fallingBelow = falling;
     }
-    return lines;
+    switch (direction) {
+    case GravityDown:
+        return down;
+    case GravityUp:
+        return up;
+    case GravityLeft:
+        return left;
+    default:
+        return right;
+    }
 }
 
 } // namespace
@@ -157,12 +179,23 @@ std::uint32_t LinesThatFall(const StoneCode* cells, const Rules& rules, int dire
 bool ApplyGravity(MoveRecord& rec, const Rules& rules, int direction, bool commit) {
     if (direction < GravityDown || direction > GravityRight) return false;
     GravityPass pass{rec.board.cells.data(), rules};
-    const int lines = direction <= GravityUp ? rules.cols : rules.rows;
-    if (rules.wells || rules.sklo != 0)
-        for (int i = 1; i <= lines; ++i) {
-            const Line line = LineOf(rules, direction, i);
-            if (rules.wells) pass.swallow(line);
-            if (rules.sklo == 0) continue;
+    const bool columns = direction <= GravityUp;
+    const Lines all = LinesOf(rules, direction);
+    // Lines are independent, so each step may go through every line before
+    // the next begins, and a line without a well or glass skips that step.
+    if (rules.wells) {
+        const auto wells = [](const StoneCode* row) { return rowmasks::Holding(row, StoneWell); };
+        for (std::uint32_t lines = LinesWith(pass.cells, rules, columns, wells); lines != 0;
+             lines &= lines - 1)
+            pass.swallow(all[std::countr_zero(lines)]);
+    }
+    if (rules.sklo != 0) {
+        const auto glass = [&rules](const StoneCode* row) {
+            return rowmasks::Holding(row, rules.sklo);
+        };
+        for (std::uint32_t lines = LinesWith(pass.cells, rules, columns, glass); lines != 0;
+             lines &= lines - 1) {
+            const Line line = all[std::countr_zero(lines)];
             std::array<int, MaxCols + 2> barriers;
             int count = 0;
             barriers[static_cast<std::size_t>(count++)] = -1;
@@ -175,10 +208,10 @@ bool ApplyGravity(MoveRecord& rec, const Rules& rules, int direction, bool commi
             barriers[static_cast<std::size_t>(count++)] = line.length;
             pass.breakGlass(line, barriers, count);
         }
-    // Lines are independent, so every line may be made ready before any falls.
+    }
     for (std::uint32_t falling = LinesThatFall(pass.cells, rules, direction); falling != 0;
          falling &= falling - 1)
-        pass.fall(LineOf(rules, direction, std::countr_zero(falling) + 1));
+        pass.fall(all[std::countr_zero(falling)]);
     if (pass.changed && commit) rec.GlassBroken = static_cast<std::uint16_t>(pass.broken);
     return pass.changed;
 }
@@ -202,14 +235,13 @@ bool CloseUpLines(MoveRecord& rec, const Rules& rules) {
         }
     };
 
-    // Bit i - 1: line i holds anything at all.
-    const std::uint32_t inForce = (std::uint32_t{1} << rules.cols) - 1;
-    std::uint32_t occupied = 0;
-    for (int r = 0; r < rules.rows; ++r) {
-        const std::uint32_t held = ~rowmasks::Empty(board.cells.data() + r * MaxCols) & inForce;
-        occupied |= columns ? held : std::uint32_t{held != 0} << r;
-    }
+    const std::uint32_t occupied =
+        LinesWith(board.cells.data(), rules, columns,
+                  [](const StoneCode* row) { return ~rowmasks::Empty(row); });
     if (occupied == 0) return false;
+    // Occupied lines side by side need no closing up.
+    const std::uint32_t fromFirst = occupied >> std::countr_zero(occupied);
+    if ((fromFirst & (fromFirst + 1)) == 0) return false;
     const auto full = [occupied](int i) { return (occupied >> (i - 1) & 1) != 0; };
     const int first = std::countr_zero(occupied) + 1;
     const int last = std::bit_width(occupied);

@@ -138,17 +138,24 @@ constexpr std::array<std::int16_t, CellCount> CellIndices = [] {
 }();
 
 // Without jokers every stone belongs to exactly one group, and one pass of
-// union-find over the rows finds them all. Each group's root is kept at its
-// smallest index: its first cell in row-major order. A row is taken a run at
-// a time, a run being stones of one colour side by side: the whole run joins
-// the groups above it that it touches, or starts a group of its own.
+// union-find over the rows finds them all. A row is taken a run at a time, a
+// run being stones of one colour side by side: the whole run joins the groups
+// above it that it touches, or starts a group of its own. Only the first cell
+// of a run stands in the union-find; every other cell of the run is found
+// from the row's mask of run starts. Each group's root is kept at its
+// smallest index, its first cell in row-major order.
 void ListGroupsWithoutJokers(const MoveRecord& rec, const Rules& rules, CandidateList& out) {
     const StoneCode* const cells = rec.board.cells.data();
     const int rows = rules.rows;
     const std::uint32_t inForce = (std::uint32_t{1} << rules.cols) - 1;
     std::array<std::int16_t, CellCount> parent;
-    // Bit k of row r: the root of a group of two or more, once.
-    std::array<std::uint32_t, MaxRows> pairedRoots{};
+    // Bit i: cell i is the root of a group of two or more.
+    std::array<std::uint64_t, (CellCount + 63) / 64> pairedRoots{};
+    auto mark = [&pairedRoots](int i, bool on) {
+        const std::uint64_t bit = std::uint64_t{1} << (i % 64);
+        auto& word = pairedRoots[static_cast<std::size_t>(i / 64)];
+        word = on ? word | bit : word & ~bit;
+    };
     auto find = [&parent](int i) {
         while (parent[static_cast<std::size_t>(i)] != i) {
             const int up = parent[static_cast<std::size_t>(parent[static_cast<std::size_t>(i)])];
@@ -157,6 +164,7 @@ void ListGroupsWithoutJokers(const MoveRecord& rec, const Rules& rules, Candidat
         }
         return i;
     };
+    std::uint32_t startsAbove = 0; // bit k: a run of the row above starts at column k
     for (int r = 0; r < rows; ++r) {
         const int base = r * MaxCols;
         const StoneCode* const row = cells + base;
@@ -166,6 +174,10 @@ void ListGroupsWithoutJokers(const MoveRecord& rec, const Rules& rules, Candidat
         // Every cell of the row starts as a group of its own.
         std::memcpy(parent.data() + base, CellIndices.data() + base,
                     sizeof(std::int16_t) * MaxCols);
+        // The start of the run above column k: the last start at or before it.
+        auto aboveRun = [&](int k) {
+            return base - MaxCols + std::bit_width(startsAbove & ((std::uint32_t{2} << k) - 1)) - 1;
+        };
 
         // Runs that link to anything: two or more stones, or one stone under its like.
         const std::uint32_t linked = left | left >> 1 | up;
@@ -173,30 +185,26 @@ void ListGroupsWithoutJokers(const MoveRecord& rec, const Rules& rules, Candidat
             const int first = std::countr_zero(starts);
             const int last = first + std::countr_one(left >> (first + 1));
             std::uint32_t ups = up & ((std::uint32_t{2} << last) - (std::uint32_t{1} << first));
-            int root = base + first;
-            if (ups != 0) {
-                root = find(base + std::countr_zero(ups) - MaxCols);
-                for (ups &= ups - 1; ups != 0; ups &= ups - 1) {
-                    const int other = find(base + std::countr_zero(ups) - MaxCols);
-                    if (other == root) continue;
-                    const int low = std::min(root, other);
-                    parent[static_cast<std::size_t>(std::max(root, other))] =
-                        static_cast<std::int16_t>(low);
-                    root = low;
-                }
+            // A run with nothing above it is a root itself.
+            int root = find(ups != 0 ? aboveRun(std::countr_zero(ups)) : base + first);
+            for (ups &= ups - 1; ups != 0; ups &= ups - 1) {
+                const int other = find(aboveRun(std::countr_zero(ups)));
+                if (other == root) continue;
+                const int low = std::min(root, other);
+                const int high = std::max(root, other);
+                parent[static_cast<std::size_t>(high)] = static_cast<std::int16_t>(low);
+                mark(high, false);
+                root = low;
             }
-            for (int k = first; k <= last; ++k)
-                parent[static_cast<std::size_t>(base + k)] = static_cast<std::int16_t>(root);
-            pairedRoots[static_cast<std::size_t>(root / MaxCols)] |= std::uint32_t{1}
-                                                                     << (root % MaxCols);
+            parent[static_cast<std::size_t>(base + first)] = static_cast<std::int16_t>(root);
+            mark(root, true);
         }
+        startsAbove = ~left;
     }
-    for (int r = 0; r < rows; ++r)
-        for (std::uint32_t roots = pairedRoots[static_cast<std::size_t>(r)]; roots != 0;
-             roots &= roots - 1) {
-            const int k = std::countr_zero(roots);
-            const int i = r * MaxCols + k;
-            if (parent[static_cast<std::size_t>(i)] == i) out.push((r + 1) * 100 + k + 1);
+    for (std::size_t w = 0; w < pairedRoots.size(); ++w)
+        for (std::uint64_t roots = pairedRoots[w]; roots != 0; roots &= roots - 1) {
+            const int i = static_cast<int>(w * 64) + std::countr_zero(roots);
+            out.push((i / MaxCols + 1) * 100 + i % MaxCols + 1);
         }
 }
 

@@ -25,10 +25,11 @@ inline std::uint32_t ColourStones(const StoneCode* row) {
     return mask;
 }
 
-inline std::uint32_t Empty(const StoneCode* row) {
+// Cells holding `code`.
+inline std::uint32_t Holding(const StoneCode* row, StoneCode code) {
     std::uint32_t mask = 0;
     for (int k = 0; k < MaxCols; ++k)
-        if (row[k] == StoneEmpty) mask |= std::uint32_t{1} << k;
+        if (row[k] == code) mask |= std::uint32_t{1} << k;
     return mask;
 }
 
@@ -89,10 +90,10 @@ inline std::uint32_t ColourStones(const StoneCode* row) {
                         detail::IsColourStone(detail::Load(row + 9)));
 }
 
-inline std::uint32_t Empty(const StoneCode* row) {
-    const __m128i zero = _mm_setzero_si128();
-    return detail::Join(_mm_cmpeq_epi8(detail::Load(row), zero),
-                        _mm_cmpeq_epi8(detail::Load(row + 9), zero));
+inline std::uint32_t Holding(const StoneCode* row, StoneCode code) {
+    const __m128i wanted = _mm_set1_epi8(static_cast<char>(code));
+    return detail::Join(_mm_cmpeq_epi8(detail::Load(row), wanted),
+                        _mm_cmpeq_epi8(detail::Load(row + 9), wanted));
 }
 
 inline std::uint32_t Fixed(const StoneCode* row, bool rocksHold) {
@@ -111,7 +112,8 @@ inline std::uint32_t SameAs(const StoneCode* row, const StoneCode* other) {
 
 inline std::uint32_t SameAsLeft(const StoneCode* row) {
     // Bytes 0..15 against 1..16 give cells 1..16; bytes 8..23 against 9..24 cells 9..24.
-    const std::uint32_t low = detail::Bits(_mm_cmpeq_epi8(detail::Load(row), detail::Load(row + 1)));
+    const std::uint32_t low =
+        detail::Bits(_mm_cmpeq_epi8(detail::Load(row), detail::Load(row + 1)));
     const std::uint32_t high =
         detail::Bits(_mm_cmpeq_epi8(detail::Load(row + 8), detail::Load(row + 9)));
     return low << 1 | high << 9;
@@ -120,11 +122,15 @@ inline std::uint32_t SameAsLeft(const StoneCode* row) {
 #else
 
 using plain::ColourStones;
-using plain::Empty;
 using plain::Fixed;
+using plain::Holding;
 using plain::SameAs;
 using plain::SameAsLeft;
 
 #endif
+
+inline std::uint32_t Empty(const StoneCode* row) {
+    return Holding(row, StoneEmpty);
+}
 
 } // namespace tumbla::rowmasks

@@ -267,8 +267,7 @@ TEST(Gravity, ClosingUpAgreesWithALineByLineCopyOnRandomBoards) {
         for (int i = 1; i <= count; ++i) {
             std::vector<StoneCode> line;
             for (int k = 1; k <= length; ++k) line.push_back(cell(rec, i, k));
-            if (std::all_of(line.begin(), line.end(), [](StoneCode c) { return c == 0; }))
-                continue;
+            if (std::all_of(line.begin(), line.end(), [](StoneCode c) { return c == 0; })) continue;
             kept.push_back(line);
             if (first == 0) first = i;
             last = i;
@@ -283,7 +282,8 @@ TEST(Gravity, ClosingUpAgreesWithALineByLineCopyOnRandomBoards) {
             for (int k = 1; k <= length; ++k) cell(expected, i, k) = 0;
         for (std::size_t j = 0; j < kept.size(); ++j)
             for (int k = 1; k <= length; ++k)
-                cell(expected, from + static_cast<int>(j), k) = kept[j][static_cast<std::size_t>(k - 1)];
+                cell(expected, from + static_cast<int>(j), k) =
+                    kept[j][static_cast<std::size_t>(k - 1)];
 
         MoveRecord actual = rec;
         EXPECT_EQ(CloseUpLines(actual, rules), expected != rec) << "round " << round;

@@ -23,7 +23,8 @@ TEST(RowMasks, AgreeWithThePlainLoopsOnAnyBytes) {
             cell = spread == 256 ? v : static_cast<StoneCode>(v == 3 ? 199 + rng() % 4 : v);
         }
         ASSERT_EQ(rowmasks::ColourStones(row), rowmasks::plain::ColourStones(row));
-        ASSERT_EQ(rowmasks::Empty(row), rowmasks::plain::Empty(row));
+        for (StoneCode code : {StoneEmpty, StoneCode{2}, StoneWell, row[round % MaxCols]})
+            ASSERT_EQ(rowmasks::Holding(row, code), rowmasks::plain::Holding(row, code));
         ASSERT_EQ(rowmasks::SameAs(row, above), rowmasks::plain::SameAs(row, above));
         ASSERT_EQ(rowmasks::SameAsLeft(row), rowmasks::plain::SameAsLeft(row));
         for (bool rocksHold : {false, true})
