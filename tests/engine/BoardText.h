@@ -77,4 +77,12 @@ inline std::string ColumnBottomUp(const MoveRecord& rec, int rows, int col = 1) 
     return out;
 }
 
+// Puts `code()` in every cell outside a field `rows` x `cols`, as a damaged
+// file might: what lies there must never matter.
+template <typename Code> void FillBeyondField(MoveRecord& rec, int rows, int cols, Code code) {
+    for (int r = 1; r <= MaxRows; ++r)
+        for (int c = 1; c <= MaxCols; ++c)
+            if (r > rows || c > cols) rec.board.at(r, c) = code();
+}
+
 } // namespace tumbla::testing

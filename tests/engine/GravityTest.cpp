@@ -162,6 +162,7 @@ TEST(Gravity, WithoutCommitTheBrokenGlassIsNotRecorded) {
 
 TEST(Gravity, AgreesWithTheStepByStepRulesOnRandomBoards) {
     std::mt19937 rng(2024);
+    const auto anyByte = [&rng] { return static_cast<StoneCode>(rng() % 256); };
     for (int round = 0; round < 3000; ++round) {
         Rules rules;
         rules.rows = 5 + static_cast<int>(rng() % 11);
@@ -189,11 +190,7 @@ TEST(Gravity, AgreesWithTheStepByStepRulesOnRandomBoards) {
                 rec.board.at(r, c) = code;
             }
         // Cells beyond the field in force are never touched, whatever they hold.
-        if (rng() % 4 == 0)
-            for (int r = 1; r <= MaxRows; ++r)
-                for (int c = 1; c <= MaxCols; ++c)
-                    if (r > rules.rows || c > rules.cols)
-                        rec.board.at(r, c) = static_cast<StoneCode>(rng() % 256);
+        if (rng() % 4 == 0) FillBeyondField(rec, rules.rows, rules.cols, anyByte);
         const int d = static_cast<int>(rng() % 4);
         MoveRecord expected = rec;
         Reference ref{rules};
@@ -236,6 +233,7 @@ TEST(Gravity, ClosingUpPacksTowardTheJoinSide) {
 
 TEST(Gravity, ClosingUpAgreesWithALineByLineCopyOnRandomBoards) {
     std::mt19937 rng(77);
+    const auto anyByte = [&rng] { return static_cast<StoneCode>(rng() % 256); };
     for (int round = 0; round < 2000; ++round) {
         Rules rules;
         rules.rows = 5 + static_cast<int>(rng() % 11);
@@ -251,13 +249,8 @@ TEST(Gravity, ClosingUpAgreesWithALineByLineCopyOnRandomBoards) {
         };
         for (int i = 1; i <= count; ++i)
             if (rng() % 3 != 0)
-                for (int k = 1; k <= length; ++k)
-                    cell(rec, i, k) = rng() % 4 == 0 ? static_cast<StoneCode>(rng() % 256) : 0;
-        if (rng() % 4 == 0)
-            for (int r = 1; r <= MaxRows; ++r)
-                for (int c = 1; c <= MaxCols; ++c)
-                    if (r > rules.rows || c > rules.cols)
-                        rec.board.at(r, c) = static_cast<StoneCode>(rng() % 256);
+                for (int k = 1; k <= length; ++k) cell(rec, i, k) = rng() % 4 == 0 ? anyByte() : 0;
+        if (rng() % 4 == 0) FillBeyondField(rec, rules.rows, rules.cols, anyByte);
 
         // The lines holding anything, in order, packed from the first such
         // line toward the join side or back from the last toward the other.

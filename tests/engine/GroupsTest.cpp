@@ -145,10 +145,8 @@ TEST(Groups, ListGroupsAgreesWithAPlainFloodFillOnRandomBoards) {
                     special;
         // What lies beyond the field in force never joins a group.
         if (rng() % 4 == 0)
-            for (int r = 1; r <= MaxRows; ++r)
-                for (int c = 1; c <= MaxCols; ++c)
-                    if (r > rules.rows || c > rules.cols)
-                        rec.board.at(r, c) = static_cast<StoneCode>(1 + rng() % 3);
+            FillBeyondField(rec, rules.rows, rules.cols,
+                            [&rng] { return static_cast<StoneCode>(1 + rng() % 3); });
 
         std::vector<int> expected;
         std::array<bool, CellCount> seen{};
