@@ -98,8 +98,7 @@ FileDialogRequest OpenSavedFileRequest(const std::string& programDirectory) {
 
 std::optional<std::string> WriteSavedGame(const Game& game, FileChooser& chooser,
                                           Messages& messages, const FileDialogRequest& request,
-                                          std::string_view competitionTemplate,
-                                          const RetryQuestion& retry) {
+                                          std::string_view competitionTemplate) {
     std::optional<std::string> chosen;
     for (;;) {
         chosen = chooser.chooseSave(request);
@@ -111,7 +110,7 @@ std::optional<std::string> WriteSavedGame(const Game& game, FileChooser& chooser
             std::string(*reason) +
             "\r\nVe jméně souboru musíte nahradit sekvenci XXXX vaší\r\n"
             "čtyřpísmennou zkratkou, všechny ostatní pozice ponechte nezměněné!";
-        if (!retry(text)) return std::nullopt;
+        if (messages.askError(text) != Answer::Ok) return std::nullopt;
     }
     if (FileExists(*chosen) &&
         messages.askConfirmation("Soubor s tímto jménem již existuje. Chcete ho přepsat?") !=

@@ -6,7 +6,6 @@
 #include "situation/SettingsFileFlows.h"
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,16 +32,12 @@ FileDialogRequest SaveFinishedGameRequest(const Game& game, const std::string& p
                                           std::string_view competitionTemplate);
 FileDialogRequest OpenSavedFileRequest(const std::string& programDirectory);
 
-// The error box with OK and Cancel of a wrong competition name: true for OK.
-using RetryQuestion = std::function<bool(std::string_view text)>;
-
 // Asks for a name (again while a competition name does not fit and the
 // player answers OK), confirms overwriting, and writes positions 1..P.
 // Returns the file written, or nothing.
 std::optional<std::string> WriteSavedGame(const Game& game, FileChooser& chooser,
                                           Messages& messages, const FileDialogRequest& request,
-                                          std::string_view competitionTemplate,
-                                          const RetryQuestion& retry);
+                                          std::string_view competitionTemplate);
 
 enum class LoadOutcome {
     Loaded,

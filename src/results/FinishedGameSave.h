@@ -19,9 +19,10 @@ std::optional<std::string> SaveFinishedGame(const Game& game, FileChooser& choos
 
 // The competition name becomes the template: only a chosen name that keeps
 // everything but the "XXXX" part is written.
-std::optional<std::string>
-SaveWithCompetitionName(const Game& game, FileChooser& chooser, Messages& messages,
-                        const std::string& programDirectory, std::string_view abbreviation,
-                        const SystemIdentity& identity, const RetryQuestion& retry);
+std::optional<std::string> SaveWithCompetitionName(const Game& game, FileChooser& chooser,
+                                                   Messages& messages,
+                                                   const std::string& programDirectory,
+                                                   std::string_view abbreviation,
+                                                   const SystemIdentity& identity);
 
 } // namespace tumbla

@@ -12,7 +12,7 @@ enum class Answer { Ok, Yes, No, Cancel };
 
 // The four kinds of message box (and the plain one). Texts are UTF-8, exact.
 class Messages {
-public:
+  public:
     virtual ~Messages() = default;
     virtual void showPlain(std::string_view text) = 0;
     virtual void showError(std::string_view text) = 0;
@@ -20,6 +20,12 @@ public:
     virtual void showInformation(std::string_view text) = 0;
     // A confirmation with Yes and No, and Cancel when `withCancel`.
     virtual Answer askConfirmation(std::string_view text, bool withCancel = false) = 0;
+    // An error box with OK and Cancel: Ok or Cancel. One that cannot ask
+    // shows the error and takes it as Cancel, so nothing goes on regardless.
+    virtual Answer askError(std::string_view text) {
+        showError(text);
+        return Answer::Cancel;
+    }
 };
 
 struct FileDialogRequest {
@@ -31,7 +37,7 @@ struct FileDialogRequest {
 };
 
 class FileChooser {
-public:
+  public:
     virtual ~FileChooser() = default;
     // The chosen path, or nothing when the player cancelled.
     virtual std::optional<std::string> chooseOpen(const FileDialogRequest& request) = 0;

@@ -73,9 +73,6 @@ QPixmap HeadingPicture(int colour) {
 
 FormEndG::FormEndG(Messages& messages, FileChooser& chooser, QWidget* parent)
     : QDialog(parent), messages_(messages), chooser_(chooser) {
-    retry_ = [this](std::string_view text) {
-        return messages_.askConfirmation(text) == Answer::Yes;
-    };
     build();
 }
 
@@ -95,9 +92,6 @@ void FormEndG::setSystemIdentity(const SystemIdentity* identity) {
 }
 void FormEndG::setSoundPlayer(SoundPlayer* player) {
     sound_ = player;
-}
-void FormEndG::setRetryQuestion(std::function<bool(std::string_view)> retry) {
-    retry_ = std::move(retry);
 }
 
 HallOfFame FormEndG::hall() const {
@@ -315,7 +309,7 @@ std::optional<std::string> FormEndG::saveWithCompetitionName() {
     return SaveWithCompetitionName(
         *game_, chooser_, messages_, directory_.string(),
         std::string_view(abbreviation.constData(), static_cast<std::size_t>(abbreviation.size())),
-        *identity_, retry_);
+        *identity_);
 }
 
 void FormEndG::keyPressEvent(QKeyEvent* event) {

@@ -11,7 +11,6 @@
 
 #include <array>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -43,8 +42,6 @@ class FormEndG : public QDialog {
     void setSystemIdentity(const SystemIdentity* identity);
     // Plays the end sound on every showing while the game's "zvuk" is on.
     void setSoundPlayer(SoundPlayer* player);
-    // The error box with OK and Cancel of a wrong competition name: true for OK.
-    void setRetryQuestion(std::function<bool(std::string_view)> retry);
 
     // Shown modally; they return when the window is closed.
     void execEndMode();
@@ -93,7 +90,6 @@ class FormEndG : public QDialog {
     const SystemIdentity* identity_ = nullptr;
     std::unique_ptr<SystemIdentity> ownIdentity_;
     SoundPlayer* sound_ = nullptr;
-    std::function<bool(std::string_view)> retry_;
     EndGameSession session_;
 
     QLabel* heading_ = nullptr;

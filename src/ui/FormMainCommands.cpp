@@ -176,9 +176,7 @@ bool FormMain::applySettingsFile(const std::string& path) {
 void FormMain::saveGame() {
     const FileDialogRequest request =
         SaveGameInProgressRequest(*game_, DirectoryText(options_.programDirectory));
-    WriteSavedGame(*game_, files_, messages_, request, {}, [this](std::string_view text) {
-        return messages_.askConfirmation(text) == Answer::Yes;
-    });
+    WriteSavedGame(*game_, files_, messages_, request, {});
 }
 
 void FormMain::showRules() {

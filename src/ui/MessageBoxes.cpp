@@ -61,6 +61,9 @@ void MessageBoxes::showInformation(std::string_view text) {
 Answer MessageBoxes::askConfirmation(std::string_view text, bool withCancel) {
     return show(Question, text, true, withCancel);
 }
+Answer MessageBoxes::askError(std::string_view text) {
+    return show(Error, text, false, true);
+}
 
 Answer MessageBoxes::show(int kind, std::string_view text, bool question, bool withCancel) {
     if (!QueuedAnswers().empty()) {
@@ -99,10 +102,11 @@ Answer MessageBoxes::show(int kind, std::string_view text, bool question, bool w
                                           : QMessageBox::Yes | QMessageBox::No);
         box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ano"));
         box.button(QMessageBox::No)->setText(QStringLiteral("&Ne"));
-        if (withCancel) box.button(QMessageBox::Cancel)->setText(QStringLiteral("Storno"));
     } else {
-        box.setStandardButtons(QMessageBox::Ok);
+        box.setStandardButtons(withCancel ? QMessageBox::Ok | QMessageBox::Cancel
+                                          : QMessageBox::Ok);
     }
+    if (withCancel) box.button(QMessageBox::Cancel)->setText(QStringLiteral("Storno"));
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;

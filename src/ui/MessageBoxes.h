@@ -25,6 +25,7 @@ class MessageBoxes final : public Messages {
     void showWarning(std::string_view text) override;
     void showInformation(std::string_view text) override;
     Answer askConfirmation(std::string_view text, bool withCancel = false) override;
+    Answer askError(std::string_view text) override;
 
     // The answer the next box gets without being shown; queued in order.
     static void setNextAnswer(Answer answer);

@@ -100,15 +100,19 @@ class RecordingView : public GameView {
 class RecordingMessages : public Messages {
   public:
     std::vector<std::string> said;
-    std::deque<Answer> answers; // next answers; No when none is queued
+    std::deque<Answer> answers; // next answers; No (Cancel for an error) when none is queued
 
     void showPlain(std::string_view text) override { said.emplace_back(text); }
     void showError(std::string_view text) override { said.emplace_back(text); }
     void showWarning(std::string_view text) override { said.emplace_back(text); }
     void showInformation(std::string_view text) override { said.emplace_back(text); }
-    Answer askConfirmation(std::string_view text, bool) override {
+    Answer askConfirmation(std::string_view text, bool) override { return next(text, Answer::No); }
+    Answer askError(std::string_view text) override { return next(text, Answer::Cancel); }
+
+  private:
+    Answer next(std::string_view text, Answer otherwise) {
         said.emplace_back(text);
-        if (answers.empty()) return Answer::No;
+        if (answers.empty()) return otherwise;
         const Answer a = answers.front();
         answers.pop_front();
         return a;

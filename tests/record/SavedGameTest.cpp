@@ -60,19 +60,15 @@ void PutFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
 struct Saving : GameFixture {
     TempDir dir;
     ScriptedChooser chooser;
-    bool neverRetry(std::string_view) { return false; }
 
     explicit Saving(int moves = 3) {
         start("HO617BA2B", 21); // glass and gravity changes, so every field moves
         for (int i = 0; i < moves; ++i) EXPECT_EQ(play(groups().front()), MoveOutcome::Performed);
     }
-    std::optional<std::string> save(
-        const std::string& name, std::string_view competition = {},
-        const RetryQuestion& retry = [](std::string_view) { return false; }) {
+    std::optional<std::string> save(const std::string& name, std::string_view competition = {}) {
         chooser.names.push_back(name);
         return WriteSavedGame(game, chooser, messages,
-                              SaveGameInProgressRequest(game, dir.path.string()), competition,
-                              retry);
+                              SaveGameInProgressRequest(game, dir.path.string()), competition);
     }
 };
 
@@ -125,8 +121,7 @@ TEST(SavedGame, SavedAndLoadedGameContinuesWhereItWasSaved) {
     ScriptedChooser chooser;
     chooser.names.push_back(again);
     ASSERT_TRUE(WriteSavedGame(other.game, chooser, other.messages,
-                               SaveGameInProgressRequest(other.game, ""), "",
-                               [](std::string_view) { return false; }));
+                               SaveGameInProgressRequest(other.game, ""), ""));
     EXPECT_EQ(FileBytes(again), written);
 
     // The recorded move from position 1 is still there to be redone.
@@ -308,21 +303,21 @@ TEST(SavedGame, CompetitionNameCheck) {
 TEST(SavedGame, WrongCompetitionNameAsksAgainOrStops) {
     Saving f(1);
     const std::string templ = "KORUXXXX_HO611BA0B_123456.hre";
-    std::vector<std::string> asked;
     f.chooser.names.push_back(f.dir.file("KORUXXXX_HO611BA0B_123456.hre"));
-    const auto stop = f.save(f.dir.file("x.hre"), templ, [&](std::string_view text) {
-        asked.emplace_back(text);
-        return false;
-    });
-    EXPECT_FALSE(stop);
-    ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0], "V části XXXX je třeba nahradit nejméně 3 znaky.\r\n"
-                        "Ve jméně souboru musíte nahradit sekvenci XXXX vaší\r\n"
-                        "čtyřpísmennou zkratkou, všechny ostatní pozice ponechte nezměněné!");
+    f.messages.answers.push_back(Answer::Cancel);
+    EXPECT_FALSE(f.save(f.dir.file("x.hre"), templ));
+    ASSERT_EQ(f.messages.said.size(), 1u);
+    EXPECT_EQ(f.messages.said[0],
+              "V části XXXX je třeba nahradit nejméně 3 znaky.\r\n"
+              "Ve jméně souboru musíte nahradit sekvenci XXXX vaší\r\n"
+              "čtyřpísmennou zkratkou, všechny ostatní pozice ponechte nezměněné!");
+    EXPECT_FALSE(fs::exists(f.dir.file("x.hre")));
     f.chooser.names.clear();
     f.chooser.names.push_back(f.dir.file("short.hre"));
+    f.messages.answers.push_back(Answer::Ok); // OK: the dialog again
     const std::string good = f.dir.file("KORUABCD_HO611BA0B_123456.hre");
-    EXPECT_EQ(f.save(good, templ, [](std::string_view) { return true; }), good);
+    EXPECT_EQ(f.save(good, templ), good);
+    EXPECT_EQ(f.messages.said.size(), 2u);
     EXPECT_TRUE(fs::exists(good));
     EXPECT_FALSE(fs::exists(f.dir.file("short.hre")));
 }

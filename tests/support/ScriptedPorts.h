@@ -25,7 +25,19 @@ class RecordingMessages : public Messages {
     void showInformation(std::string_view t) override { informations.emplace_back(t); }
     Answer askConfirmation(std::string_view t, bool) override {
         questions.emplace_back(t);
-        if (answers.empty()) return fallback;
+        return next(fallback);
+    }
+    // Error boxes with OK and Cancel take their answers from the same queue,
+    // and Cancel when none is left.
+    std::vector<std::string> errorsAsked;
+    Answer askError(std::string_view t) override {
+        errorsAsked.emplace_back(t);
+        return next(Answer::Cancel);
+    }
+
+  private:
+    Answer next(Answer otherwise) {
+        if (answers.empty()) return otherwise;
         const Answer a = answers.front();
         answers.pop_front();
         return a;

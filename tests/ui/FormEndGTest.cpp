@@ -153,11 +153,7 @@ class FormEndGTest : public QObject {
         PlayToTheEnd(game);
         form.setGame(&game);
 
-        std::vector<std::string> refusals;
-        form.setRetryQuestion([&](std::string_view text) {
-            refusals.emplace_back(text);
-            return true;
-        });
+        messages.answers.push_back(Answer::Ok); // OK: the dialog again
         // No abbreviation: the proposal holds XXXX, which is refused as it stands.
         chooser.answers.push_back(std::nullopt);
         form.prepare(EndGameMode::End);
@@ -174,8 +170,8 @@ class FormEndGTest : public QObject {
         proper.replace(4, 4, "NOVA");
         chooser.answers.push_back(folder + proper + ".hre");
         const auto written = form.saveWithCompetitionName();
-        QCOMPARE(refusals.size(), std::size_t{1});
-        QVERIFY(refusals[0].find("XXXX") != std::string::npos);
+        QCOMPARE(messages.errorsAsked.size(), std::size_t{1});
+        QVERIFY(messages.errorsAsked[0].find("XXXX") != std::string::npos);
         QVERIFY(written);
         QCOMPARE(*written, folder + proper + ".hre");
         QVERIFY(QFile::exists(QString::fromStdString(*written)));
