@@ -239,34 +239,24 @@ bool CloseUpLines(MoveRecord& rec, const Rules& rules) {
         LinesWith(board.cells.data(), rules, columns,
                   [](const StoneCode* row) { return ~rowmasks::Empty(row); });
     if (occupied == 0) return false;
-    // Occupied lines side by side need no closing up.
-    const std::uint32_t fromFirst = occupied >> std::countr_zero(occupied);
-    if ((fromFirst & (fromFirst + 1)) == 0) return false;
-    const auto full = [occupied](int i) { return (occupied >> (i - 1) & 1) != 0; };
     const int first = std::countr_zero(occupied) + 1;
     const int last = std::bit_width(occupied);
+    // Occupied lines side by side need no closing up; with a gap among them
+    // some line always moves.
+    const std::uint32_t fromFirst = occupied >> (first - 1);
+    if ((fromFirst & (fromFirst + 1)) == 0) return false;
+    const auto full = [occupied](int i) { return (occupied >> (i - 1) & 1) != 0; };
 
-    bool moved = false;
     if (towardLow) {
         int target = first - 1;
-        for (int i = first; i <= last; ++i) {
-            if (!full(i)) continue;
-            if (++target != i) {
-                moveLine(i, target);
-                moved = true;
-            }
-        }
+        for (int i = first; i <= last; ++i)
+            if (full(i) && ++target != i) moveLine(i, target);
     } else {
         int target = last + 1;
-        for (int i = last; i >= first; --i) {
-            if (!full(i)) continue;
-            if (--target != i) {
-                moveLine(i, target);
-                moved = true;
-            }
-        }
+        for (int i = last; i >= first; --i)
+            if (full(i) && --target != i) moveLine(i, target);
     }
-    return moved;
+    return true;
 }
 
 } // namespace tumbla

@@ -4,6 +4,7 @@
 // row is read as two overlapping 16-byte halves, 0..15 and 9..24, so no read
 // passes the end of the row; elsewhere the plain loops below do the same work.
 
+#include "engine/Groups.h"
 #include "engine/MoveRecord.h"
 
 #include <cstdint>
@@ -17,45 +18,39 @@ namespace tumbla::rowmasks {
 // The plain versions, also the reference the fast ones are tested against.
 namespace plain {
 
-// Cells holding a colour stone (codes 1..8).
-inline std::uint32_t ColourStones(const StoneCode* row) {
+// Bit k for every column k, from `from` on, where `holds(k)`.
+template <typename Test> std::uint32_t Columns(Test holds, int from = 0) {
     std::uint32_t mask = 0;
-    for (int k = 0; k < MaxCols; ++k)
-        if (row[k] >= 1 && row[k] <= 8) mask |= std::uint32_t{1} << k;
+    for (int k = from; k < MaxCols; ++k)
+        if (holds(k)) mask |= std::uint32_t{1} << k;
     return mask;
+}
+
+// Cells holding a colour stone.
+inline std::uint32_t ColourStones(const StoneCode* row) {
+    return Columns([row](int k) { return IsGroupStone(row[k]); });
 }
 
 // Cells holding `code`.
 inline std::uint32_t Holding(const StoneCode* row, StoneCode code) {
-    std::uint32_t mask = 0;
-    for (int k = 0; k < MaxCols; ++k)
-        if (row[k] == code) mask |= std::uint32_t{1} << k;
-    return mask;
+    return Columns([row, code](int k) { return row[k] == code; });
 }
 
 // Cells that never fall: wells, and rocks where they hold.
 inline std::uint32_t Fixed(const StoneCode* row, bool rocksHold) {
-    std::uint32_t mask = 0;
-    for (int k = 0; k < MaxCols; ++k)
-        if (row[k] == StoneWell || (rocksHold && row[k] >= StoneRock))
-            mask |= std::uint32_t{1} << k;
-    return mask;
+    return Columns([row, rocksHold](int k) {
+        return row[k] == StoneWell || (rocksHold && row[k] >= StoneRock);
+    });
 }
 
 // Cells equal to the cell of `other` in the same column.
 inline std::uint32_t SameAs(const StoneCode* row, const StoneCode* other) {
-    std::uint32_t mask = 0;
-    for (int k = 0; k < MaxCols; ++k)
-        if (row[k] == other[k]) mask |= std::uint32_t{1} << k;
-    return mask;
+    return Columns([row, other](int k) { return row[k] == other[k]; });
 }
 
 // Cells equal to their left neighbour; the first cell has none.
 inline std::uint32_t SameAsLeft(const StoneCode* row) {
-    std::uint32_t mask = 0;
-    for (int k = 1; k < MaxCols; ++k)
-        if (row[k] == row[k - 1]) mask |= std::uint32_t{1} << k;
-    return mask;
+    return Columns([row](int k) { return row[k] == row[k - 1]; }, 1);
 }
 
 } // namespace plain
