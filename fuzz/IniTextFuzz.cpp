@@ -1,8 +1,8 @@
 // Any text as Tumbla.ini: the settings read are a valid game, and the dialog's
 // OK over them reaches a state that a second OK no longer changes.
 
-#include "situation/FormNastavState.h"
 #include "situation/MemoryIniStore.h"
+#include "situation/SettingsDialogState.h"
 #include "situation/SettingsIni.h"
 
 #include <cstddef>
@@ -33,7 +33,7 @@ void CheckValid(const GameSettings& s) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     MemoryIniStore ini = MemoryIniStore::FromIniText(text);
-    FormNastavState dialog;
+    SettingsDialogState dialog;
     const GameSettings read = LoadSettingsFromIni(ini, dialog, GameSettings{});
     CheckValid(read);
 

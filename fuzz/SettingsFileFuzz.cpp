@@ -1,8 +1,8 @@
 // Any bytes as a settings file: refused, or read into the dialog so that what
 // the dialog then holds is a valid game and survives a save and a settings code.
 
-#include "situation/FormNastavState.h"
 #include "situation/SettingsCode.h"
+#include "situation/SettingsDialogState.h"
 #include "situation/SettingsFile.h"
 
 #include <cstddef>
@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (size >= GameSettings::PackedSize && data[71] == SettingsFileCheckByte) __builtin_trap();
         return 0;
     }
-    FormNastavState dialog;
+    SettingsDialogState dialog;
     NastavFormular(dialog, *file);
     const GameSettings read = SettingsFromDialog(dialog, GameSettings{});
     if (!SettingsInRange(read) || read.Skala != 0 || read.Studna != 0 || read.Transformator != 0)
@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::optional<GameSettings> again = UnpackSettingsFile(PackSettingsFile(read));
     if (!again) __builtin_trap();
-    FormNastavState reloaded;
+    SettingsDialogState reloaded;
     NastavFormular(reloaded, *again);
     if (SettingsFromDialog(reloaded, GameSettings{}) != read) __builtin_trap();
 

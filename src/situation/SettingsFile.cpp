@@ -35,12 +35,12 @@ std::optional<GameSettings> UnpackSettingsFile(std::span<const std::uint8_t> byt
     return Carried(UnpackSettings(bytes.first(GameSettings::PackedSize)));
 }
 
-bool KonvertFromSetings(const std::filesystem::path& file, const FormNastavState& d) {
+bool KonvertFromSetings(const std::filesystem::path& file, const SettingsDialogState& d) {
     const PackedSettings bytes = PackSettingsFile(SettingsFromDialog(d, GameSettings{}));
     return ReplaceFileWith(file, bytes);
 }
 
-SettingsFileRead KonvertToSetings(const std::filesystem::path& file, FormNastavState& d) {
+SettingsFileRead KonvertToSetings(const std::filesystem::path& file, SettingsDialogState& d) {
     PackedSettings bytes{};
     std::ifstream in(file, std::ios::binary);
     if (!in) return SettingsFileRead::Refused;

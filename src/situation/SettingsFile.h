@@ -3,7 +3,7 @@
 // whose last byte, 222, marks it as such.
 
 #include "engine/GameSettings.h"
-#include "situation/FormNastavState.h"
+#include "situation/SettingsDialogState.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -25,11 +25,11 @@ PackedSettings PackSettingsFile(const GameSettings& s);
 std::optional<GameSettings> UnpackSettingsFile(std::span<const std::uint8_t> bytes);
 
 // Writes the dialog's state as a settings file, replacing the file whole.
-bool KonvertFromSetings(const std::filesystem::path& file, const FormNastavState& d);
+bool KonvertFromSetings(const std::filesystem::path& file, const SettingsDialogState& d);
 
 enum class SettingsFileRead { Accepted, Refused };
 // Reads a settings file into the dialog's controls; a bad file changes nothing.
-SettingsFileRead KonvertToSetings(const std::filesystem::path& file, FormNastavState& d);
+SettingsFileRead KonvertToSetings(const std::filesystem::path& file, SettingsDialogState& d);
 
 inline constexpr std::string_view SettingsFileBadText =
     "Vybraný soubor je vadný, nebo není souborem s nastavením hry!";

@@ -5,9 +5,9 @@
 // dialog's state and report what the game must do; the game acts on it.
 
 #include "engine/GameSettings.h"
-#include "situation/FormNastavState.h"
 #include "situation/IniStore.h"
 #include "situation/Ports.h"
+#include "situation/SettingsDialogState.h"
 
 #include <filesystem>
 #include <string_view>
@@ -17,7 +17,7 @@ namespace tumbla {
 struct SettingsFlowContext {
     IniStore& ini;
     bool iniWritable;
-    FormNastavState& dialog;
+    SettingsDialogState& dialog;
     FileChooser& files;
     Messages& messages;
     std::filesystem::path programDirectory;

@@ -37,7 +37,7 @@ std::uint8_t DirectionsFromText(std::string_view text) {
     return static_cast<std::uint8_t>(directions);
 }
 
-std::string DirectionsText(const FormNastavState& d) {
+std::string DirectionsText(const SettingsDialogState& d) {
     std::string text;
     if (d.upBox) text += 'U';
     if (d.leftBox) text += 'L';
@@ -45,7 +45,7 @@ std::string DirectionsText(const FormNastavState& d) {
     return text;
 }
 
-GameSettings LoadSettingsFromIni(const IniStore& ini, FormNastavState& d,
+GameSettings LoadSettingsFromIni(const IniStore& ini, SettingsDialogState& d,
                                  const GameSettings& inForce) {
     auto u8 = [](int v) { return static_cast<std::uint8_t>(v); };
     GameSettings s = inForce;
@@ -137,7 +137,7 @@ GameSettings LoadSettingsFromIni(const IniStore& ini, FormNastavState& d,
 namespace {
 
 // Writes the controls in the file's order; false at the first failure.
-bool WriteDialog(IniStore& ini, const FormNastavState& d) {
+bool WriteDialog(IniStore& ini, const SettingsDialogState& d) {
     const int count = d.colourCount;
     return WriteIniKey(ini, ini::Count, count) && WriteIniKey(ini, ini::Joly, ReadJokerChoice(d)) &&
            WriteIniKey(ini, ini::Sklo, ReadGlassChoice(d)) &&
@@ -161,7 +161,7 @@ bool WriteDialog(IniStore& ini, const FormNastavState& d) {
 
 } // namespace
 
-IniSaveResult SaveSettingsToIni(IniStore& ini, bool iniWritable, FormNastavState& d,
+IniSaveResult SaveSettingsToIni(IniStore& ini, bool iniWritable, SettingsDialogState& d,
                                 const GameSettings& inForce, Messages& messages) {
     IniSaveResult result;
     d.rockField = 0;

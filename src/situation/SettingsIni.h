@@ -3,9 +3,9 @@
 // dialog's OK writes its controls there and the settings are read back.
 
 #include "engine/GameSettings.h"
-#include "situation/FormNastavState.h"
 #include "situation/IniStore.h"
 #include "situation/Ports.h"
+#include "situation/SettingsDialogState.h"
 
 #include <string>
 #include <string_view>
@@ -15,12 +15,12 @@ namespace tumbla {
 // "D", "U", "L", "R" in any order and case; down alone means fixed gravity.
 std::uint8_t DirectionsFromText(std::string_view text);
 // The letters written back: "U", "L", "R" of the allowed directions, never "D".
-std::string DirectionsText(const FormNastavState& d);
+std::string DirectionsText(const SettingsDialogState& d);
 
 // Reads the INI file into the dialog's controls and returns the settings to
 // put in force. Bytes the file does not hold (padding, reserved) come from
 // `inForce`.
-GameSettings LoadSettingsFromIni(const IniStore& ini, FormNastavState& d,
+GameSettings LoadSettingsFromIni(const IniStore& ini, SettingsDialogState& d,
                                  const GameSettings& inForce);
 
 struct IniSaveResult {
@@ -31,7 +31,7 @@ struct IniSaveResult {
 // The dialog's OK: rocks, wells and the transformer off, the controls written
 // when the directory is writable ("INI soubor nelze uložit! " on failure, the
 // old file left whole), then everything read back.
-IniSaveResult SaveSettingsToIni(IniStore& ini, bool iniWritable, FormNastavState& d,
+IniSaveResult SaveSettingsToIni(IniStore& ini, bool iniWritable, SettingsDialogState& d,
                                 const GameSettings& inForce, Messages& messages);
 
 inline constexpr std::string_view IniWriteFailedText = "INI soubor nelze uložit! ";

@@ -16,7 +16,7 @@ namespace tumbla {
 
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), browser_(new QTextBrowser(this)) {
     LoadHelpResources();
-    setObjectName(QStringLiteral("FormHelp"));
+    setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Tumbla – pravidla"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 8);

@@ -1,7 +1,7 @@
 #include "ui/TumblaApp.h"
 
 #include "situation/IniWritable.h"
-#include "ui/FormMain.h"
+#include "ui/GameWindow.h"
 #include "ui/MessageBoxes.h"
 #include "ui/SingleInstance.h"
 
@@ -50,9 +50,9 @@ int RunTumbla(int argc, char** argv) {
 
     if (!options.iniWritable) MessageBoxes().showWarning(ReadOnlyWarningText);
 
-    FormMain window(std::move(options));
+    GameWindow window(std::move(options));
     QObject::connect(&instance, &SingleInstance::activationRequested, &window,
-                     &FormMain::bringForward);
+                     &GameWindow::bringForward);
     window.show();
     return app.exec();
 }

@@ -10,6 +10,24 @@ class QWidget;
 
 namespace tumbla {
 
+// The sections of Tumbla.ini in which the windows keep their places. They are
+// the file's own names, held by the players' existing files, so they stay as
+// they are whatever the window classes are called.
+namespace IniSection {
+inline constexpr const char* GameWindow = "FormMain";
+inline constexpr const char* SettingsDialog = "FormNastav";
+inline constexpr const char* SituationNumberDialog = "FormCiSit";
+inline constexpr const char* GoToPositionDialog = "FormNaPoz";
+inline constexpr const char* MarksWindow = "FormZnac";
+inline constexpr const char* SearchWindow = "FormHle";
+inline constexpr const char* EndGameWindow = "FormEndG";
+inline constexpr const char* HallOfFameWindow = "FormNFam";
+inline constexpr const char* ScoreTableWindow = "FormBody";
+inline constexpr const char* ScoreChartWindow = "FormBodyGr";
+inline constexpr const char* StoneCountsWindow = "FormInfo";
+inline constexpr const char* CopyWindow = "FormCopy";
+} // namespace IniSection
+
 // Writes "Left" and "Top" of the window's frame; false when a value cannot be kept.
 bool SaveWindowPlacement(const QWidget& window, IniStore& ini, std::string_view section);
 // Moves the window to the stored place, if any and if it is on some screen.

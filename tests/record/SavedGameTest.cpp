@@ -258,7 +258,7 @@ TEST(SavedGame, SettingsFileStartsANewSituationFromItsSettings) {
     const PackedSettings packed = PackSettingsFile(SettingsOf("EJ400AA0B", 42));
     PutFile(name, std::vector<std::uint8_t>(packed.begin(), packed.end()));
     MemoryIniStore ini;
-    FormNastavState dialog;
+    SettingsDialogState dialog;
     SettingsFlowContext context{ini, true, dialog, f.chooser, f.messages, f.dir.path};
     EXPECT_EQ(LoadSavedFile(f.game, f.messages, name, &context), LoadOutcome::SettingsFile);
     EXPECT_TRUE(f.messages.said.empty());

@@ -1,9 +1,9 @@
 #include "situation/SettingsFileFlows.h"
 
-#include "support/ScriptedPorts.h"
 #include "situation/MemoryIniStore.h"
 #include "situation/SettingsFile.h"
 #include "situation/SettingsIni.h"
+#include "support/ScriptedPorts.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +25,7 @@ struct Fixture {
     MemoryIniStore ini = MemoryIniStore::FromIniText(
         "[Colors]\nCount=6\nJoly=1\n[Others]\nDirections=U\nBeginNumber=42\nImageSet=5\n"
         "[KORU]\nName=ABCD\n");
-    FormNastavState dialog;
+    SettingsDialogState dialog;
     ScriptedFiles files;
     RecordingMessages messages;
     SettingsFlowContext context{ini, true, dialog, files, messages, dir.path()};
@@ -66,7 +66,7 @@ TEST(SaveSettingsByName, AsksBeforeReplacingAFile) {
     f.messages.answers = {Answer::No};
     EXPECT_FALSE(SaveSettingsByName(f.context));
     EXPECT_EQ(f.messages.questions.at(0), "Soubor s tímto jménem již existuje. Chcete ho přepsat?");
-    FormNastavState probe;
+    SettingsDialogState probe;
     ASSERT_EQ(KonvertToSetings(f.dir / "mine.hrs", probe), SettingsFileRead::Accepted);
     EXPECT_EQ(probe.jokerChoice, 1);
 

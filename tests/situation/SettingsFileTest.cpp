@@ -1,7 +1,7 @@
 #include "situation/SettingsFile.h"
 
-#include "support/ScriptedPorts.h"
 #include "situation/ReplaceFile.h"
+#include "support/ScriptedPorts.h"
 
 #include <gtest/gtest.h>
 
@@ -109,7 +109,7 @@ TEST(SettingsFile, NeverBringsRocksWellsOrTransformer) {
 
 TEST(SettingsFile, SaveAndLoadGiveTheSameDialogExceptRocksWellsTransformer) {
     TempDir dir;
-    FormNastavState d;
+    SettingsDialogState d;
     GameSettings s = Chosen();
     s.Skala = 3;
     s.Doraz = 0;
@@ -119,7 +119,7 @@ TEST(SettingsFile, SaveAndLoadGiveTheSameDialogExceptRocksWellsTransformer) {
     ASSERT_TRUE(KonvertFromSetings(dir / "a.hrs", d));
     EXPECT_EQ(ReadAll(dir / "a.hrs").size(), 72u);
 
-    FormNastavState loaded;
+    SettingsDialogState loaded;
     ASSERT_EQ(KonvertToSetings(dir / "a.hrs", loaded), SettingsFileRead::Accepted);
     GameSettings expected = SettingsFromDialog(d, GameSettings{});
     expected.Skala = 0;
@@ -136,9 +136,9 @@ TEST(SettingsFile, BadFilesChangeNothing) {
     bytes[71] = 222;
     bytes.pop_back();
     WriteAll(dir / "short.hrs", bytes);
-    FormNastavState d;
+    SettingsDialogState d;
     NastavFormular(d, Chosen());
-    const FormNastavState before = d;
+    const SettingsDialogState before = d;
     EXPECT_EQ(KonvertToSetings(dir / "short.hrs", d), SettingsFileRead::Refused);
     EXPECT_EQ(KonvertToSetings(dir / "missing.hrs", d), SettingsFileRead::Refused);
     EXPECT_EQ(KonvertToSetings(dir.path(), d), SettingsFileRead::Refused);

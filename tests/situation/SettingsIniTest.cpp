@@ -1,7 +1,7 @@
 #include "situation/SettingsIni.h"
 
-#include "support/ScriptedPorts.h"
 #include "situation/MemoryIniStore.h"
+#include "support/ScriptedPorts.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@ namespace {
 using testing::RecordingMessages;
 
 GameSettings Load(std::string_view text) {
-    FormNastavState d;
+    SettingsDialogState d;
     return LoadSettingsFromIni(MemoryIniStore::FromIniText(text), d, GameSettings{});
 }
 
@@ -45,7 +45,7 @@ TEST(LoadSettingsFromIni, FieldSizeOutsideItsRangeTakesTheDefault) {
 }
 
 TEST(LoadSettingsFromIni, RocksAndWellsForbidClosingUp) {
-    FormNastavState d;
+    SettingsDialogState d;
     const GameSettings s = LoadSettingsFromIni(
         MemoryIniStore::FromIniText("[Others]\nSkala=3\nDoraz=2\n"), d, GameSettings{});
     EXPECT_EQ(s.Skala, 3);
@@ -95,14 +95,14 @@ TEST(LoadSettingsFromIni, KeepsWhatTheFileDoesNotHold) {
     GameSettings inForce;
     inForce.Reserved[2] = 9;
     inForce.ColourMap[0] = 5;
-    FormNastavState d;
+    SettingsDialogState d;
     const GameSettings s = LoadSettingsFromIni(MemoryIniStore{}, d, inForce);
     EXPECT_EQ(s.Reserved[2], 9);
     EXPECT_EQ(s.ColourMap[0], 1);
 }
 
-FormNastavState SomeDialog() {
-    FormNastavState d;
+SettingsDialogState SomeDialog() {
+    SettingsDialogState d;
     d.colourCount = 7;
     ChooseJoker(d, 2);
     ChooseGlass(d, 4);
@@ -129,7 +129,7 @@ FormNastavState SomeDialog() {
 TEST(SaveSettingsToIni, WritesEveryKeyInOrderAndReadsItBack) {
     MemoryIniStore ini;
     RecordingMessages messages;
-    FormNastavState d = SomeDialog();
+    SettingsDialogState d = SomeDialog();
     const IniSaveResult r = SaveSettingsToIni(ini, true, d, GameSettings{}, messages);
     EXPECT_TRUE(r.written);
     EXPECT_TRUE(messages.errors.empty());
@@ -163,7 +163,7 @@ TEST(SaveSettingsToIni, WritesEveryKeyInOrderAndReadsItBack) {
 TEST(SaveSettingsToIni, UnwritableDirectoryLeavesTheFileAndReadsItBack) {
     MemoryIniStore ini = MemoryIniStore::FromIniText("[Colors]\nCount=5\n");
     RecordingMessages messages;
-    FormNastavState d = SomeDialog();
+    SettingsDialogState d = SomeDialog();
     const IniSaveResult r = SaveSettingsToIni(ini, false, d, GameSettings{}, messages);
     EXPECT_FALSE(r.written);
     EXPECT_TRUE(messages.errors.empty());
@@ -181,7 +181,7 @@ TEST(SaveSettingsToIni, WriteFailureLeavesTheOldFileWhole) {
         else
             ini.failWritesAfter(6); // Rows was written, Cols fails
         RecordingMessages messages;
-        FormNastavState d = SomeDialog();
+        SettingsDialogState d = SomeDialog();
         const IniSaveResult r = SaveSettingsToIni(ini, true, d, GameSettings{}, messages);
         EXPECT_FALSE(r.written);
         ASSERT_EQ(messages.errors.size(), 1u);
@@ -200,7 +200,7 @@ TEST(SaveSettingsToIni, SavingWhatWasReadChangesNothing) {
         "[Colors]\nCount=6\nJoly=1\nSklo=2\n[Others]\nDirections=ul\nRating=2\nPremie=1\n"
         "BeginNumber=77\nImageSet=4\nMrizka=1\n");
     RecordingMessages messages;
-    FormNastavState d;
+    SettingsDialogState d;
     const GameSettings first = LoadSettingsFromIni(ini, d, GameSettings{});
     const IniSaveResult r = SaveSettingsToIni(ini, true, d, first, messages);
     EXPECT_EQ(CompareSettings(first, r.settings), 0);

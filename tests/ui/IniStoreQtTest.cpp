@@ -110,7 +110,7 @@ class IniStoreQtTest : public QObject {
     void settingsSurviveTheFile() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Tumbla.ini"));
-        FormNastavState d;
+        SettingsDialogState d;
         d.colourCount = 6;
         ChooseJoker(d, 2);
         d.rows = 15;
@@ -126,7 +126,7 @@ class IniStoreQtTest : public QObject {
         QVERIFY(saved.written);
         QCOMPARE(messages.errors, 0);
 
-        FormNastavState fresh;
+        SettingsDialogState fresh;
         const GameSettings read = LoadSettingsFromIni(IniStoreQt(path), fresh, GameSettings{});
         QVERIFY(read == saved.settings);
         QCOMPARE(int(read.Directions), 5);

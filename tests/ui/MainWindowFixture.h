@@ -3,7 +3,7 @@
 // on the player's behalf and recorded.
 
 #include "ui/BoardWidget.h"
-#include "ui/FormMain.h"
+#include "ui/GameWindow.h"
 #include "ui/MessageBoxes.h"
 
 #include <QTemporaryDir>
@@ -14,14 +14,14 @@
 
 namespace tumbla::test {
 
-inline std::unique_ptr<FormMain> OpenWindow(const QTemporaryDir& dir,
-                                            std::vector<std::string> arguments = {}) {
+inline std::unique_ptr<GameWindow> OpenWindow(const QTemporaryDir& dir,
+                                              std::vector<std::string> arguments = {}) {
     MessageBoxes::setAutoAnswer(true);
     StartupOptions options;
     options.programDirectory = dir.path().toStdString();
     options.iniWritable = true;
     options.arguments = std::move(arguments);
-    auto window = std::make_unique<FormMain>(std::move(options));
+    auto window = std::make_unique<GameWindow>(std::move(options));
     window->show();
     // The first activation does its work once the window is on screen.
     if (!QTest::qWaitFor([&] { return !window->firstActivationPending(); }))

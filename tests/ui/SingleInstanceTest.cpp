@@ -33,7 +33,7 @@ class SingleInstanceTest : public QObject {
         w->showMinimized();
         SingleInstance first(key);
         QVERIFY(first.listen());
-        connect(&first, &SingleInstance::activationRequested, w.get(), &FormMain::bringForward);
+        connect(&first, &SingleInstance::activationRequested, w.get(), &GameWindow::bringForward);
         QSignalSpy woken(&first, &SingleInstance::activationRequested);
         QVERIFY(SingleInstance(key).notifyRunning());
         QVERIFY(woken.wait(2000));

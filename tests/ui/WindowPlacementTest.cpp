@@ -16,14 +16,14 @@ class WindowPlacementTest : public QObject {
         window.move(120, 80);
         window.show();
         const QPoint before = window.pos();
-        QVERIFY(SaveWindowPlacement(window, ini, "FormZnac"));
+        QVERIFY(SaveWindowPlacement(window, ini, IniSection::MarksWindow));
         QVERIFY(ini.commit());
-        QCOMPARE(ini.readInteger("FormZnac", "Left", -1), before.x());
-        QCOMPARE(ini.readInteger("FormZnac", "Top", -1), before.y());
+        QCOMPARE(ini.readInteger(IniSection::MarksWindow, "Left", -1), before.x());
+        QCOMPARE(ini.readInteger(IniSection::MarksWindow, "Top", -1), before.y());
 
         QWidget other;
         other.move(10, 10);
-        RestoreWindowPlacement(other, ini, "FormZnac");
+        RestoreWindowPlacement(other, ini, IniSection::MarksWindow);
         QCOMPARE(other.pos(), before);
     }
 
@@ -31,12 +31,12 @@ class WindowPlacementTest : public QObject {
         MemoryIniStore ini;
         QWidget window;
         window.move(30, 40);
-        RestoreWindowPlacement(window, ini, "FormNaPoz");
+        RestoreWindowPlacement(window, ini, IniSection::GoToPositionDialog);
         QCOMPARE(window.pos(), QPoint(30, 40));
-        QVERIFY(ini.writeInteger("FormNaPoz", "Left", -50000));
-        QVERIFY(ini.writeInteger("FormNaPoz", "Top", 20));
+        QVERIFY(ini.writeInteger(IniSection::GoToPositionDialog, "Left", -50000));
+        QVERIFY(ini.writeInteger(IniSection::GoToPositionDialog, "Top", 20));
         QVERIFY(ini.commit());
-        RestoreWindowPlacement(window, ini, "FormNaPoz");
+        RestoreWindowPlacement(window, ini, IniSection::GoToPositionDialog);
         QCOMPARE(window.pos(), QPoint(30, 40));
     }
 };

@@ -1,0 +1,341 @@
+#include "ui/GameWindow.h"
+
+#include "engine/Scoring.h"
+#include "record/SavedGameFile.h"
+#include "situation/SettingsIni.h"
+#include "ui/BoardWidget.h"
+#include "ui/CopyWindow.h"
+#include "ui/DemoMode.h"
+#include "ui/EndGameWindow.h"
+#include "ui/GoToPositionDialog.h"
+#include "ui/HallOfFameWindow.h"
+#include "ui/HelpWindow.h"
+#include "ui/MarksWindow.h"
+#include "ui/SearchWindow.h"
+#include "ui/SettingsDialog.h"
+#include "ui/SituationNumberDialog.h"
+#include "ui/SoundPlayer.h"
+#include "ui/StoneCountsWindow.h"
+#include "ui/StonePictures.h"
+#include "ui/WindowPlacement.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cctype>
+
+namespace tumbla {
+
+namespace {
+
+constexpr char Version[] = "1.19";
+
+QString Utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QPixmap IndicatorPixmap(PictureRef picture, const QWidget* w) {
+    return StonePictures::pixmap(picture, 22, w->devicePixelRatioF());
+}
+
+} // namespace
+
+bool GameWindow::WantsLargeCells(const std::vector<std::string>& arguments) {
+    return std::any_of(arguments.begin(), arguments.end(), [](const std::string& a) {
+        return a.size() == 2 && a[0] == '/' &&
+               std::toupper(static_cast<unsigned char>(a[1])) == 'B';
+    });
+}
+
+QString GameWindow::Caption() {
+    return QStringLiteral("Tumbla ") + QLatin1String(Version) +
+           QStringLiteral("  (verze pro Koru CD)");
+}
+
+GameWindow::GameWindow(StartupOptions options, QWidget* parent)
+    : QMainWindow(parent), options_(std::move(options)),
+      geometry_(WantsLargeCells(options_.arguments) ? CellGeometry::Large()
+                                                    : CellGeometry::Normal()),
+      messages_(this), files_(this),
+      ini_(QString::fromStdString((options_.programDirectory / "Tumbla.ini").string())) {
+    setObjectName(QStringLiteral("GameWindow"));
+    setWindowTitle(Caption());
+    game_ = std::make_unique<Game>(*this, messages_);
+
+    buildMenus();
+    buildToolBar();
+
+    auto* central = new QWidget(this);
+    auto* outer = new QVBoxLayout(central);
+    outer->setContentsMargins(6, 6, 6, 4);
+    outer->setSpacing(4);
+    auto* top = new QHBoxLayout;
+    top->setSpacing(8);
+    // The field sits in the middle of an area of its own background colour,
+    // so a small field does not leave a grey hole beside the score panel.
+    playArea_ = new QFrame(central);
+    playArea_->setObjectName(QStringLiteral("playArea"));
+    playArea_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    playArea_->setAutoFillBackground(true);
+    auto* area = new QGridLayout(playArea_);
+    area->setContentsMargins(2, 2, 2, 2);
+    board_ = new BoardWidget(playArea_);
+    board_->setCellGeometry(geometry_);
+    board_->setBusy(true); // "pracuji..." until the first activation is done
+    board_->setEnabled(false);
+    area->addWidget(board_, 0, 0, Qt::AlignCenter);
+    top->addWidget(playArea_, 1);
+    top->addWidget(buildScorePanel());
+    outer->addLayout(top, 1);
+    outer->addWidget(buildIndicatorPanel());
+    setCentralWidget(central);
+
+    connect(board_, &BoardWidget::cellClicked, this,
+            [this](int row, int col) { game_->Click(Move::FromCode(row * 100 + col)); });
+    connect(board_, &BoardWidget::cellHovered, this, &GameWindow::onCellHovered);
+
+    buildDialogs();
+    buildResultWindows();
+    restoreGeometry();
+}
+
+GameWindow::~GameWindow() {
+    // The search window joins its worker, which still uses the run's memory;
+    // the windows go before the members they were given.
+    delete demo_;
+    delete copyWindow_;
+    delete hallOfFameWindow_;
+    delete endGameWindow_;
+    delete searchWindow_;
+    delete stoneCountsWindow_;
+    delete marksWindow_;
+    delete goToPositionDialog_;
+    delete situationNumberDialog_;
+    delete settingsDialog_;
+    placeSections_.clear();
+}
+
+void GameWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The work waits until the window, "pracuji..." on it, is on screen.
+    if (firstActivationPending_) QTimer::singleShot(0, this, &GameWindow::firstActivation);
+}
+
+void GameWindow::changeEvent(QEvent* event) {
+    // Every activation puts the caption back; a running demo keeps its suffix,
+    // so that coming back to the window never hides that the demo is playing.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        setWindowTitle(demo_ && demo_->isRunning() ? Caption() + DemoMode::CaptionSuffix
+                                                   : Caption());
+    QMainWindow::changeEvent(event);
+}
+
+void GameWindow::closeEvent(QCloseEvent* event) {
+    storeGeometry();
+    if (help_) help_->close();
+    // The windows that stay open beside the game go with it, keeping their place.
+    if (searchWindow_) {
+        searchWindow_->stopSearch();
+        searchWindow_->close();
+    }
+    if (stoneCountsWindow_) stoneCountsWindow_->close();
+    QMainWindow::closeEvent(event);
+}
+
+void GameWindow::firstActivation() {
+    if (!firstActivationPending_) return;
+    firstActivationPending_ = false;
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    const std::optional<std::string> file = StartupFile(options_.arguments, messages_);
+    if (!file || !loadFile(*file)) {
+        game_->PutSettingsInForce(LoadSettingsFromIni(ini_, settingsState_, game_->Settings()));
+        game_->NewSituation();
+    }
+    board_->setBusy(false);
+    board_->setEnabled(true);
+    board_->resetHover();
+    board_->setFocus();
+}
+
+void GameWindow::bringForward() {
+    if (isMinimized()) showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+QString GameWindow::fieldText(const QString& name) const {
+    if (const auto it = labels_.find(name); it != labels_.end())
+        return it->second->isVisible() || !isVisible() ? it->second->text() : QString();
+    if (const auto it = edits_.find(name); it != edits_.end()) return it->second->text();
+    return {};
+}
+
+void GameWindow::onCellHovered(int row, int col) {
+    if (firstActivationPending_) return;
+    QLabel* position = labels_.at(QStringLiteral("position"));
+    if (row <= 0 || col <= 0) {
+        position->setText(QStringLiteral("   "));
+        return;
+    }
+    QString suffix;
+    const int rating = game_->Settings().Rating;
+    const StoneCode code = game_->Current().board.at(row, col);
+    if (rating >= 5 && rating <= 7 && code >= 1 && code <= 8)
+        suffix = QStringLiteral(" (%1)").arg(PriceTable[code]);
+    position->setText(QStringLiteral("pozice: %1/%2").arg(row).arg(col) + suffix);
+}
+
+// --- GameView
+
+void GameWindow::showSettingsInForce(const GameSettings& s) {
+    board_->setSettings(s);
+    QPalette palette = playArea_->palette();
+    palette.setColor(QPalette::Window, board_->backgroundColour());
+    playArea_->setPalette(palette);
+    const PictureRef joker = JokerIndicator(s);
+    const PictureRef glass = GlassIndicator(s);
+    joker_->setPixmap(IndicatorPixmap(joker, this));
+    glass_->setPixmap(IndicatorPixmap(glass, this));
+    joker_->setVisible(s.Joly != 0);
+    jokerLabel_->setVisible(s.Joly != 0);
+    glass_->setVisible(s.Sklo != 0);
+    glassLabel_->setVisible(s.Sklo != 0);
+    join_->setPixmap(IndicatorPixmap(JoinIndicator(s), this));
+    labels_.at(QStringLiteral("rating"))->setText(Utf8(RatingName(s.Rating)));
+    if (sound_) sound_->setSoundOn(s.Zvuk != 0);
+    previewHeadColour(SettingsDialog::ColourOf(s.Head));
+    if (stoneCountsWindow_ && stoneCountsWindow_->isVisible()) setUpStoneCountsWindow();
+}
+
+void GameWindow::showNewField(const FieldLayout&, const Board& board) {
+    board_->setSettings(game_->Settings());
+    shown_ = board;
+    board_->setBoard(shown_);
+    board_->resetHover();
+    fitToField();
+}
+
+void GameWindow::showSituation(std::int32_t number, std::string_view settingsCode) {
+    edits_.at(QStringLiteral("number"))->setText(QString::number(number));
+    edits_.at(QStringLiteral("code"))->setText(Utf8(settingsCode));
+}
+
+void GameWindow::showCell(int row, int col, StoneCode code) {
+    // The cells collect here and reach the screen in one paint.
+    shown_.at(row, col) = code;
+    board_->setBoard(shown_);
+}
+
+void GameWindow::showGravity(int, int to) {
+    board_->setGravity(to);
+}
+
+void GameWindow::showScoreFields(const ScoreFields& fields) {
+    labels_.at(QStringLiteral("total"))->setText(Utf8(fields.total));
+    labels_.at(QStringLiteral("removed"))->setText(Utf8(fields.removed));
+    labels_.at(QStringLiteral("points"))->setText(Utf8(fields.points));
+}
+
+void GameWindow::showStoneCounts(const std::array<int, 9>& counts) {
+    stoneCounts_ = counts;
+    if (stoneCountsWindow_)
+        stoneCountsWindow_->refreshCounts(counts); // ignored while the window is hidden
+}
+
+void GameWindow::showMoveCounter(int moves) {
+    labels_.at(QStringLiteral("moves"))->setText(QString::number(moves));
+}
+
+void GameWindow::showNavigation(const NavigationState& state) {
+    actions_.at(Command::First)->setEnabled(state.backward);
+    actions_.at(Command::Back)->setEnabled(state.backward);
+    actions_.at(Command::Forward)->setEnabled(state.forward);
+    actions_.at(Command::Last)->setEnabled(state.forward);
+    actions_.at(Command::GoTo)->setEnabled(state.goToPosition);
+    actions_.at(Command::ShowMove)->setEnabled(state.showNextMove);
+}
+
+void GameWindow::showLock(bool locked, int gravity) {
+    board_->setGravity(gravity);
+    board_->setLocked(locked);
+}
+
+void GameWindow::showMoveMark(Move move) {
+    board_->showMove(move);
+}
+
+void GameWindow::hideMoveMark(Move) {
+    board_->hideShownMove();
+}
+
+void GameWindow::showMarks(const MarksState& state) {
+    marks_->setText(QStringLiteral("[%1]").arg(state.count));
+    marks_->setVisible(state.counterVisible);
+    actions_.at(Command::Marks)->setEnabled(state.counterVisible);
+    actions_.at(Command::AddMark)->setEnabled(state.addEnabled);
+}
+
+void GameWindow::showHintCounter(std::string_view text) {
+    hintCounter_->setText(Utf8(text));
+    hintCounter_->setVisible(true);
+}
+
+void GameWindow::hideHintCounter() {
+    hintCounter_->setVisible(false);
+}
+
+void GameWindow::playGlassSound() {
+    if (game_->Settings().Zvuk == 0) return;
+    if (!sound_) sound_ = new SoundPlayer(this);
+    sound_->setSoundOn(true);
+    sound_->play(SoundClip::Glass);
+}
+
+void GameWindow::showGameOver() {
+    // The end window plays the end sound itself, on every showing.
+    emit gameOverShown();
+}
+
+// --- Window size and place
+
+void GameWindow::fitToField() {
+    // The window follows the size of the field.
+    board_->setFixedSize(board_->sizeHint());
+    for (QLayout* l : {playArea_->layout(), centralWidget()->layout(), layout()}) l->invalidate();
+    resize(sizeHint());
+    // Lay the field out now, so that it is drawn in its place in the first paint.
+    for (QLayout* l : {layout(), centralWidget()->layout(), playArea_->layout()}) l->activate();
+}
+
+void GameWindow::restoreGeometry() {
+    if (!options_.iniWritable) return;
+    const int x = ini_.readInteger(IniSection::GameWindow, "Left", -1);
+    const int y = ini_.readInteger(IniSection::GameWindow, "Top", -1);
+    if (x >= 0 && y >= 0) {
+        const QScreen* screen = QGuiApplication::screenAt(QPoint(x + 20, y + 20));
+        if (screen) move(x, y);
+    }
+}
+
+void GameWindow::storeGeometry() {
+    if (!options_.iniWritable) return;
+    const QRect frame = frameGeometry();
+    ini_.writeInteger(IniSection::GameWindow, "Left", frame.x());
+    ini_.writeInteger(IniSection::GameWindow, "Top", frame.y());
+    ini_.writeInteger(IniSection::GameWindow, "Width", width());
+    ini_.writeInteger(IniSection::GameWindow, "Height", height());
+    if (!ini_.commit()) ini_.discard();
+}
+
+} // namespace tumbla

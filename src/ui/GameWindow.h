@@ -1,0 +1,256 @@
+#pragma once
+// The game window: menu, toolbar, the playing area, the score panel on the
+// right and the indicator panel below. It holds the one game of the program,
+// forwards clicks and commands to it and draws what the game asks for.
+
+#include "record/Game.h"
+#include "record/GameView.h"
+#include "record/Search.h"
+#include "situation/SettingsDialogState.h"
+#include "situation/SettingsFileFlows.h"
+#include "ui/BoardLayout.h"
+#include "ui/IniStoreQt.h"
+#include "ui/MessageBoxes.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QToolButton;
+
+namespace tumbla {
+
+class BoardWidget;
+class DemoMode;
+class SituationNumberDialog;
+class CopyWindow;
+class EndGameWindow;
+class SearchWindow;
+class StoneCountsWindow;
+class GoToPositionDialog;
+class SettingsDialog;
+class HallOfFameWindow;
+class MarksWindow;
+class HelpWindow;
+class SoundPlayer;
+
+struct StartupOptions {
+    std::filesystem::path programDirectory; // every file of the game lives here
+    bool iniWritable = false;
+    std::vector<std::string> arguments; // the command line without the program's name
+};
+
+// Every command of the menu and the toolbar.
+enum class Command {
+    NewGame,
+    ByNumber,
+    Load,
+    Save,
+    Quit,
+    First,
+    Back,
+    GoTo,
+    Forward,
+    Last,
+    ShowMove,
+    AddMark,
+    Marks,
+    HallOfFame,
+    Ranking,
+    KoruMail,
+    KoruDisk,
+    SaveForKoru,
+    Settings,
+    SavedSettings,
+    Level1,
+    Level2,
+    Level3,
+    Level4,
+    Level5,
+    KoruTasks,
+    Rules,
+    About,
+    Demo,
+    ScoreTable,
+    ScoreGraph,
+    StoneCounts,
+};
+
+class GameWindow : public QMainWindow, public GameView {
+    Q_OBJECT
+  public:
+    explicit GameWindow(StartupOptions options, QWidget* parent = nullptr);
+    ~GameWindow() override;
+
+    // "/B" anywhere on the command line, in any case.
+    static bool WantsLargeCells(const std::vector<std::string>& arguments);
+    static QString Caption();
+
+    Game& game() { return *game_; }
+    BoardWidget* board() const { return board_; }
+    QAction* action(Command command) const { return actions_.at(command); }
+    Messages& messages() { return messages_; }
+    FileChooser& files() { return files_; }
+    bool firstActivationPending() const { return firstActivationPending_; }
+    // The visible texts of the panels, by the name of their field.
+    QString fieldText(const QString& name) const;
+    // The windows made once and kept for the whole run.
+    SituationNumberDialog* situationNumberDialog() const { return situationNumberDialog_; }
+    GoToPositionDialog* goToPositionDialog() const { return goToPositionDialog_; }
+    MarksWindow* marksWindow() const { return marksWindow_; }
+    StoneCountsWindow* stoneCountsWindow() const { return stoneCountsWindow_; }
+    SearchWindow* searchWindow() const { return searchWindow_; }
+    SettingsDialog* settingsDialog() const { return settingsDialog_; }
+    EndGameWindow* endGameWindow() const { return endGameWindow_; }
+    HallOfFameWindow* hallOfFameWindow() const { return hallOfFameWindow_; }
+    CopyWindow* copyWindow() const { return copyWindow_; }
+    DemoMode* demo() const { return demo_; }
+    SettingsDialogState& settingsDialogState() { return settingsState_; }
+
+    // GameView
+    void showSettingsInForce(const GameSettings& settings) override;
+    void showNewField(const FieldLayout& layout, const Board& board) override;
+    void showSituation(std::int32_t number, std::string_view settingsCode) override;
+    void showCell(int row, int col, StoneCode code) override;
+    void showGravity(int from, int to) override;
+    void showScoreFields(const ScoreFields& fields) override;
+    void showStoneCounts(const std::array<int, 9>& counts) override;
+    void showMoveCounter(int moves) override;
+    void showNavigation(const NavigationState& state) override;
+    void showLock(bool locked, int gravity) override;
+    void showMoveMark(Move move) override;
+    void hideMoveMark(Move move) override;
+    void showMarks(const MarksState& state) override;
+    void showHintCounter(std::string_view text) override;
+    void hideHintCounter() override;
+    void playGlassSound() override;
+    void showGameOver() override;
+
+  public slots:
+    // Creates the game and loads the file of the command line or starts a new one.
+    void firstActivation();
+    void bringForward();
+    void runCommand(Command command);
+    void showRules();
+    void showAbout();
+    void nextHint();
+    // The windows of the commands, as the menu and the toolbar open them.
+    void openSettingsDialog();
+    void chooseSituationNumber();
+    void goToPosition();
+    void workWithMarks();
+    void showScoreTable();
+    void showScoreGraph();
+    void showStoneCountsWindow();
+    void startSearch();
+    // The windows of the results and the demo.
+    void showEndOfGame();
+    void showRanking();
+    void saveForKoru();
+    void openHallOfFame();
+    void copyKoruFiles();
+    void openKoruMail();
+    void toggleDemo();
+
+  signals:
+    // Windows other parts of the game own; connected by whoever builds them.
+    void settingsDialogRequested();                              // "&Nové" of the settings menu
+    void situationNumberRequested();                             // "&Výběr"
+    void goToPositionRequested();                                // "&K pozici"
+    void marksWindowRequested();                                 // "P&ráce se značkami"
+    void hallOfFameRequested();                                  // "&Dvorana slávy"
+    void rankingRequested();                                     // "P&ořadí aktuální hry"
+    void koruMailRequested();                                    // "&E-mail"
+    void koruDiskRequested();                                    // "&Disketa"
+    void saveForKoruRequested();                                 // "ulož ve tvaru pro KORU"
+    void koruTasksRequested();                                   // "úlohy KORUu"
+    void demoRequested();                                        // "&Demo"
+    void scoreTableRequested();                                  // "Čí&selně"
+    void scoreGraphRequested();                                  // "&Graficky"
+    void stoneCountsRequested(const std::array<int, 9>& counts); // the toolbar's stone counts
+    void gameOverShown();   // the end-of-game window takes over
+    void searchRequested(); // Alt+Shift+Backspace
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildMenus();
+    void buildToolBar();
+    QWidget* buildScorePanel();
+    QWidget* buildIndicatorPanel();
+    QAction* makeAction(Command command, const QString& caption, const QString& hint = {});
+    void onCellHovered(int row, int col);
+    void applyPreset(int level);
+    bool loadFile(const std::string& path);
+    bool applySettingsFile(const std::string& path);
+    void saveGame();
+    void openSavedFile();
+    void restoreGeometry();
+    void storeGeometry();
+    void fitToField();
+    void buildDialogs();
+    void buildResultWindows();
+    // The KORU "Name" of the settings, as the competition name abbreviates it.
+    QString koruAbbreviation() const;
+    // Puts the window at its kept place and keeps its place whenever it hides.
+    void keepPlace(QWidget* window, const char* section);
+    void savePlace(const QWidget* window);
+    void previewBackColour(const QColor& colour);
+    void previewHeadColour(const QColor& colour);
+    void setUpStoneCountsWindow();
+    SettingsFlowContext settingsFlow();
+
+    StartupOptions options_;
+    CellGeometry geometry_;
+    MessageBoxes messages_;
+    FileDialogs files_;
+    IniStoreQt ini_;
+    SettingsDialogState settingsState_;
+    std::unique_ptr<Game> game_;
+
+    QFrame* playArea_ = nullptr;
+    BoardWidget* board_ = nullptr;
+    Board shown_{};
+    std::map<Command, QAction*> actions_;
+    std::map<QString, QLabel*> labels_; // value fields by name
+    std::map<QString, QLineEdit*> edits_;
+    QLabel* joker_ = nullptr;
+    QLabel* jokerLabel_ = nullptr;
+    QLabel* glass_ = nullptr;
+    QLabel* glassLabel_ = nullptr;
+    QLabel* join_ = nullptr;
+    QLabel* marks_ = nullptr;
+    QLabel* hintCounter_ = nullptr;
+    QToolButton* hintButton_ = nullptr;
+    HelpWindow* help_ = nullptr;
+    SoundPlayer* sound_ = nullptr; // made on the first clip
+    std::array<int, 9> stoneCounts_{};
+    SituationNumberDialog* situationNumberDialog_ = nullptr;
+    GoToPositionDialog* goToPositionDialog_ = nullptr;
+    MarksWindow* marksWindow_ = nullptr;
+    StoneCountsWindow* stoneCountsWindow_ = nullptr;
+    SearchWindow* searchWindow_ = nullptr;
+    SettingsDialog* settingsDialog_ = nullptr;
+    EndGameWindow* endGameWindow_ = nullptr;
+    HallOfFameWindow* hallOfFameWindow_ = nullptr;
+    CopyWindow* copyWindow_ = nullptr;
+    DemoMode* demo_ = nullptr;
+    std::map<const QObject*, const char*> placeSections_;
+    SearchMemory searchMemory_; // the best of the whole run
+    bool firstActivationPending_ = true;
+};
+
+} // namespace tumbla

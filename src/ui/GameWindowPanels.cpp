@@ -1,0 +1,228 @@
+// The score panel on the right of the playing area and the indicator panel below it.
+
+#include "ui/BlankPixmap.h"
+#include "ui/GameWindow.h"
+#include "ui/StonePictures.h"
+#include "ui/ToolIcons.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace tumbla {
+
+namespace {
+
+QLabel* ValueLabel(QWidget* parent, const QString& hint) {
+    auto* label = new QLabel(QStringLiteral("0"), parent);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setMinimumWidth(64);
+    label->setToolTip(hint);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+// The "made together with Koru CD" logo, drawn.
+QPixmap Logo(qreal dpr) {
+    const QSize size(140, 44);
+    QPixmap pixmap = BlankPixmap(size, dpr);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient g(0, 0, 0, size.height());
+    g.setColorAt(0, QColor(0x3a, 0x5f, 0xa8));
+    g.setColorAt(1, QColor(0x1d, 0x33, 0x66));
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawRoundedRect(QRectF(0.5, 0.5, size.width() - 1, size.height() - 1), 8, 8);
+    p.setBrush(QColor(0xe8, 0xe8, 0xf0));
+    p.drawEllipse(QRectF(8, 8, 28, 28));
+    p.setBrush(QColor(0x1d, 0x33, 0x66));
+    p.drawEllipse(QRectF(19, 19, 6, 6));
+    QFont font(QStringLiteral("Sans"));
+    font.setBold(true);
+    font.setPixelSize(16);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(42, 0, size.width() - 46, size.height()), Qt::AlignVCenter,
+               QStringLiteral("Koru CD"));
+    return pixmap;
+}
+
+// A small pile of stones of the first picture set, for the corner of the panel.
+QPixmap Pile(qreal dpr) {
+    const QSize size(120, 70);
+    QPixmap pixmap = BlankPixmap(size, dpr);
+    QPainter p(&pixmap);
+    const int s = 22;
+    const int rows[3] = {5, 4, 3};
+    for (int r = 0; r < 3; ++r) {
+        for (int c = 0; c < rows[r]; ++c) {
+            const int colour = (r * 3 + c * 5) % 8 + 1;
+            const int x = (size.width() - rows[r] * (s + 1)) / 2 + c * (s + 1);
+            const int y = size.height() - (r + 1) * (s + 1);
+            p.drawPixmap(x, y, StonePictures::stone(StonePictureIndex(0, colour), s, dpr));
+        }
+    }
+    return pixmap;
+}
+
+} // namespace
+
+QWidget* GameWindow::buildScorePanel() {
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("scorePanel"));
+    panel->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(10, 10, 10, 10);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(6);
+    const struct {
+        const char* name;
+        QString caption;
+        QString hint;
+    } fields[] = {
+        {"total", QStringLiteral("body celkem:"), QStringLiteral("aktuální bodový stav")},
+        {"moves", QStringLiteral("posl. tah:"), QStringLiteral("pořadí právě prováděného tahu")},
+        {"removed", QStringLiteral("kamenů:"), QStringLiteral("počet zrušených kamenů")},
+        {"points", QStringLiteral("bodů:"), QStringLiteral("bodový zisk v tomto tahu")},
+    };
+    int row = 0;
+    for (const auto& f : fields) {
+        auto* caption = new QLabel(f.caption, panel);
+        caption->setToolTip(f.hint);
+        grid->addWidget(caption, row, 0);
+        QLabel* value = ValueLabel(panel, f.hint);
+        value->setObjectName(QLatin1String(f.name));
+        labels_[QLatin1String(f.name)] = value;
+        grid->addWidget(value, row++, 1);
+    }
+    layout->addLayout(grid);
+    layout->addSpacing(10);
+
+    auto* logo = new QLabel(panel);
+    logo->setPixmap(Logo(devicePixelRatioF()));
+    logo->setAlignment(Qt::AlignCenter);
+    logo->setToolTip(QStringLiteral("vytvořeno ve\nspolupráci s\n  Koru CD"));
+    layout->addWidget(logo);
+    layout->addSpacing(10);
+
+    const struct {
+        const char* name;
+        QString caption;
+        QString hint;
+    } situation[] = {
+        {"number", QStringLiteral("číslo situace:"),
+         QStringLiteral("hodnota, z níž je vygenerována situace")},
+        {"code", QStringLiteral("kód situace:"),
+         QStringLiteral("kód aktuálního nastavení důležitých voleb")},
+    };
+    for (const auto& f : situation) {
+        auto* caption = new QLabel(f.caption, panel);
+        caption->setToolTip(f.hint);
+        layout->addWidget(caption);
+        auto* edit = new QLineEdit(panel);
+        edit->setObjectName(QLatin1String(f.name));
+        edit->setReadOnly(true);
+        edit->setToolTip(f.hint);
+        edit->setAlignment(Qt::AlignCenter);
+        QFont mono = edit->font();
+        mono.setFamily(QStringLiteral("Monospace"));
+        mono.setStyleHint(QFont::TypeWriter);
+        edit->setFont(mono);
+        edits_[QLatin1String(f.name)] = edit;
+        layout->addWidget(edit);
+    }
+    layout->addStretch(1);
+    auto* pile = new QLabel(panel);
+    pile->setPixmap(Pile(devicePixelRatioF()));
+    pile->setAlignment(Qt::AlignCenter);
+    layout->addWidget(pile);
+    panel->setFixedWidth(200);
+    return panel;
+}
+
+QWidget* GameWindow::buildIndicatorPanel() {
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("indicatorPanel"));
+    panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    auto* layout = new QHBoxLayout(panel);
+    layout->setContentsMargins(8, 3, 8, 3);
+    layout->setSpacing(6);
+
+    auto picture = [panel](const QString& hint) {
+        auto* label = new QLabel(panel);
+        label->setFixedSize(24, 24);
+        label->setAlignment(Qt::AlignCenter);
+        label->setToolTip(hint);
+        return label;
+    };
+    const QString jokerHint = QStringLiteral("kámen, který je právě žolíkem");
+    jokerLabel_ = new QLabel(QStringLiteral("žolík:"), panel);
+    jokerLabel_->setToolTip(jokerHint);
+    joker_ = picture(jokerHint);
+    const QString glassHint = QStringLiteral("křehký  kámen, který se snadno rozbije");
+    glassLabel_ = new QLabel(QStringLiteral("sklo:"), panel);
+    glassLabel_->setToolTip(glassHint);
+    glass_ = picture(glassHint);
+    const QString joinHint = QStringLiteral(
+        "směr, ve kterém se budou (s hlediska směru gravitace) spojovat sloupce nebo řádky");
+    auto* joinLabel = new QLabel(QStringLiteral("spojování:"), panel);
+    joinLabel->setToolTip(joinHint);
+    join_ = picture(joinHint);
+    for (QWidget* w : {static_cast<QWidget*>(jokerLabel_), static_cast<QWidget*>(joker_),
+                       static_cast<QWidget*>(glassLabel_), static_cast<QWidget*>(glass_),
+                       static_cast<QWidget*>(joinLabel), static_cast<QWidget*>(join_)})
+        layout->addWidget(w);
+    layout->addSpacing(10);
+
+    auto* position = new QLabel(QStringLiteral("   "), panel);
+    position->setObjectName(QStringLiteral("position"));
+    position->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    position->setMinimumWidth(120);
+    position->setToolTip(QStringLiteral(
+        "aktuální umístění kurzoru a\npřípadná hodnota kamene při\nprémiovém hodnocení kamenů"));
+    labels_[QStringLiteral("position")] = position;
+    layout->addWidget(position);
+
+    auto* rating = new QLabel(panel);
+    rating->setObjectName(QStringLiteral("rating"));
+    rating->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    rating->setMinimumWidth(110);
+    rating->setToolTip(QStringLiteral("způsob hodnocení"));
+    labels_[QStringLiteral("rating")] = rating;
+    layout->addWidget(rating);
+
+    marks_ = new QLabel(panel);
+    marks_->setObjectName(QStringLiteral("marks"));
+    marks_->setToolTip(QStringLiteral("počet zaznamenaných značek"));
+    marks_->setVisible(false);
+    labels_[QStringLiteral("marks")] = marks_;
+    layout->addWidget(marks_);
+
+    hintButton_ = new QToolButton(panel);
+    hintButton_->setObjectName(QStringLiteral("hint"));
+    hintButton_->setIcon(MakeToolIcon(ToolIcon::Hint));
+    hintButton_->setIconSize(QSize(20, 20));
+    hintButton_->setAutoRaise(true);
+    connect(hintButton_, &QToolButton::clicked, this, &GameWindow::nextHint);
+    layout->addWidget(hintButton_);
+    hintCounter_ = new QLabel(panel);
+    hintCounter_->setObjectName(QStringLiteral("hintCounter"));
+    hintCounter_->setMinimumWidth(40);
+    hintCounter_->setVisible(false);
+    labels_[QStringLiteral("hintCounter")] = hintCounter_;
+    layout->addWidget(hintCounter_);
+    layout->addStretch(1);
+    return panel;
+}
+
+} // namespace tumbla

@@ -1,0 +1,279 @@
+#include "ui/HallOfFameWindow.h"
+
+#include "results/FameCommands.h"
+#include "results/SettingsPanel.h"
+
+#include <QCheckBox>
+#include <QCollator>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <functional>
+
+namespace tumbla {
+
+namespace {
+
+constexpr const char* KeyMime = "application/x-tumbla-fame-key";
+
+constexpr std::array<const char*, 10> DetailCaptions{
+    "rozměr:",    "počet barev:", "žolík:",        "sklo:",      "skála:",
+    "hodnocení:", "studny:",      "transformace:", "spojování:", "gravitace:"};
+
+QString Utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A key label that can be dragged onto another one.
+class KeyLabel : public QLabel {
+  public:
+    KeyLabel(std::size_t index, std::function<bool(std::size_t, std::size_t)> drop)
+        : index_(index), drop_(std::move(drop)) {
+        setAcceptDrops(true);
+        setFrameShape(QFrame::Panel);
+        setFrameShadow(QFrame::Raised);
+        setMinimumWidth(100);
+        setToolTip(QStringLiteral("drag&drop můžete změnit pořadí klíčů"));
+    }
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() != Qt::LeftButton) return;
+        auto* drag = new QDrag(this);
+        auto* mime = new QMimeData;
+        mime->setData(KeyMime, QByteArray::number(static_cast<qulonglong>(index_)));
+        mime->setText(text());
+        drag->setMimeData(mime);
+        drag->exec(Qt::MoveAction);
+    }
+    void dragEnterEvent(QDragEnterEvent* event) override {
+        // Only a label with another caption takes the drop.
+        if (event->mimeData()->hasFormat(KeyMime) && event->mimeData()->text() != text())
+            event->acceptProposedAction();
+    }
+    void dropEvent(QDropEvent* event) override {
+        bool ok = false;
+        const auto from = event->mimeData()->data(KeyMime).toULongLong(&ok);
+        if (ok && drop_(static_cast<std::size_t>(from), index_)) event->acceptProposedAction();
+    }
+
+  private:
+    std::size_t index_;
+    std::function<bool(std::size_t, std::size_t)> drop_;
+};
+
+} // namespace
+
+HallOfFameWindow::HallOfFameWindow(Messages& messages, QWidget* parent)
+    : QDialog(parent), messages_(messages) {
+    setWindowTitle(QStringLiteral("    přehled všech výsledků:"));
+    build();
+}
+
+void HallOfFameWindow::setProgramDirectory(const std::filesystem::path& directory) {
+    directory_ = directory;
+}
+
+void HallOfFameWindow::build() {
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+
+    auto* choice = new QGroupBox(QStringLiteral(" výběr a řazení: "));
+    auto* choiceLayout = new QHBoxLayout(choice);
+
+    auto* order = new QGridLayout;
+    order->addWidget(new QLabel(QStringLiteral("řazení:")), 0, 0, 1, 2);
+    for (std::size_t i = 0; i < keys_.size(); ++i) {
+        const int row = static_cast<int>(i) + 1;
+        order->addWidget(new QLabel(QStringLiteral("%1.").arg(row)), row, 0);
+        keys_[i] =
+            new KeyLabel(i, [this](std::size_t from, std::size_t to) { return dropKey(from, to); });
+        order->addWidget(keys_[i], row, 1);
+    }
+    order->setRowStretch(6, 1);
+    choiceLayout->addLayout(order);
+
+    auto* details = new QGroupBox(QStringLiteral("zvolené nastavení:"));
+    auto* grid = new QGridLayout(details);
+    grid->addWidget(new QLabel(QStringLiteral("výběr:")), 0, 0, 1, 2);
+    for (std::size_t i = 0; i < filters_.size(); ++i) {
+        const int row = static_cast<int>(i) + 1;
+        grid->addWidget(new QLabel(QStringLiteral("%1.").arg(row)), row, 0);
+        filters_[i] = new QCheckBox;
+        filters_[i]->setChecked(true);
+        filters_[i]->setToolTip(QStringLiteral("do třídění se zahrnou jen zaškrtnuté položky"));
+        connect(filters_[i], &QCheckBox::toggled, this, &HallOfFameWindow::readFilters);
+        grid->addWidget(filters_[i], row, 1);
+        grid->addWidget(new QLabel(QString::fromUtf8(DetailCaptions[i])), row, 2);
+        details_[i] = new QLabel;
+        details_[i]->setMinimumWidth(110);
+        grid->addWidget(details_[i], row, 3);
+    }
+    choiceLayout->addWidget(details);
+
+    auto* commands = new QVBoxLayout;
+    auto* toggle = new QPushButton(QStringLiteral("+/-"));
+    toggle->setToolTip(QStringLiteral("přepni všechny přepínače"));
+    auto* sort = new QPushButton(QStringLiteral("seřaď"));
+    auto* take = new QPushButton(QStringLiteral("převezmi nastavení"));
+    auto* remove = new QPushButton(QStringLiteral("zruš označenou položku"));
+    auto* removeAll = new QPushButton(QStringLiteral("zruš vše"));
+    auto* ok = new QPushButton(QStringLiteral("OK"));
+    ok->setToolTip(QStringLiteral("návrat ke hře"));
+    for (QPushButton* b : {toggle, sort, take, remove, removeAll, ok}) {
+        b->setAutoDefault(false);
+        commands->addWidget(b);
+    }
+    commands->insertStretch(2, 1);
+    connect(toggle, &QPushButton::clicked, this, &HallOfFameWindow::toggleAllFilters);
+    connect(sort, &QPushButton::clicked, this, &HallOfFameWindow::sortList);
+    connect(take, &QPushButton::clicked, this, &HallOfFameWindow::takeOver);
+    connect(remove, &QPushButton::clicked, this, &HallOfFameWindow::deleteSelected);
+    connect(removeAll, &QPushButton::clicked, this, &HallOfFameWindow::deleteAll);
+    connect(ok, &QPushButton::clicked, this, &QDialog::reject);
+    choiceLayout->addLayout(commands);
+
+    list_ = new QTreeWidget;
+    list_->setFont(fixed);
+    list_->setRootIsDecorated(false);
+    list_->setUniformRowHeights(true);
+    list_->setColumnCount(static_cast<int>(FameColumnCount));
+    QStringList captions;
+    for (std::string_view c : FameColumnCaptions) captions << Utf8(c);
+    list_->setHeaderLabels(captions);
+    int width = 24;
+    for (std::size_t c = 0; c < FameColumnCount; ++c) {
+        list_->setColumnWidth(static_cast<int>(c), FameColumnWidths[c]);
+        width += FameColumnWidths[c];
+    }
+    list_->setMinimumSize(width, 260);
+    connect(list_, &QTreeWidget::currentItemChanged, this, [this] { showDetails(); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(choice);
+    layout->addWidget(list_, 1);
+    showKeys();
+}
+
+void HallOfFameWindow::showKeys() {
+    for (std::size_t i = 0; i < keys_.size(); ++i) keys_[i]->setText(Utf8(state_.captions[i]));
+    for (std::size_t i = 0; i < filters_.size(); ++i) {
+        const QSignalBlocker quiet(filters_[i]);
+        filters_[i]->setChecked(state_.filters[i]);
+    }
+}
+
+void HallOfFameWindow::readFilters() {
+    for (std::size_t i = 0; i < filters_.size(); ++i) state_.filters[i] = filters_[i]->isChecked();
+}
+
+std::optional<GameSettings> HallOfFameWindow::execList() {
+    prepare();
+    exec();
+    return taken_;
+}
+
+void HallOfFameWindow::prepare() {
+    taken_.reset();
+    showKeys();
+    sortList();
+}
+
+void HallOfFameWindow::sortList() {
+    QCollator collator(QLocale::system());
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    const KeyCollation collation = [&collator](std::string_view a, std::string_view b) {
+        return collator.compare(Utf8(a), Utf8(b));
+    };
+    rows_ = ListHallOfFame(HallOfFame(directory_), state_.keyOrder(), state_.filters, collation);
+    list_->clear();
+    QList<QTreeWidgetItem*> items;
+    for (const FameRow& row : rows_) {
+        auto* item = new QTreeWidgetItem;
+        for (std::size_t c = 0; c < FameColumnCount; ++c)
+            item->setText(static_cast<int>(c), Utf8(row.texts[c]));
+        items << item;
+    }
+    list_->addTopLevelItems(items);
+    if (!items.isEmpty()) list_->setCurrentItem(items.first());
+    showDetails();
+}
+
+void HallOfFameWindow::toggleAllFilters() {
+    state_.toggleAllFilters();
+    showKeys();
+}
+
+bool HallOfFameWindow::dropKey(std::size_t dragged, std::size_t target) {
+    if (!state_.dropKey(dragged, target)) return false;
+    showKeys();
+    return true;
+}
+
+void HallOfFameWindow::selectRow(int row) {
+    if (row >= 0 && row < list_->topLevelItemCount())
+        list_->setCurrentItem(list_->topLevelItem(row));
+}
+
+std::optional<std::size_t> HallOfFameWindow::selectedRecord() const {
+    const int row = list_->indexOfTopLevelItem(list_->currentItem());
+    if (row < 0 || static_cast<std::size_t>(row) >= rows_.size()) return std::nullopt;
+    return rows_[static_cast<std::size_t>(row)].number;
+}
+
+void HallOfFameWindow::showDetails() {
+    const auto number = selectedRecord();
+    if (!number) return;
+    const auto record = HallOfFame(directory_).read(*number);
+    if (!record) return;
+    const SettingsPanelTexts t = FameDetailTexts(record->settings);
+    const std::array<const std::string*, 10> texts{&t.size,  &t.colours, &t.joker, &t.glass,
+                                                   &t.rocks, &t.rating,  &t.wells, &t.transformer,
+                                                   &t.join,  &t.gravity};
+    for (std::size_t i = 0; i < texts.size(); ++i) details_[i]->setText(Utf8(*texts[i]));
+}
+
+void HallOfFameWindow::takeOver() {
+    taken_ = TakeOverSettings(HallOfFame(directory_), messages_, selectedRecord());
+    if (!taken_) return;
+    emit settingsTakenOver(*taken_);
+    accept();
+}
+
+void HallOfFameWindow::deleteSelected() {
+    if (DeleteSelectedResult(HallOfFame(directory_), messages_, iniWritable_, selectedRecord()))
+        sortList();
+}
+
+void HallOfFameWindow::deleteAll() {
+    if (DeleteAllResults(HallOfFame(directory_), messages_, iniWritable_) ==
+        DeleteAllOutcome::Deleted) {
+        sortList();
+        reject();
+    }
+}
+
+int HallOfFameWindow::rowCount() const {
+    return list_->topLevelItemCount();
+}
+
+QString HallOfFameWindow::cellText(int row, int column) const {
+    return list_->topLevelItem(row)->text(column);
+}
+
+QString HallOfFameWindow::detailText(int index) const {
+    return details_[static_cast<std::size_t>(index)]->text();
+}
+
+} // namespace tumbla

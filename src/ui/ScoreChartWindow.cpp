@@ -1,0 +1,60 @@
+#include "ui/ScoreChartWindow.h"
+
+#include "record/ScoreTableText.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QLineSeries>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+namespace tumbla {
+
+ScoreChartWindow::ScoreChartWindow(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("body graficky:"));
+    setModal(true);
+    auto* chart = new QChart;
+    // Yellow needs a dark ground to be seen; the theme goes first, the colours after.
+    chart->setTheme(QChart::ChartThemeDark);
+    chart->setTitle(QStringLiteral("bodové hodnocení dle jednotlivých metod:"));
+    const struct {
+        const char* name;
+        Qt::GlobalColor colour;
+        long long ScoreColumns::*value;
+    } lines[] = {{"varianta 1", Qt::red, &ScoreColumns::direct},
+                 {"varianta 2", Qt::green, &ScoreColumns::premium},
+                 {"varianta 3", Qt::yellow, &ScoreColumns::block}};
+    long long highest = 0;
+    for (const auto& line : lines) {
+        auto* series = new QLineSeries(chart);
+        series->setName(QString::fromUtf8(line.name));
+        series->setColor(line.colour);
+        series->setPointsVisible(false);
+        for (int n = 1; n <= 70; ++n) {
+            const long long v = ScoreColumnsFor(n).*line.value;
+            highest = std::max(highest, v);
+            series->append(n - 1, static_cast<double>(v));
+        }
+        chart->addSeries(series);
+    }
+    auto* x = new QValueAxis(chart);
+    x->setRange(0, 69);
+    x->setLabelFormat(QStringLiteral("%d"));
+    auto* y = new QValueAxis(chart);
+    y->setRange(-10, static_cast<double>(highest));
+    y->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    for (QAbstractSeries* series : chart->series()) {
+        series->attachAxis(x);
+        series->attachAxis(y);
+    }
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    auto* view = new QChartView(chart, this);
+    view->setRenderHint(QPainter::Antialiasing);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(view);
+    resize(560, 420);
+}
+
+} // namespace tumbla

@@ -1,0 +1,61 @@
+#include "ui/ScoreTableWindow.h"
+#include "ui/ScoreChartWindow.h"
+
+#include "FakeMessages.h"
+#include "record/ScoreTableText.h"
+
+#include <QChartView>
+#include <QLineSeries>
+#include <QListWidget>
+#include <QTest>
+#include <QValueAxis>
+
+using namespace tumbla;
+
+class ScoreTableWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void tableShowsTheSeventyTwoLines() {
+        ScoreTableWindow form;
+        QCOMPARE(form.windowTitle(), QStringLiteral("bodování:"));
+        QCOMPARE(form.table()->count(), 72);
+        const std::vector<std::string> lines = ScoreTableText();
+        for (int i = 0; i < 72; ++i)
+            QCOMPARE(form.table()->item(i)->text(), QString::fromStdString(lines[std::size_t(i)]));
+        QVERIFY(QFontInfo(form.table()->font()).fixedPitch());
+        form.show();
+        KeepScreenshot(form, QStringLiteral("ScoreTableWindow"));
+    }
+
+    void chartHasThreeColouredSeries() {
+        ScoreChartWindow form;
+        QCOMPARE(form.windowTitle(), QStringLiteral("body graficky:"));
+        auto* view = form.findChild<QChartView*>();
+        QVERIFY(view);
+        QChart* chart = view->chart();
+        QCOMPARE(chart->title(), QStringLiteral("bodové hodnocení dle jednotlivých metod:"));
+        const QList<QAbstractSeries*> series = chart->series();
+        QCOMPARE(series.size(), 3);
+        const QColor colours[] = {Qt::red, Qt::green, Qt::yellow};
+        for (int i = 0; i < 3; ++i) {
+            auto* line = qobject_cast<QLineSeries*>(series[i]);
+            QVERIFY(line);
+            QCOMPARE(line->name(), QStringLiteral("varianta %1").arg(i + 1));
+            QCOMPARE(line->color(), colours[i]);
+            QCOMPARE(line->count(), 70);
+            QVERIFY(!line->pointsVisible());
+        }
+        auto* block = static_cast<QLineSeries*>(series[2]);
+        QCOMPARE(block->at(2), QPointF(2, 6));      // n = 3
+        QCOMPARE(block->at(69), QPointF(69, 1680)); // n = 70
+        auto* axis = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).value(0));
+        QVERIFY(axis);
+        QCOMPARE(axis->min(), -10.0);
+        QVERIFY(axis->max() >= ScoreColumnsFor(70).premium);
+        form.show();
+        KeepScreenshot(form, QStringLiteral("ScoreChartWindow"));
+    }
+};
+
+QTEST_MAIN(ScoreTableWindowTest)
+#include "ScoreTableWindowTest.moc"

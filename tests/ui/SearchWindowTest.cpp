@@ -1,0 +1,134 @@
+#include "ui/SearchWindow.h"
+
+#include "FakeMessages.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+
+using namespace tumbla;
+
+namespace {
+
+Rules SmallRules() {
+    Rules rules;
+    rules.rows = 5;
+    rules.cols = 10;
+    rules.count = 4;
+    rules.directions = 0;
+    return rules;
+}
+
+// A few stones on the bottom row: the search is over at once.
+MoveRecord FewStones() {
+    MoveRecord rec;
+    const StoneCode row[] = {1, 1, 2, 2, 1, 3, 3};
+    for (int c = 1; c <= 7; ++c) rec.board.at(5, c) = row[c - 1];
+    rec.MoveRow = 1;
+    return rec;
+}
+
+// A full field of pairs: far too many sequences to finish in a test.
+MoveRecord FullField(Rules& rules) {
+    rules.rows = 10;
+    rules.cols = 20;
+    MoveRecord rec;
+    for (int r = 1; r <= 10; ++r)
+        for (int c = 1; c <= 20; ++c)
+            rec.board.at(r, c) = static_cast<StoneCode>((r + c / 2) % 4 + 1);
+    rec.MoveRow = 1;
+    return rec;
+}
+
+} // namespace
+
+class SearchWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void shortSearchShowsItsBestPath() {
+        FakeMessages messages;
+        SearchMemory memory;
+        SearchWindow form(messages);
+        QCOMPARE(form.windowTitle(), QStringLiteral("        hledání:"));
+        QCOMPARE(form.grid()->rowCount(), 250);
+        QCOMPARE(form.grid()->columnCount(), 2);
+        QSignalSpy finished(&form, &SearchWindow::searchFinished);
+        QVERIFY(form.startSearch(SmallRules(), FewStones(), memory));
+        QVERIFY(form.isVisible());
+        QVERIFY(finished.wait(20000));
+        QVERIFY(!form.running());
+        QVERIFY(form.lastSearch()->Complete());
+        const int length = static_cast<int>(form.lastSearch()->HighestPath().size());
+        QVERIFY(length > 0);
+        const QString last = form.grid()->item(length, 1)->text();
+        QVERIFY2(last.endsWith(QStringLiteral("  [=%1]").arg(form.lastSearch()->HighestScore())),
+                 qPrintable(last));
+        QVERIFY(form.grid()->item(length + 1, 1)->text().isEmpty());
+        // The stop button after the end asks nothing.
+        form.stopButton()->click();
+        QVERIFY(messages.shown.empty());
+    }
+
+    void stopAsksAndSecondStartIsIgnored() {
+        FakeMessages messages;
+        SearchMemory memory;
+        SearchWindow form(messages);
+        Rules rules = SmallRules();
+        const MoveRecord field = FullField(rules);
+        QSignalSpy finished(&form, &SearchWindow::searchFinished);
+        QVERIFY(form.startSearch(rules, field, memory));
+        QVERIFY(!form.startSearch(rules, field, memory));
+        // The window refreshes while the search runs.
+        QTRY_VERIFY_WITH_TIMEOUT(!form.grid()->item(1, 0)->text().isEmpty(), 20000);
+
+        messages.answer = Answer::No;
+        form.stopButton()->click();
+        QCOMPARE(messages.shown, std::vector<std::string>{"Chcete skutečně ukončit hledání?"});
+        QVERIFY(!finished.wait(300));
+        QVERIFY(form.running());
+
+        messages.answer = Answer::Yes;
+        form.stopButton()->click();
+        QVERIFY(finished.wait(20000));
+        QVERIFY(!form.lastSearch()->Complete());
+        const QString frozen = form.elapsedLabel()->text();
+        QTest::qWait(1100);
+        QCOMPARE(form.elapsedLabel()->text(), frozen);
+        KeepScreenshot(form, QStringLiteral("SearchWindow"));
+    }
+
+    void doubleClickOnTheHeaderRowEndsTheSearch() {
+        FakeMessages messages;
+        SearchMemory memory;
+        SearchWindow form(messages);
+        Rules rules = SmallRules();
+        QSignalSpy finished(&form, &SearchWindow::searchFinished);
+        QVERIFY(form.startSearch(rules, FullField(rules), memory));
+        QTest::qWait(100);
+        emit form.grid()->cellDoubleClicked(0, 0);
+        QVERIFY(finished.wait(20000));
+        QVERIFY(messages.shown.empty());
+    }
+
+    void turningToAnotherWindowStops() {
+        FakeMessages messages;
+        SearchMemory memory;
+        SearchWindow form(messages);
+        Rules rules = SmallRules();
+        QSignalSpy finished(&form, &SearchWindow::searchFinished);
+        QVERIFY(form.startSearch(rules, FullField(rules), memory));
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QVERIFY(finished.wait(20000));
+        QVERIFY(messages.shown.empty());
+    }
+};
+
+QTEST_MAIN(SearchWindowTest)
+#include "SearchWindowTest.moc"
