@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace tumbla {
 namespace {
 
@@ -48,6 +51,42 @@ TEST(HallOfFame, AFailedAppendIsReported) {
     ScratchDirectory dir;
     std::filesystem::create_directory(dir.path() / "Tumbla.Fam");
     EXPECT_FALSE(HallOfFame(dir.path()).append(Result("x", 1)));
+}
+
+// While it lives, writes past `limit` bytes of a file fail as on a full disk.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t limit) : previous_(std::signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        rlimit lower = old_;
+        lower.rlim_cur = limit;
+        setrlimit(RLIMIT_FSIZE, &lower);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, previous_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  private:
+    void (*previous_)(int);
+    rlimit old_{};
+};
+
+TEST(HallOfFame, AnAppendCutShortLeavesTheFileAsItWas) {
+    ScratchDirectory dir;
+    const HallOfFame hall(dir.path());
+    const std::string file = Packed(Result("a", 1)) + Packed(Result("b", 2));
+    WriteBytes(hall.filePath(), file);
+    bool appended = true;
+    {
+        // The disk fills up 50 bytes into the new record.
+        const FileSizeLimit full(file.size() + 50);
+        appended = hall.append(Result("c", 3));
+    }
+    EXPECT_FALSE(appended);
+    EXPECT_EQ(FileBytes(hall.filePath()), file);
 }
 
 TEST(HallOfFame, ATrailingPartOfARecordIsNoRecordAndTheNextAppendCoversIt) {
