@@ -24,6 +24,7 @@ rm -rf "$copy"
 mkdir -p "$copy"
 # The working tree as it stands, uncommitted changes included, without builds.
 (cd "$root" && git ls-files -z --cached --others --exclude-standard |
+  while IFS= read -r -d '' f; do [ -f "$f" ] && printf '%s\0' "$f"; done |
   xargs -0 cp --parents -t "$copy")
 
 export CMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER:-ccache}
@@ -34,7 +35,8 @@ cmake -S "$copy" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTUMBLA_UI=OFF \
 # build fails.
 run_tests() {
   cmake --build "$build" -j"$jobs" --target "${targets[@]}" >"$scratch/build.log" 2>&1 || return 2
-  ctest --test-dir "$build" -j"$jobs" --timeout 600 >"$scratch/test.log" 2>&1 || return 1
+  ctest --test-dir "$build" -j"$jobs" --timeout 600 --output-on-failure >"$scratch/test.log" 2>&1 ||
+    return 1
   return 0
 }
 
@@ -59,7 +61,7 @@ while IFS=$'\t' read -r file line from to || [ -n "$file" ]; do
   fi
   cp -p "$target" "$scratch/pristine"
   changed=${original/"$from"/"$to"}
-  awk -v n="$line" -v text="$changed" 'NR == n { print text; next } { print }' \
+  TEXT=$changed awk -v n="$line" 'NR == n { print ENVIRON["TEXT"]; next } { print }' \
     "$scratch/pristine" >"$target"
   status=0
   run_tests || status=$?
@@ -73,8 +75,12 @@ while IFS=$'\t' read -r file line from to || [ -n "$file" ]; do
   esac
   printf '%-4s %-9s %s\n' "$number" "$result" "$label"
   if [ "$result" = killed ]; then
-    grep -E '^\s*[0-9]+/[0-9]+ Test.*(Failed|Timeout|Exception)' "$scratch/test.log" |
-      sed -E 's/^.*Test +#[0-9]+: /       by /; s/ \.+.*$//' || true
+    # The tests that failed, or the test programs that crashed or hung.
+    { grep -oE '^\[  FAILED  \] [A-Za-z0-9_/]+\.[A-Za-z0-9_/]+' "$scratch/test.log" |
+        sed 's/^\[  FAILED  \] //' | sort -u
+      grep -oE 'Test +#[0-9]+: [a-z_]+ \.+\**(Timeout|Exception|SEGFAULT|Subprocess aborted)' \
+        "$scratch/test.log" | sed -E 's/^Test +#[0-9]+: ([a-z_]+).*/\1 (crashed or hung)/'
+    } | head -n 4 | sed 's/^/              by /' || true
   fi
   # Back to the original, with a fresh time so that the next build sees it.
   cp "$scratch/pristine" "$target"

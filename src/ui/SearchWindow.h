@@ -41,6 +41,7 @@ class SearchWindow : public QWidget {
 
     QTableWidget* grid() const { return grid_; }
     QToolButton* stopButton() const { return stop_; }
+    QLabel* clockLabel() const { return now_; }
     QLabel* elapsedLabel() const { return elapsed_; }
     QLabel* yearsLabel() const { return years_; }
 
