@@ -63,6 +63,16 @@ TEST(PlayMove, AGravityChangeOrTheTransformerLocksUntilAGroupIsRemoved) {
     EXPECT_EQ(rec.Removed, 0);
     EXPECT_EQ(rec.Points, 0);
     EXPECT_TRUE(state.MoveLock);
+
+    // Glass that breaks in a turn of gravity frees nothing either.
+    Rules glass = Classic;
+    glass.sklo = 3;
+    MoveRecord fragile =
+        FromRows({"..........", "..........", "..........", "3.........", "1........."});
+    EngineState turned;
+    PlayMove(fragile, glass, turned, {0, GravityUp});
+    EXPECT_EQ(fragile.GlassBroken, 1);
+    EXPECT_TRUE(turned.MoveLock);
 }
 
 TEST(PlayMove, MovesOffTheFieldAreRefusedUntouched) {
