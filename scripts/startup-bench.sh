@@ -62,6 +62,19 @@ static double now_ms(void) {
     return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
 }
 
+// The main thread's time on a CPU so far, in ms: less at the mercy of other
+// load on the machine than the wall-clock time.
+static double cpu_ms(pid_t pid) {
+    char path[64];
+    unsigned long long on_cpu = 0;
+    snprintf(path, sizeof path, "/proc/%d/schedstat", (int)pid);
+    FILE* f = fopen(path, "r");
+    if (!f) return -1;
+    if (fscanf(f, "%llu", &on_cpu) != 1) on_cpu = 0;
+    fclose(f);
+    return on_cpu / 1e6;
+}
+
 static long rss_kib(pid_t pid) {
     char path[64], line[256];
     long kib = -1;
@@ -88,14 +101,16 @@ int main(int argc, char** argv) {
         execvp(argv[1], argv + 1);
         _exit(127);
     }
-    double mapped = -1;
+    double mapped = -1, cpu = -1;
     struct pollfd p = {xcb_get_file_descriptor(c), POLLIN, 0};
     while (mapped < 0 && now_ms() - start < 20000) {
         xcb_generic_event_t* e;
         while ((e = xcb_poll_for_event(c)) != NULL) {
             if ((e->response_type & 0x7f) == XCB_MAP_NOTIFY &&
-                !((xcb_map_notify_event_t*)e)->override_redirect && mapped < 0)
+                !((xcb_map_notify_event_t*)e)->override_redirect && mapped < 0) {
                 mapped = now_ms() - start;
+                cpu = cpu_ms(pid);
+            }
             free(e);
         }
         if (mapped < 0) poll(&p, 1, 100);
@@ -107,7 +122,7 @@ int main(int argc, char** argv) {
     waitpid(pid, NULL, 0);
     xcb_disconnect(c);
     if (mapped < 0) return 4;
-    printf("%.2f %ld\n", mapped, rss);
+    printf("%.2f %ld %.2f\n", mapped, rss, cpu);
     return 0;
 }
 C
@@ -118,7 +133,8 @@ xvfb_pid=$!
 export DISPLAY=$display
 for _ in $(seq 100); do [ -S "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.05; done
 
-# One run of one program (sgt, or the number of a game folder); prints "map_ms rss_kib".
+# One run of one program (sgt, or the number of a game folder); prints
+# "map_ms rss_kib cpu_ms", the last the main thread's CPU time until the map.
 run() {
   local kind=$1 round=$2 dir="$work/run-$1-$2"
   mkdir -p "$dir/home" "$dir/run" "$dir/game"
@@ -150,13 +166,16 @@ done
 median() { sort -n | awk '{v[NR]=$1} END {print (NR%2 ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2)}'; }
 echo "$rounds rounds, alternated; $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs)"
 s_map=$(cut -d' ' -f1 "$work/sgt.txt" | median)
-printf '%-40s %8s %8s %16s\n' "median of" "map ms" "ratio" "RSS MiB at 2 s"
+s_cpu=$(cut -d' ' -f3 "$work/sgt.txt" | median)
+printf '%-36s %8s %6s %16s %8s %6s\n' "median of" "map ms" ratio "RSS MiB at 2 s" "CPU ms" ratio
 for kind in "${kinds[@]}"; do
   name=sgt-samegame
   [ "$kind" = sgt ] || name="tumbla (${game_dirs[$kind]})"
   map=$(cut -d' ' -f1 "$work/$kind.txt" | median)
   rss=$(cut -d' ' -f2 "$work/$kind.txt" | median)
-  awk -v n="$name" -v m="$map" -v s="$s_map" -v r="$rss" \
-    'BEGIN { printf "%-40s %8.1f %8.2f %16.1f\n", n, m, m / s, r / 1024 }'
+  cpu=$(cut -d' ' -f3 "$work/$kind.txt" | median)
+  awk -v n="$name" -v m="$map" -v s="$s_map" -v r="$rss" -v c="$cpu" -v sc="$s_cpu" \
+    'BEGIN { printf "%-36s %8.1f %6.2f %16.1f %8.1f %6.2f\n", n, m, m / s, r / 1024, c, c / sc }'
 done
-echo "ratio: map time over sgt-samegame's in the same run"
+echo "map ms: from the start to the window mapped; ratio: over sgt-samegame's in the same run;"
+echo "CPU ms: the main thread's time on a CPU until then (a check on a busy machine)"
