@@ -205,7 +205,8 @@ void GameWindow::showScoreTable() {
 void GameWindow::showScoreGraph() {
     auto* charts = LoadPluginAs<ScoreChartPlugin>(ScoreChartPluginName);
     if (!charts) {
-        // The plugin is there but Qt Charts is not: the item stays off from now on.
+        // The plugin was found but does not load (Qt Charts missing, say):
+        // the item stays off from now on.
         actions_.at(Command::ScoreGraph)->setEnabled(false);
         messages_.showError(ChartMissingText);
         return;
