@@ -21,6 +21,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -104,8 +105,9 @@ GameWindow::GameWindow(StartupOptions options, QWidget* parent)
             [this](int row, int col) { game_->Click(Move::FromCode(row * 100 + col)); });
     connect(board_, &BoardWidget::cellHovered, this, &GameWindow::onCellHovered);
 
-    buildDialogs();
-    buildResultWindows();
+    startDirectory_ = QDir::currentPath();
+    connectDialogs();
+    connectResultWindows();
     restoreGeometry();
 }
 
@@ -155,6 +157,7 @@ void GameWindow::closeEvent(QCloseEvent* event) {
 void GameWindow::firstActivation() {
     if (!firstActivationPending_) return;
     firstActivationPending_ = false;
+    finishPanels();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     const std::optional<std::string> file = StartupFile(options_.arguments, messages_);
     if (!file || !loadFile(*file)) {
@@ -297,8 +300,7 @@ void GameWindow::hideHintCounter() {
 
 void GameWindow::playGlassSound() {
     if (game_->Settings().Zvuk == 0) return;
-    if (!sound_) sound_ = new SoundPlayer(this);
-    sound_->setSoundOn(true);
+    soundPlayer()->setSoundOn(true);
     sound_->play(SoundClip::Glass);
 }
 

@@ -30,9 +30,12 @@ QLabel* ValueLabel(QWidget* parent, const QString& hint) {
     return label;
 }
 
+constexpr QSize LogoSize(140, 44);
+constexpr QSize PileSize(120, 70);
+
 // The "made together with Koru CD" logo, drawn.
 QPixmap Logo(qreal dpr) {
-    const QSize size(140, 44);
+    const QSize size = LogoSize;
     QPixmap pixmap = BlankPixmap(size, dpr);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
@@ -58,7 +61,7 @@ QPixmap Logo(qreal dpr) {
 
 // A small pile of stones of the first picture set, for the corner of the panel.
 QPixmap Pile(qreal dpr) {
-    const QSize size(120, 70);
+    const QSize size = PileSize;
     QPixmap pixmap = BlankPixmap(size, dpr);
     QPainter p(&pixmap);
     const int s = 22;
@@ -108,10 +111,12 @@ QWidget* GameWindow::buildScorePanel() {
     layout->addLayout(grid);
     layout->addSpacing(10);
 
+    // The pictures and the fonts come in finishPanels(); the room is kept for them.
     auto* logo = new QLabel(panel);
-    logo->setPixmap(Logo(devicePixelRatioF()));
+    logo->setMinimumSize(LogoSize);
     logo->setAlignment(Qt::AlignCenter);
     logo->setToolTip(QStringLiteral("vytvořeno ve\nspolupráci s\n  Koru CD"));
+    logo_ = logo;
     layout->addWidget(logo);
     layout->addSpacing(10);
 
@@ -134,20 +139,30 @@ QWidget* GameWindow::buildScorePanel() {
         edit->setReadOnly(true);
         edit->setToolTip(f.hint);
         edit->setAlignment(Qt::AlignCenter);
-        QFont mono = edit->font();
-        mono.setFamily(QStringLiteral("Monospace"));
-        mono.setStyleHint(QFont::TypeWriter);
-        edit->setFont(mono);
         edits_[QLatin1String(f.name)] = edit;
         layout->addWidget(edit);
     }
     layout->addStretch(1);
     auto* pile = new QLabel(panel);
-    pile->setPixmap(Pile(devicePixelRatioF()));
+    pile->setMinimumSize(PileSize);
     pile->setAlignment(Qt::AlignCenter);
+    pile_ = pile;
     layout->addWidget(pile);
     panel->setFixedWidth(200);
     return panel;
+}
+
+void GameWindow::finishPanels() {
+    // Matching a font is a round of the font database each, and the pictures
+    // need no one before the first paint.
+    logo_->setPixmap(Logo(devicePixelRatioF()));
+    pile_->setPixmap(Pile(devicePixelRatioF()));
+    for (const auto& [name, edit] : edits_) {
+        QFont mono = edit->font();
+        mono.setFamily(QStringLiteral("Monospace"));
+        mono.setStyleHint(QFont::TypeWriter);
+        edit->setFont(mono);
+    }
 }
 
 QWidget* GameWindow::buildIndicatorPanel() {

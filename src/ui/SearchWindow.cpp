@@ -118,8 +118,18 @@ SearchWindow::SearchWindow(Messages& messages, QWidget* parent)
             [this](int row, int) { chooseTargetDepth(row); });
     timer_->setInterval(250);
     connect(timer_, &QTimer::timeout, this, &SearchWindow::tick);
-    timer_->start();
+}
+
+// The clock and the reports run only while there is a window to show them in.
+void SearchWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
     tick();
+    timer_->start();
+}
+
+void SearchWindow::hideEvent(QHideEvent* event) {
+    timer_->stop();
+    QWidget::hideEvent(event);
 }
 
 SearchWindow::~SearchWindow() {

@@ -3,6 +3,7 @@
 #include "situation/IniWritable.h"
 #include "ui/GameWindow.h"
 #include "ui/MessageBoxes.h"
+#include "ui/QuickStartStyle.h"
 #include "ui/SingleInstance.h"
 
 #include <QDir>
@@ -35,6 +36,7 @@ bool TumblaApplication::notify(QObject* receiver, QEvent* event) {
 
 int RunTumbla(int argc, char** argv) {
     TumblaApplication app(argc, argv);
+    QApplication::setStyle(new QuickStartStyle(QApplication::style()->name()));
 
     SingleInstance instance;
     if (instance.notifyRunning()) return 0;

@@ -4,7 +4,10 @@
 #include "FakeMessages.h"
 #include "MainWindowFixture.h"
 
+#include "ui/CopyWindow.h"
+#include "ui/EndGameWindow.h"
 #include "ui/GoToPositionDialog.h"
+#include "ui/HallOfFameWindow.h"
 #include "ui/HeadStrip.h"
 #include "ui/MarksWindow.h"
 #include "ui/SearchWindow.h"
@@ -22,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QSettings>
@@ -84,14 +88,31 @@ class GameWindowDialogsTest : public QObject {
         for (const Command c : {Command::ByNumber, Command::Settings, Command::ScoreTable,
                                 Command::ScoreGraph, Command::StoneCounts})
             QVERIFY(w->action(c)->isEnabled());
-        // Made once, kept for the run, and none of them showing at start.
-        for (QWidget* window : std::initializer_list<QWidget*>{
-                 w->situationNumberDialog(), w->goToPositionDialog(), w->marksWindow(),
-                 w->stoneCountsWindow(), w->searchWindow(), w->settingsDialog()}) {
+        const auto madeWindows = [&w] {
+            int made = 0;
+            for (const QWidget* child : w->findChildren<QWidget*>())
+                if (child->isWindow() && !qobject_cast<const QMenu*>(child)) ++made;
+            return made;
+        };
+        // None is made before it is needed; then made once and kept for the run.
+        QCOMPARE(madeWindows(), 0);
+        const std::function<QWidget*()> accessors[] = {[&w] { return w->situationNumberDialog(); },
+                                                       [&w] { return w->goToPositionDialog(); },
+                                                       [&w] { return w->marksWindow(); },
+                                                       [&w] { return w->stoneCountsWindow(); },
+                                                       [&w] { return w->searchWindow(); },
+                                                       [&w] { return w->settingsDialog(); },
+                                                       [&w] { return w->endGameWindow(); },
+                                                       [&w] { return w->hallOfFameWindow(); },
+                                                       [&w] { return w->copyWindow(); }};
+        for (const auto& accessor : accessors) {
+            QWidget* window = accessor();
             QVERIFY(window);
             QVERIFY(window->isWindow());
             QVERIFY(!window->isVisible());
+            QCOMPARE(accessor(), window);
         }
+        QCOMPARE(madeWindows(), 9);
     }
 
     void typedNumberGeneratesThatSituation() {

@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace tumbla;
@@ -63,9 +64,13 @@ class SearchWindowTest : public QObject {
         QCOMPARE(form.windowTitle(), QStringLiteral("        hledání:"));
         QCOMPARE(form.grid()->rowCount(), 250);
         QCOMPARE(form.grid()->columnCount(), 2);
+        // Its clock ticks only while the window is shown.
+        auto* clock = form.findChild<QTimer*>(QString(), Qt::FindDirectChildrenOnly);
+        QVERIFY(clock && !clock->isActive());
         QSignalSpy finished(&form, &SearchWindow::searchFinished);
         QVERIFY(form.startSearch(SmallRules(), FewStones(), memory));
         QVERIFY(form.isVisible());
+        QVERIFY(clock->isActive());
         QVERIFY(finished.wait(20000));
         QVERIFY(!form.running());
         QVERIFY(form.lastSearch()->Complete());
@@ -78,6 +83,8 @@ class SearchWindowTest : public QObject {
         // The stop button after the end asks nothing.
         form.stopButton()->click();
         QVERIFY(messages.shown.empty());
+        form.hide();
+        QVERIFY(!clock->isActive());
     }
 
     void stopAsksAndSecondStartIsIgnored() {
