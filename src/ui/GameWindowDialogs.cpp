@@ -60,7 +60,7 @@ void GameWindow::buildDialogs() {
     keepPlace(marksWindow_, IniSection::MarksWindow);
     stoneCountsWindow_ = new StoneCountsWindow(this);
     keepPlace(stoneCountsWindow_, IniSection::StoneCountsWindow);
-    searchWindow_ = new SearchWindow(messages_, this);
+    searchWindow_ = new SearchWindow(this); // asks in boxes of its own
     keepPlace(searchWindow_, IniSection::SearchWindow);
 
     connect(this, &GameWindow::settingsDialogRequested, this, &GameWindow::openSettingsDialog);
@@ -201,9 +201,7 @@ void GameWindow::previewBackColour(const QColor& colour) {
 }
 
 void GameWindow::previewHeadColour(const QColor& colour) {
-    const std::int32_t value = SettingsDialog::BgrOf(colour);
-    for (QWidget* window : QApplication::topLevelWidgets())
-        for (HeadStrip* strip : window->findChildren<HeadStrip*>()) strip->setColourValue(value);
+    HeadStrip::SetColourValueForAll(SettingsDialog::BgrOf(colour));
 }
 
 } // namespace tumbla
