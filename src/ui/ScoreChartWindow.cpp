@@ -1,6 +1,7 @@
 #include "ui/ScoreChartWindow.h"
 
 #include "record/ScoreTableText.h"
+#include "ui/HeadStrip.h"
 
 #include <QChart>
 #include <QChartView>
@@ -12,6 +13,7 @@ namespace tumbla {
 
 ScoreChartWindow::ScoreChartWindow(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("body graficky:"));
+    HeadStrip::AttachTo(this);
     setModal(true);
     auto* chart = new QChart;
     // Yellow needs a dark ground to be seen; the theme goes first, the colours after.
