@@ -1,10 +1,14 @@
 #include "ui/MessageBoxes.h"
 
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace tumbla {
 
@@ -82,10 +86,17 @@ Answer MessageBoxes::show(int kind, std::string_view text, bool question, bool w
     box.setWindowTitle(QStringLiteral("Tumbla"));
     box.setText(FromUtf8(text));
     // A text of several lines is broken where its author broke it, not again
-    // wherever the box's width runs out.
+    // wherever the box's usual width runs out: the text's own width is the
+    // least the box may take, up to the box's own limit.
     if (text.find('\n') != std::string_view::npos)
-        if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+        if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
             label->setWordWrap(false);
+            const int widest = label->sizeHint().width();
+            const QScreen* screen = parent_ ? parent_->screen() : QGuiApplication::primaryScreen();
+            const int room = screen ? screen->availableGeometry().width() : 1024;
+            label->setMinimumWidth(
+                std::min(widest, room > 1024 ? std::min(room - 480, 1000) : room - 40));
+        }
     switch (kind) {
     case Error:
         box.setIcon(QMessageBox::Critical);

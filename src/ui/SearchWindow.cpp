@@ -110,6 +110,7 @@ SearchWindow::SearchWindow(Messages* messages, QWidget* parent)
     caption(0, 2, "nyní:", now_);
     caption(0, 4, "trvání:", elapsed_);
     bar->addWidget(new QLabel(QString::fromUtf8("předp. doba v rocích:"), this), 1, 0, 1, 3);
+    years_->setWordWrap(true);
     bar->addWidget(years_, 1, 3, 1, 3);
     bar->setColumnStretch(5, 1);
     stop_->setIcon(style()->standardIcon(QStyle::SP_BrowserStop));
@@ -276,20 +277,20 @@ void SearchWindow::pullReports() {
     if (pending.progress)
         for (std::size_t i = 0; i < pending.progress->size(); ++i)
             setCell(static_cast<int>(i) + 1, 0, QString::fromStdString((*pending.progress)[i]));
-    if (pending.estimate) {
-        // A line of the estimate may end after any group of digits.
-        QString estimate =
-            QString::fromStdString(FormatGrouped(*pending.estimate, 0, group, decimal));
-        const QString separator = locale.groupSeparator();
-        if (!separator.isEmpty()) estimate.replace(separator, separator + QChar(0x200B));
-        setCell(0, 0, estimate);
-    }
+    // Numbers of many digits may run on to another line after any group.
+    const QString separator = locale.groupSeparator();
+    const auto breakable = [&separator](const std::string& text) {
+        QString shown = QString::fromStdString(text);
+        if (!separator.isEmpty()) shown.replace(separator, separator + QChar(0x200B));
+        return shown;
+    };
+    if (pending.estimate)
+        setCell(0, 0, breakable(FormatGrouped(*pending.estimate, 0, group, decimal)));
     if (pending.share) {
         setCell(0, 1,
                 QString::fromStdString(FormatShareDone(pending.share->leafCount,
                                                        pending.share->maxEstimate, decimal)));
-        years_->setText(
-            QString::fromStdString(FormatGrouped(pending.share->years, 2, group, decimal)));
+        years_->setText(breakable(FormatGrouped(pending.share->years, 2, group, decimal)));
     }
 }
 
