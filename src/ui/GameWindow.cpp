@@ -9,6 +9,7 @@
 #include "ui/EndGameWindow.h"
 #include "ui/GoToPositionDialog.h"
 #include "ui/HallOfFameWindow.h"
+#include "ui/HeadStrip.h"
 #include "ui/HelpWindow.h"
 #include "ui/MarksWindow.h"
 #include "ui/SearchWindow.h"
@@ -71,6 +72,7 @@ GameWindow::GameWindow(StartupOptions options, QWidget* parent)
       ini_(QString::fromStdString((options_.programDirectory / "Tumbla.ini").string())) {
     setObjectName(QStringLiteral("GameWindow"));
     setWindowTitle(Caption());
+    headStrip_ = HeadStrip::AttachTo(this);
     game_ = std::make_unique<Game>(*this, messages_);
 
     buildMenus();
@@ -258,9 +260,16 @@ void GameWindow::showStoneCounts(const std::array<int, 9>& counts) {
 
 void GameWindow::showMoveCounter(int moves) {
     labels_.at(QStringLiteral("moves"))->setText(QString::number(moves));
+    refreshGameOverNote();
+}
+
+void GameWindow::refreshGameOverNote() {
+    // An ended game says so until the player moves on from its last position.
+    headStrip_->setNote(game_ && game_->GameOver() ? QStringLiteral("konec hry") : QString());
 }
 
 void GameWindow::showNavigation(const NavigationState& state) {
+    refreshGameOverNote();
     actions_.at(Command::First)->setEnabled(state.backward);
     actions_.at(Command::Back)->setEnabled(state.backward);
     actions_.at(Command::Forward)->setEnabled(state.forward);
@@ -305,6 +314,7 @@ void GameWindow::playGlassSound() {
 }
 
 void GameWindow::showGameOver() {
+    refreshGameOverNote();
     // The end window plays the end sound itself, on every showing.
     emit gameOverShown();
 }

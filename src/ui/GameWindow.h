@@ -31,6 +31,7 @@ namespace tumbla {
 
 class BoardWidget;
 class DemoMode;
+class HeadStrip;
 class SituationNumberDialog;
 class CopyWindow;
 class EndGameWindow;
@@ -216,6 +217,7 @@ class GameWindow : public QMainWindow, public GameView {
     void previewHeadColour(const QColor& colour);
     void setUpStoneCountsWindow();
     SettingsFlowContext settingsFlow();
+    void refreshGameOverNote();
 
     StartupOptions options_;
     CellGeometry geometry_;
@@ -225,6 +227,7 @@ class GameWindow : public QMainWindow, public GameView {
     SettingsDialogState settingsState_;
     std::unique_ptr<Game> game_;
 
+    HeadStrip* headStrip_ = nullptr;
     QFrame* playArea_ = nullptr;
     BoardWidget* board_ = nullptr;
     Board shown_{};

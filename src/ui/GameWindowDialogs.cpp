@@ -110,7 +110,7 @@ StoneCountsWindow* GameWindow::stoneCountsWindow() {
 
 SearchWindow* GameWindow::searchWindow() {
     if (!searchWindow_) {
-        searchWindow_ = new SearchWindow(messages_, this);
+        searchWindow_ = new SearchWindow(this); // asks in boxes of its own
         keepPlace(searchWindow_, IniSection::SearchWindow);
     }
     return searchWindow_;
@@ -214,6 +214,7 @@ void GameWindow::showScoreGraph() {
     std::vector<ScoreColumns> columns;
     for (int n = 1; n <= 70; ++n) columns.push_back(ScoreColumnsFor(n));
     const std::unique_ptr<QDialog> view(charts->makeScoreChart(columns, this));
+    HeadStrip::AttachTo(view.get()); // the plugin knows nothing of the game's strips
     ShowScoreView(*view, ini_, options_.iniWritable, IniSection::ScoreChartWindow);
 }
 
@@ -254,9 +255,7 @@ void GameWindow::previewBackColour(const QColor& colour) {
 }
 
 void GameWindow::previewHeadColour(const QColor& colour) {
-    const std::int32_t value = SettingsDialog::BgrOf(colour);
-    for (QWidget* window : QApplication::topLevelWidgets())
-        for (HeadStrip* strip : window->findChildren<HeadStrip*>()) strip->setColourValue(value);
+    HeadStrip::SetColourValueForAll(SettingsDialog::BgrOf(colour));
 }
 
 } // namespace tumbla

@@ -1,5 +1,6 @@
 // The score panel on the right of the playing area and the indicator panel below it.
 
+#include "engine/Scoring.h"
 #include "ui/BlankPixmap.h"
 #include "ui/GameWindow.h"
 #include "ui/StonePictures.h"
@@ -13,6 +14,8 @@
 #include <QPainter>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tumbla {
 
@@ -75,6 +78,15 @@ QPixmap Pile(qreal dpr) {
         }
     }
     return pixmap;
+}
+
+// A text field as wide as the longest text it will show, so that its
+// neighbours never move when its text changes.
+void FitWidest(QLabel* label, const QStringList& texts) {
+    int widest = 0;
+    for (const QString& text : texts)
+        widest = std::max(widest, label->fontMetrics().horizontalAdvance(text));
+    label->setFixedWidth(widest + 2 * label->frameWidth() + 2 * label->margin() + 8);
 }
 
 } // namespace
@@ -202,7 +214,7 @@ QWidget* GameWindow::buildIndicatorPanel() {
     auto* position = new QLabel(QStringLiteral("   "), panel);
     position->setObjectName(QStringLiteral("position"));
     position->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    position->setMinimumWidth(120);
+    FitWidest(position, {QStringLiteral("pozice: 15/25 (5)")});
     position->setToolTip(QStringLiteral(
         "aktuální umístění kurzoru a\npřípadná hodnota kamene při\nprémiovém hodnocení kamenů"));
     labels_[QStringLiteral("position")] = position;
@@ -211,7 +223,12 @@ QWidget* GameWindow::buildIndicatorPanel() {
     auto* rating = new QLabel(panel);
     rating->setObjectName(QStringLiteral("rating"));
     rating->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    rating->setMinimumWidth(110);
+    QStringList ratings;
+    for (const int mode : {0, 1, 2, 5, 6, 7}) {
+        const std::string_view name = RatingName(mode);
+        ratings << QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    }
+    FitWidest(rating, ratings);
     rating->setToolTip(QStringLiteral("způsob hodnocení"));
     labels_[QStringLiteral("rating")] = rating;
     layout->addWidget(rating);
@@ -219,6 +236,8 @@ QWidget* GameWindow::buildIndicatorPanel() {
     marks_ = new QLabel(panel);
     marks_->setObjectName(QStringLiteral("marks"));
     marks_->setToolTip(QStringLiteral("počet zaznamenaných značek"));
+    marks_->setAlignment(Qt::AlignCenter);
+    FitWidest(marks_, {QStringLiteral("[100]")});
     marks_->setVisible(false);
     labels_[QStringLiteral("marks")] = marks_;
     layout->addWidget(marks_);
@@ -232,11 +251,19 @@ QWidget* GameWindow::buildIndicatorPanel() {
     layout->addWidget(hintButton_);
     hintCounter_ = new QLabel(panel);
     hintCounter_->setObjectName(QStringLiteral("hintCounter"));
-    hintCounter_->setMinimumWidth(40);
+    FitWidest(hintCounter_, {QStringLiteral("999/999")});
     hintCounter_->setVisible(false);
     labels_[QStringLiteral("hintCounter")] = hintCounter_;
     layout->addWidget(hintCounter_);
     layout->addStretch(1);
+    // Every control keeps its place whatever the others show: a hidden one
+    // (the joker of a game without one, the marks counter before the first
+    // mark) still holds its room, so a click lands where it did before.
+    for (QWidget* control : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        QSizePolicy policy = control->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        control->setSizePolicy(policy);
+    }
     return panel;
 }
 

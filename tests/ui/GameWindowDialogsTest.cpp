@@ -4,6 +4,7 @@
 #include "FakeMessages.h"
 #include "MainWindowFixture.h"
 
+#include "situation/SettingsCode.h"
 #include "ui/CopyWindow.h"
 #include "ui/EndGameWindow.h"
 #include "ui/GoToPositionDialog.h"
@@ -342,6 +343,38 @@ class GameWindowDialogsTest : public QObject {
         QVERIFY(PackSettings(w->game().Settings()) == PackSettings(kept));
     }
 
+    void typedCodeIsJudgedByOkAndNeverLater() {
+        QTemporaryDir dir;
+        auto w = OpenWindow(dir);
+        w->runCommand(Command::Level3);
+        const auto codeWith = [&w](int count) {
+            GameSettings s = w->game().Settings();
+            s.Count = static_cast<std::uint8_t>(count);
+            return QString::fromStdString(SettingsCodeFromSettings(s));
+        };
+        const int kept = w->game().Settings().Count;
+        const int typed = kept == 5 ? 6 : 5;
+        SettingsDialog* form = w->settingsDialog();
+        // A code typed without Enter is what OK puts in force.
+        WhileOpen(*w, Command::Settings, [form, code = codeWith(typed)] {
+            form->tabs()->setCurrentIndex(4);
+            QTest::keyClicks(form->codeEntry(), code);
+            form->okButton()->click();
+        });
+        QCOMPARE(int(w->game().Settings().Count), typed);
+
+        // A code typed and abandoned never comes into force later.
+        WhileOpen(*w, Command::Settings, [form, code = codeWith(kept)] {
+            QVERIFY(form->codeEntry()->text().isEmpty());
+            form->tabs()->setCurrentIndex(4);
+            QTest::keyClicks(form->codeEntry(), code);
+            form->returnButton()->click();
+        });
+        FileDialogs::setNextPath(std::nullopt);
+        w->runCommand(Command::SavedSettings); // its file dialog cancelled
+        QCOMPARE(int(w->game().Settings().Count), typed);
+    }
+
     void settingsSavedByNameComeBackThroughTheMenu() {
         QTemporaryDir dir;
         auto w = OpenWindow(dir);
@@ -472,9 +505,9 @@ class GameWindowDialogsTest : public QObject {
         emit w->searchRequested();
         QCOMPARE(searchWindow->lastSearch(), first);
         // The game window taking the focus stops it.
-        QApplication::setActiveWindow(searchWindow);
+        searchWindow->activateWindow();
         QTRY_VERIFY(searchWindow->isActiveWindow());
-        QApplication::setActiveWindow(w.get());
+        w->activateWindow();
         QTRY_VERIFY_WITH_TIMEOUT(!searchWindow->running(), 20000);
         // The game itself was never touched.
         QCOMPARE(w->game().CurrentPosition(), 1);

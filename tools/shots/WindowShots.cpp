@@ -6,6 +6,7 @@
 #include "ui/SettingsDialog.h"
 #include "ui/SituationNumberDialog.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
@@ -43,6 +44,7 @@ void SaveWindowShots(const QDir& out) {
         SettingsDialogState state;
         SettingsDialog form(state);
         form.open(inForce);
+        form.premiumBox()->setChecked(true); // the prices under their stones
         form.show();
         const char* names[] = {"SettingsDialog",           "SettingsDialog-sady",
                                "SettingsDialog-hodnoceni", "SettingsDialog-prostredi",
