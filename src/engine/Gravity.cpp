@@ -176,8 +176,12 @@ std::uint32_t LinesThatFall(const StoneCode* cells, const Rules& rules, int dire
 
 } // namespace
 
-bool ApplyGravity(MoveRecord& rec, const Rules& rules, int direction, bool commit) {
-    if (direction < GravityDown || direction > GravityRight) return false;
+bool ApplyGravity(MoveRecord& rec, const Rules& rules, int direction, bool commit,
+                  FallSteps* steps) {
+    if (direction < GravityDown || direction > GravityRight) {
+        if (steps) steps->swallowed = steps->broken = rec.board;
+        return false;
+    }
     GravityPass pass{rec.board.cells.data(), rules};
     const bool columns = direction <= GravityUp;
     const Lines all = LinesOf(rules, direction);
@@ -189,6 +193,7 @@ bool ApplyGravity(MoveRecord& rec, const Rules& rules, int direction, bool commi
              lines &= lines - 1)
             pass.swallow(all[std::countr_zero(lines)]);
     }
+    if (steps) steps->swallowed = rec.board;
     if (rules.sklo != 0) {
         const auto glass = [&rules](const StoneCode* row) {
             return rowmasks::Holding(row, rules.sklo);
@@ -209,6 +214,7 @@ bool ApplyGravity(MoveRecord& rec, const Rules& rules, int direction, bool commi
             pass.breakGlass(line, barriers, count);
         }
     }
+    if (steps) steps->broken = rec.board;
     for (std::uint32_t falling = LinesThatFall(pass.cells, rules, direction); falling != 0;
          falling &= falling - 1)
         pass.fall(all[std::countr_zero(falling)]);

@@ -8,7 +8,8 @@
 
 namespace tumbla {
 
-MoveEffects PlayMove(MoveRecord& rec, const Rules& rules, EngineState& state, Move move) {
+MoveEffects PlayMove(MoveRecord& rec, const Rules& rules, EngineState& state, Move move,
+                     MoveSteps* steps) {
     MoveEffects effects;
     const bool onField =
         move.row >= 1 && move.row <= rules.rows && move.col >= 1 && move.col <= rules.cols;
@@ -20,15 +21,20 @@ MoveEffects PlayMove(MoveRecord& rec, const Rules& rules, EngineState& state, Mo
     rec.Points = 0;
     state.ColourCounters.fill(0);
 
+    FallSteps* fall = steps ? &steps->fall : nullptr;
     if (move.isGravityChange()) {
-        ApplyGravity(rec, rules, move.col, true);
+        if (steps) steps->taken = rec.board;
+        ApplyGravity(rec, rules, move.col, true, fall);
         rec.Gravity = move.col;
     } else if (const StoneCode code = rec.board.at(move.row, move.col); IsTransformer(code)) {
         ApplyTransformer(rec, rules, move.row, move.col, code == TransformerPlus ? 1 : 2);
+        if (steps) steps->taken = steps->fall.swallowed = steps->fall.broken = rec.board;
     } else {
         RemoveGroup(rec, rules, state, move.row, move.col);
-        ApplyGravity(rec, rules, rec.Gravity, true);
+        if (steps) steps->taken = rec.board;
+        ApplyGravity(rec, rules, rec.Gravity, true, fall);
     }
+    if (steps) steps->fallen = rec.board;
     CloseUpLines(rec, rules);
     effects.glassSound = ScoreMove(rec, rules, state);
     rec.MoveRow = move.row;
