@@ -136,6 +136,8 @@ GameSettings SettingsFromDialog(const SettingsDialogState& d, const GameSettings
 void OpenSettingsDialog(SettingsDialogState& d, const GameSettings& inForce) {
     d.openingCopy = inForce;
     d.openingKoruName = d.koruName;
+    d.openingDashing = d.dashingBox;
+    d.openingPreview = d.previewBox;
     d.lastCodeResult = 0;
     NastavFormular(d, inForce);
     d.tab = 0;
@@ -168,6 +170,8 @@ const GameSettings& LeaveWithoutOk(SettingsDialogState& d) {
     d.backColour = d.openingCopy.Back;
     d.headColour = d.openingCopy.Head;
     d.koruName = d.openingKoruName;
+    d.dashingBox = d.openingDashing;
+    d.previewBox = d.openingPreview;
     d.lastCodeResult = 0;
     return d.openingCopy;
 }

@@ -21,6 +21,8 @@
 #include <QApplication>
 #include <QEvent>
 #include <QLineEdit>
+#include <QTimer>
+#include <QWindow>
 
 namespace tumbla {
 
@@ -32,6 +34,7 @@ void GameWindow::buildDialogs() {
         const IniSaveResult saved =
             SaveSettingsToIni(ini_, options_.iniWritable, d, game_->Settings(), messages_);
         game_->PutSettingsInForce(saved.settings);
+        takeDisplayOptions();
     });
     settingsDialog_->setSaveAction([this](SettingsDialogState&) {
         SettingsFlowContext c = settingsFlow();
@@ -96,6 +99,9 @@ void GameWindow::savePlace(const QWidget* window) {
 }
 
 bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Expose && watched == windowHandle() && firstActivationPending_ &&
+        windowHandle()->isExposed())
+        QTimer::singleShot(0, this, &GameWindow::firstActivation);
     if (event->type() == QEvent::Hide && placeSections_.count(watched))
         savePlace(static_cast<QWidget*>(watched));
     return QMainWindow::eventFilter(watched, event);

@@ -2,6 +2,7 @@
 
 #include "ui/BoardWidget.h"
 
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -77,11 +78,14 @@ class BoardWidgetTest : public QObject {
             QVERIFY(!l.gravityFrame(d).intersects(field));
             QVERIFY(QRect(QPoint(0, 0), l.areaSize()).contains(l.gravityFrame(d)));
         }
-        // Neither the buttons nor the arrow corner reach into the field, even with large cells.
+        // Neither the buttons nor their arrows reach into the field, even with large cells.
         const BoardLayout big(CellGeometry::Large(), 5, 10);
-        for (int d = 0; d < 4; ++d) QVERIFY(!big.gravityFrame(d).intersects(big.fieldRect()));
-        QVERIFY(!big.arrowCorner().intersects(big.fieldRect()));
-        QVERIFY(!l.arrowCorner().intersects(l.gravityFrame(GravityUp)));
+        for (int d = 0; d < 4; ++d) {
+            QVERIFY(!big.gravityFrame(d).intersects(big.fieldRect()));
+            QVERIFY(!big.arrowBox(d).intersects(big.fieldRect()));
+            QVERIFY(l.arrowBox(d).contains(l.gravityButton(d)));
+            QVERIFY(QRect(QPoint(0, 0), l.areaSize()).contains(l.arrowBox(d)));
+        }
     }
 
     void preferredSizeFollowsTheField() {
@@ -146,6 +150,51 @@ class BoardWidgetTest : public QObject {
         QCOMPARE(clicks.size(), 0);
         QTest::mouseClick(&w, Qt::RightButton, {}, w.layout().cellRect(2, 2).center());
         QCOMPARE(clicks.size(), 0);
+    }
+
+    void aDoubleClickIsOneClick() {
+        BoardWidget w;
+        w.setSettings(Settings(10, 20, DirUp));
+        w.resize(w.sizeHint());
+        QSignalSpy clicks(&w, &BoardWidget::cellClicked);
+        // However the second press of a double-click arrives, it makes no second move.
+        for (const bool pressBeforeDoubleClick : {true, false}) {
+            for (const QPoint at : {w.layout().cellRect(2, 2).center(),
+                                    w.layout().gravityButton(GravityUp).center()}) {
+                QTest::mousePress(&w, Qt::LeftButton, {}, at);
+                QTest::mouseRelease(&w, Qt::LeftButton, {}, at);
+                if (pressBeforeDoubleClick) QTest::mousePress(&w, Qt::LeftButton, {}, at);
+                QTest::mouseDClick(&w, Qt::LeftButton, {}, at);
+                QTest::mouseRelease(&w, Qt::LeftButton, {}, at);
+                QCOMPARE(clicks.size(), 1);
+                clicks.clear();
+            }
+        }
+    }
+
+    void mousePlayLeavesNoTraceOfTheKeyboardCursor() {
+        BoardWidget w;
+        w.setSettings(Settings(10, 20, DirUp));
+        w.setBoard(Stripes());
+        w.resize(w.sizeHint());
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.setFocus();
+        for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down})
+            QTest::keyClick(&w, key);
+        QVERIFY(w.isCursorVisible());
+        // The mouse plays on: the cursor follows the clicks, over the cells
+        // next to it and far away.
+        for (const auto& [row, col] : {std::pair{3, 3}, {3, 4}, {4, 4}, {8, 15}, {2, 2}}) {
+            MouseTo(w, w.layout().cellRect(row, col).center());
+            QTest::mouseClick(&w, Qt::LeftButton, {}, w.layout().cellRect(row, col).center());
+        }
+        QCoreApplication::processEvents();
+        // What reached the screen is what a full repaint draws.
+        const QImage screen =
+            w.screen()->grabWindow(w.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(screen, w.grab().toImage().convertToFormat(QImage::Format_RGB32));
     }
 
     void hoverHighlightsACellUntilTheHoverReset() {
@@ -259,9 +308,10 @@ class BoardWidgetTest : public QObject {
         w.hideShownMove();
         QCOMPARE(Look(w), before);
 
-        // A gravity change shows its arrow in the corner.
+        // A gravity change shows its arrow at its button.
         w.showMove(tumbla::Move{0, GravityUp});
-        QVERIFY(Part(Look(w), w.layout().arrowCorner()) != Part(before, w.layout().arrowCorner()));
+        const QRect arrow = w.layout().arrowBox(GravityUp);
+        QVERIFY(Part(Look(w), arrow) != Part(before, arrow));
         w.hideShownMove();
         QCOMPARE(Look(w), before);
     }

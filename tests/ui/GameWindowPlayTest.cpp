@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QScreen>
 
 using namespace tumbla;
 using namespace tumbla::test;
@@ -129,6 +130,31 @@ class GameWindowPlayTest : public QObject {
         QCOMPARE(board->cursor(), *pair);
         QTest::keyClick(board, Qt::Key_Space);
         QCOMPARE(w->fieldText("moves"), QStringLiteral("1"));
+    }
+
+    void mousePlayLeavesNoTraceOfTheKeyboardCursor() {
+        QTemporaryDir dir;
+        auto w = OpenWindow(dir);
+        w->runCommand(Command::Level3);
+        BoardWidget* board = w->board();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        board->setFocus();
+        for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down})
+            QTest::keyClick(board, key);
+        QVERIFY(board->isCursorVisible());
+        for (int move = 0; move < 6; ++move) {
+            const auto pair = FindPair(board->board(), 10, 20);
+            if (!pair) break;
+            QTest::mouseMove(board, board->moveRect(*pair).center());
+            ClickOn(board, *pair);
+            QCoreApplication::processEvents();
+        }
+        // What reached the screen is what a full repaint of the board draws.
+        const QRect area(board->mapTo(w.get(), QPoint(0, 0)), board->size());
+        const QImage screen = w->screen()->grabWindow(w->winId()).toImage();
+        QCOMPARE(screen.copy(area).convertToFormat(QImage::Format_RGB32),
+                 board->grab().toImage().convertToFormat(QImage::Format_RGB32));
     }
 
     void marksCounterAndHint() {
