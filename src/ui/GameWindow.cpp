@@ -382,6 +382,8 @@ void GameWindow::showGameOver() {
 
 void GameWindow::fitToField() {
     // The window follows the size of the field, at the cells the player chose.
+    // Every resize on the way is the window's own, not the player's.
+    fitting_ = true;
     board_->setPreferredCell(preferredCell_);
     // The sizes the layouts ask for, and the window's least size, follow the
     // new field before the window is resized: a smaller field lets it shrink.
@@ -389,25 +391,23 @@ void GameWindow::fitToField() {
         l->invalidate();
         l->activate();
     }
-    bool asked = false;
-    if (sizeRestored_) {
-        // The stored size comes first; the cells fill it.
-        sizeRestored_ = false;
-    } else if (!isMaximized() && !isFullScreen()) {
+    const bool restored = sizeRestored_;
+    sizeRestored_ = false;
+    // The stored size comes first; the cells fill it.
+    if (!restored && !isMaximized() && !isFullScreen()) {
         QSize target = sizeHint();
         if (const QScreen* s = screen())
             target =
                 target.boundedTo(s->availableGeometry().size() - (frameGeometry().size() - size()));
-        fitting_ = true;
         resize(target.expandedTo(minimumSizeHint()));
-        fitting_ = false;
-        asked = size() == sizeHint();
     }
     // Lay the field out now, so that it is drawn in its place in the first paint.
     for (QLayout* l : {layout(), centralWidget()->layout(), playArea_->layout()}) l->activate();
     fittedSize_ = size();
-    // A window that could not take the size asked for keeps the cells it shows.
-    if (!asked) {
+    fitting_ = false;
+    // The stored size is the player's: its cells are the ones to keep. A
+    // field the screen cannot hold at the player's cells leaves them as they are.
+    if (restored) {
         preferredCell_ = BoardLayout::Fitting(board_->baseGeometry(), board_->layout().rows(),
                                               board_->layout().cols(), board_->size())
                              .geometry()
