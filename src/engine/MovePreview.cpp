@@ -12,7 +12,7 @@ MovePreview PreviewMove(const MoveRecord& rec, const Rules& rules, const EngineS
     MoveRecord copy = rec;
     EngineState scratch = state;
     MoveSteps steps;
-    if (!PlayMove(copy, rules, scratch, move, &steps).performed) return preview;
+    if (!PlayMove(copy, rules, scratch, move, steps).performed) return preview;
     preview.valid = true;
     preview.points = copy.Points;
     // The first step of the move is the group leaving (or the recolouring):

@@ -27,10 +27,11 @@ struct MoveSteps {
 // valid there (IsMoveValid). Clears the move's counters, applies the group
 // removal, gravity change or transformer, closes up lines, scores the move,
 // records the move in `MoveRow`/`MoveCol` and sets `MoveLock` as after a
-// performed move (set when nothing was removed). `steps`, when given,
-// receives the board between the steps.
+// performed move (set when nothing was removed).
+MoveEffects PlayMove(MoveRecord& rec, const Rules& rules, EngineState& state, Move move);
+// The same move, keeping the board between its steps in `steps`.
 MoveEffects PlayMove(MoveRecord& rec, const Rules& rules, EngineState& state, Move move,
-                     MoveSteps* steps = nullptr);
+                     MoveSteps& steps);
 
 // Every candidate move of a position in the hint's order: the groups, then the
 // helpful gravity changes (not right after a gravity change), then the

@@ -132,7 +132,7 @@ std::optional<FallPlan> PlanFall(const MoveRecord& from, const Rules& rules, con
     MoveRecord copy = from;
     EngineState state;
     MoveSteps steps;
-    if (!PlayMove(copy, rules, state, move, &steps).performed || !(copy.board == result))
+    if (!PlayMove(copy, rules, state, move, steps).performed || !(copy.board == result))
         return std::nullopt;
 
     FallPlan plan;
