@@ -5,7 +5,6 @@
 #include "engine/PlayMove.h"
 #include "ui/FallAnimation.h"
 
-#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -173,31 +172,6 @@ class BoardWidgetTest : public QObject {
                 clicks.clear();
             }
         }
-    }
-
-    void mousePlayLeavesNoTraceOfTheKeyboardCursor() {
-        BoardWidget w;
-        w.setSettings(Settings(10, 20, DirUp));
-        w.setBoard(Stripes());
-        w.resize(w.sizeHint());
-        w.show();
-        w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-        w.setFocus();
-        for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down})
-            QTest::keyClick(&w, key);
-        QVERIFY(w.isCursorVisible());
-        // The mouse plays on: the cursor follows the clicks, over the cells
-        // next to it and far away.
-        for (const auto& [row, col] : {std::pair{3, 3}, {3, 4}, {4, 4}, {8, 15}, {2, 2}}) {
-            MouseTo(w, w.layout().cellRect(row, col).center());
-            QTest::mouseClick(&w, Qt::LeftButton, {}, w.layout().cellRect(row, col).center());
-        }
-        QCoreApplication::processEvents();
-        // What reached the screen is what a full repaint draws.
-        const QImage screen =
-            w.screen()->grabWindow(w.winId()).toImage().convertToFormat(QImage::Format_RGB32);
-        QCOMPARE(screen, w.grab().toImage().convertToFormat(QImage::Format_RGB32));
     }
 
     void aGrownBoardTakesEachClickOnTheSameCell_data() {
