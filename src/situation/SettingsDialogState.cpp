@@ -5,6 +5,7 @@
 #include "situation/SettingsCode.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tumbla {
 namespace {
@@ -139,6 +140,11 @@ void OpenSettingsDialog(SettingsDialogState& d, const GameSettings& inForce) {
     d.openingDashing = d.dashingBox;
     d.openingPreview = d.previewBox;
     d.lastCodeResult = 0;
+    // Each opening starts with an empty entry: a code from an earlier
+    // opening is never judged again.
+    d.codeEntry.clear();
+    d.codeMessage.clear();
+    d.codeTyped = false;
     NastavFormular(d, inForce);
     d.tab = 0;
     d.currentCode = SettingsCodeFromSettings(inForce);
@@ -148,7 +154,14 @@ void CodeEntryKeyReleased(SettingsDialogState& d) {
     d.codeMessage.clear();
 }
 
+void TypeCodeEntry(SettingsDialogState& d, std::string text) {
+    d.codeEntry = std::move(text);
+    d.codeTyped = true;
+    CodeEntryKeyReleased(d);
+}
+
 void EvaluateCodeEntry(SettingsDialogState& d, const GameSettings& inForce) {
+    d.codeTyped = false;
     std::string code(TrimBlanks(d.codeEntry));
     if (code.empty()) return;
     for (char& c : code)
@@ -157,6 +170,10 @@ void EvaluateCodeEntry(SettingsDialogState& d, const GameSettings& inForce) {
     d.codeMessage = SettingsCodeMessage(decoded.result);
     d.lastCodeResult = decoded.result;
     if (decoded.result == 0) NastavFormular(d, decoded.settings);
+}
+
+void JudgeTypedCode(SettingsDialogState& d, const GameSettings& inForce) {
+    if (d.codeTyped) EvaluateCodeEntry(d, inForce);
 }
 
 bool RequestClose(SettingsDialogState& d) {
@@ -173,6 +190,7 @@ const GameSettings& LeaveWithoutOk(SettingsDialogState& d) {
     d.dashingBox = d.openingDashing;
     d.previewBox = d.openingPreview;
     d.lastCodeResult = 0;
+    d.codeTyped = false;
     return d.openingCopy;
 }
 

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
+#include <QToolTip>
 
 namespace tumbla {
 
@@ -535,6 +536,25 @@ void BoardWidget::focusOutEvent(QFocusEvent* event) {
 void BoardWidget::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::EnabledChange) update();
+}
+
+const char* const BoardWidget::GravityHint = "překlopení gtravitace do tohoto směru ";
+
+bool BoardWidget::event(QEvent* event) {
+    // The gravity buttons are drawn here, so their hint is given here too.
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const int button = gravityButtonAt(help->pos());
+        if (button < 0) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), QString::fromUtf8(GravityHint), this,
+                               moveRect(Move{0, static_cast<std::uint8_t>(button)}));
+        }
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 } // namespace tumbla

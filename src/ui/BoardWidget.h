@@ -118,6 +118,9 @@ class BoardWidget : public QWidget {
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    // The hint of the four gravity buttons.
+    static const char* const GravityHint;
+
   signals:
     // A click on a cell in force (row 1.., col 1..) or on a gravity button (row 0, col =
     // direction).
@@ -129,6 +132,7 @@ class BoardWidget : public QWidget {
     void animationFinished();
 
   protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -10,6 +10,7 @@
 #include "ui/EndGameWindow.h"
 #include "ui/GoToPositionDialog.h"
 #include "ui/HallOfFameWindow.h"
+#include "ui/HeadStrip.h"
 #include "ui/HelpWindow.h"
 #include "ui/MarksWindow.h"
 #include "ui/SearchWindow.h"
@@ -22,6 +23,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -72,6 +74,7 @@ GameWindow::GameWindow(StartupOptions options, QWidget* parent)
       ini_(QString::fromStdString((options_.programDirectory / "Tumbla.ini").string())) {
     setObjectName(QStringLiteral("GameWindow"));
     setWindowTitle(Caption());
+    headStrip_ = HeadStrip::AttachTo(this);
     game_ = std::make_unique<Game>(*this, messages_);
 
     buildMenus();
@@ -113,8 +116,9 @@ GameWindow::GameWindow(StartupOptions options, QWidget* parent)
     });
     connect(board_, &BoardWidget::animationFinished, this, &GameWindow::refreshPreview);
 
-    buildDialogs();
-    buildResultWindows();
+    startDirectory_ = QDir::currentPath();
+    connectDialogs();
+    connectResultWindows();
     restoreGeometry();
 }
 
@@ -181,6 +185,7 @@ void GameWindow::closeEvent(QCloseEvent* event) {
 void GameWindow::firstActivation() {
     if (!firstActivationPending_) return;
     firstActivationPending_ = false;
+    finishPanels();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     const std::optional<std::string> file = StartupFile(options_.arguments, messages_);
     if (!file || !loadFile(*file)) {
@@ -325,9 +330,16 @@ void GameWindow::showStoneCounts(const std::array<int, 9>& counts) {
 
 void GameWindow::showMoveCounter(int moves) {
     labels_.at(QStringLiteral("moves"))->setText(QString::number(moves));
+    refreshGameOverNote();
+}
+
+void GameWindow::refreshGameOverNote() {
+    // An ended game says so until the player moves on from its last position.
+    headStrip_->setNote(game_ && game_->GameOver() ? QStringLiteral("konec hry") : QString());
 }
 
 void GameWindow::showNavigation(const NavigationState& state) {
+    refreshGameOverNote();
     actions_.at(Command::First)->setEnabled(state.backward);
     actions_.at(Command::Back)->setEnabled(state.backward);
     actions_.at(Command::Forward)->setEnabled(state.forward);
@@ -368,12 +380,12 @@ void GameWindow::hideHintCounter() {
 
 void GameWindow::playGlassSound() {
     if (game_->Settings().Zvuk == 0) return;
-    if (!sound_) sound_ = new SoundPlayer(this);
-    sound_->setSoundOn(true);
+    soundPlayer()->setSoundOn(true);
     sound_->play(SoundClip::Glass);
 }
 
 void GameWindow::showGameOver() {
+    refreshGameOverNote();
     // The end window plays the end sound itself, on every showing.
     emit gameOverShown();
 }
