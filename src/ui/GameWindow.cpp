@@ -67,7 +67,7 @@ GameWindow::GameWindow(StartupOptions options, QWidget* parent)
       geometry_(WantsLargeCells(options_.arguments) ? CellGeometry::Large()
                                                     : CellGeometry::Normal()),
       messages_(this), files_(this),
-      ini_(QString::fromStdString((options_.programDirectory / "Tumbla.ini").string())) {
+      ini_(QString::fromStdString((options_.folders.settings / "Tumbla.ini").string())) {
     setObjectName(QStringLiteral("GameWindow"));
     setWindowTitle(Caption());
     game_ = std::make_unique<Game>(*this, messages_);
@@ -319,7 +319,7 @@ void GameWindow::fitToField() {
 }
 
 void GameWindow::restoreGeometry() {
-    if (!options_.iniWritable) return;
+    if (!options_.folders.iniWritable) return;
     const int x = ini_.readInteger(IniSection::GameWindow, "Left", -1);
     const int y = ini_.readInteger(IniSection::GameWindow, "Top", -1);
     if (x >= 0 && y >= 0) {
@@ -329,7 +329,7 @@ void GameWindow::restoreGeometry() {
 }
 
 void GameWindow::storeGeometry() {
-    if (!options_.iniWritable) return;
+    if (!options_.folders.iniWritable) return;
     const QRect frame = frameGeometry();
     ini_.writeInteger(IniSection::GameWindow, "Left", frame.x());
     ini_.writeInteger(IniSection::GameWindow, "Top", frame.y());

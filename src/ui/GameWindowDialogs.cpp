@@ -30,7 +30,7 @@ void GameWindow::buildDialogs() {
     settingsDialog_->setOkAction([this](SettingsDialogState& d) {
         // Settings come into force only through the file: written, then read back.
         const IniSaveResult saved =
-            SaveSettingsToIni(ini_, options_.iniWritable, d, game_->Settings(), messages_);
+            SaveSettingsToIni(ini_, options_.folders.iniWritable, d, game_->Settings(), messages_);
         game_->PutSettingsInForce(saved.settings);
     });
     settingsDialog_->setSaveAction([this](SettingsDialogState&) {
@@ -77,21 +77,21 @@ void GameWindow::buildDialogs() {
 }
 
 SettingsFlowContext GameWindow::settingsFlow() {
-    return SettingsFlowContext{ini_,      options_.iniWritable,     settingsState_, files_,
-                               messages_, options_.programDirectory};
+    return SettingsFlowContext{ini_,      options_.folders.iniWritable, settingsState_, files_,
+                               messages_, options_.folders.data};
 }
 
 // --- Window places
 
 void GameWindow::keepPlace(QWidget* window, const char* section) {
-    if (options_.iniWritable) RestoreWindowPlacement(*window, ini_, section);
+    if (options_.folders.iniWritable) RestoreWindowPlacement(*window, ini_, section);
     placeSections_[window] = section;
     window->installEventFilter(this);
 }
 
 void GameWindow::savePlace(const QWidget* window) {
     const auto it = placeSections_.find(window);
-    if (!options_.iniWritable || it == placeSections_.end()) return;
+    if (!options_.folders.iniWritable || it == placeSections_.end()) return;
     if (!SaveWindowPlacement(*window, ini_, it->second) || !ini_.commit()) ini_.discard();
 }
 
@@ -158,11 +158,13 @@ void GameWindow::workWithMarks() {
 }
 
 void GameWindow::showScoreTable() {
-    ShowScoreView<ScoreTableWindow>(this, ini_, options_.iniWritable, IniSection::ScoreTableWindow);
+    ShowScoreView<ScoreTableWindow>(this, ini_, options_.folders.iniWritable,
+                                    IniSection::ScoreTableWindow);
 }
 
 void GameWindow::showScoreGraph() {
-    ShowScoreView<ScoreChartWindow>(this, ini_, options_.iniWritable, IniSection::ScoreChartWindow);
+    ShowScoreView<ScoreChartWindow>(this, ini_, options_.folders.iniWritable,
+                                    IniSection::ScoreChartWindow);
 }
 
 void GameWindow::setUpStoneCountsWindow() {

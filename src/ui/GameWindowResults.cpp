@@ -23,15 +23,15 @@ void GameWindow::buildResultWindows() {
     if (!sound_) sound_ = new SoundPlayer(this);
 
     endGameWindow_ = new EndGameWindow(messages_, files_, this);
-    endGameWindow_->setProgramDirectory(options_.programDirectory);
+    endGameWindow_->setProgramDirectory(options_.folders.data);
     endGameWindow_->setGame(game_.get());
     endGameWindow_->setAbbreviation(koruAbbreviation());
     endGameWindow_->setSoundPlayer(sound_);
     keepPlace(endGameWindow_, IniSection::EndGameWindow);
 
     hallOfFameWindow_ = new HallOfFameWindow(messages_, this);
-    hallOfFameWindow_->setProgramDirectory(options_.programDirectory);
-    hallOfFameWindow_->setIniWritable(options_.iniWritable);
+    hallOfFameWindow_->setProgramDirectory(options_.folders.data);
+    hallOfFameWindow_->setIniWritable(options_.folders.iniWritable);
     keepPlace(hallOfFameWindow_, IniSection::HallOfFameWindow);
 
     copyWindow_ = new CopyWindow(messages_, this);
@@ -93,7 +93,7 @@ void GameWindow::copyKoruFiles() {
 }
 
 void GameWindow::openKoruMail() {
-    OpenCompetitionForm(options_.programDirectory, messages_);
+    OpenCompetitionForm(options_.folders.resources, messages_);
 }
 
 void GameWindow::toggleDemo() {

@@ -38,8 +38,7 @@ class GameWindowStartupTest : public QObject {
     void busyPanelIsPaintedBeforeTheFirstWork() {
         QTemporaryDir dir;
         StartupOptions options;
-        options.programDirectory = dir.path().toStdString();
-        options.iniWritable = true;
+        options.folders = GameFolders::InOne(dir.path().toStdString(), true);
         GameWindow w(options);
         int busyPaints = 0;
         BusyPaintCounter counter(&busyPaints);
@@ -174,8 +173,7 @@ class GameWindowStartupTest : public QObject {
         QVERIFY(QFile::remove(ini));
 
         StartupOptions options;
-        options.programDirectory = dir.path().toStdString();
-        options.iniWritable = false;
+        options.folders = GameFolders::InOne(dir.path().toStdString(), false);
         {
             GameWindow w(options);
             w.show();

@@ -18,8 +18,7 @@ inline std::unique_ptr<GameWindow> OpenWindow(const QTemporaryDir& dir,
                                               std::vector<std::string> arguments = {}) {
     MessageBoxes::setAutoAnswer(true);
     StartupOptions options;
-    options.programDirectory = dir.path().toStdString();
-    options.iniWritable = true;
+    options.folders = GameFolders::InOne(dir.path().toStdString(), true);
     options.arguments = std::move(arguments);
     auto window = std::make_unique<GameWindow>(std::move(options));
     window->show();
