@@ -7,12 +7,11 @@ set(CPACK_PACKAGE_VENDOR "Tumbla")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "puzzle game: remove groups of stones of one colour")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Tumbla is a single-player puzzle game in Czech. Click a group of two or more\n"
-    "touching stones of one colour to remove it; the stones above fall and empty\n"
-    "columns close up. Jokers, glass, rocks, wells, the transformer and turns of\n"
-    "gravity add more to think about. The package also holds tumbla-cli, the\n"
-    "whole game on the command line.")
-string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
+    "Tumbla is a single-player puzzle game in Czech. Click a group of two or more
+touching stones of one colour to remove it: the stones above fall and empty
+columns close up. Jokers, glass, rocks, wells, the transformer and turns of
+gravity add more to think about. The package also holds tumbla-cli, the
+whole game on the command line.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
