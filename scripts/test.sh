@@ -79,7 +79,9 @@ passed=$((passed + 1))
 # window on the offscreen platform and ends by itself.
 (cd build-release && rm -f ./*.deb && cpack -G DEB >/dev/null)
 deb=$(ls build-release/*.deb)
-dpkg-deb -f "$deb" Depends | tee /dev/stderr | grep -q 'qt6-translations-l10n'
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "$deb depends on: $depends"
+grep -q 'qt6-translations-l10n' <<<"$depends"
 apt-get install -s -qq "./$deb" >/dev/null
 unpacked=$(mktemp -d)
 dpkg -x "$deb" "$unpacked/root"
