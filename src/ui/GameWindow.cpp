@@ -9,6 +9,7 @@
 #include "ui/EndGameWindow.h"
 #include "ui/GoToPositionDialog.h"
 #include "ui/HallOfFameWindow.h"
+#include "ui/HeadStrip.h"
 #include "ui/HelpWindow.h"
 #include "ui/MarksWindow.h"
 #include "ui/SearchWindow.h"
@@ -21,6 +22,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -70,6 +72,7 @@ GameWindow::GameWindow(StartupOptions options, QWidget* parent)
       ini_(QString::fromStdString((options_.folders.settings / "Tumbla.ini").string())) {
     setObjectName(QStringLiteral("GameWindow"));
     setWindowTitle(Caption());
+    headStrip_ = HeadStrip::AttachTo(this);
     game_ = std::make_unique<Game>(*this, messages_);
 
     buildMenus();
@@ -104,8 +107,9 @@ GameWindow::GameWindow(StartupOptions options, QWidget* parent)
             [this](int row, int col) { game_->Click(Move::FromCode(row * 100 + col)); });
     connect(board_, &BoardWidget::cellHovered, this, &GameWindow::onCellHovered);
 
-    buildDialogs();
-    buildResultWindows();
+    startDirectory_ = QDir::currentPath();
+    connectDialogs();
+    connectResultWindows();
     restoreGeometry();
 }
 
@@ -155,6 +159,7 @@ void GameWindow::closeEvent(QCloseEvent* event) {
 void GameWindow::firstActivation() {
     if (!firstActivationPending_) return;
     firstActivationPending_ = false;
+    finishPanels();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     const std::optional<std::string> file = StartupFile(options_.arguments, messages_);
     if (!file || !loadFile(*file)) {
@@ -255,9 +260,16 @@ void GameWindow::showStoneCounts(const std::array<int, 9>& counts) {
 
 void GameWindow::showMoveCounter(int moves) {
     labels_.at(QStringLiteral("moves"))->setText(QString::number(moves));
+    refreshGameOverNote();
+}
+
+void GameWindow::refreshGameOverNote() {
+    // An ended game says so until the player moves on from its last position.
+    headStrip_->setNote(game_ && game_->GameOver() ? QStringLiteral("konec hry") : QString());
 }
 
 void GameWindow::showNavigation(const NavigationState& state) {
+    refreshGameOverNote();
     actions_.at(Command::First)->setEnabled(state.backward);
     actions_.at(Command::Back)->setEnabled(state.backward);
     actions_.at(Command::Forward)->setEnabled(state.forward);
@@ -297,12 +309,12 @@ void GameWindow::hideHintCounter() {
 
 void GameWindow::playGlassSound() {
     if (game_->Settings().Zvuk == 0) return;
-    if (!sound_) sound_ = new SoundPlayer(this);
-    sound_->setSoundOn(true);
+    soundPlayer()->setSoundOn(true);
     sound_->play(SoundClip::Glass);
 }
 
 void GameWindow::showGameOver() {
+    refreshGameOverNote();
     // The end window plays the end sound itself, on every showing.
     emit gameOverShown();
 }

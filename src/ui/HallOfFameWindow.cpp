@@ -2,6 +2,7 @@
 
 #include "results/FameCommands.h"
 #include "results/SettingsPanel.h"
+#include "ui/HeadStrip.h"
 
 #include <QCheckBox>
 #include <QCollator>
@@ -79,6 +80,7 @@ class KeyLabel : public QLabel {
 HallOfFameWindow::HallOfFameWindow(Messages& messages, QWidget* parent)
     : QDialog(parent), messages_(messages) {
     setWindowTitle(QStringLiteral("    přehled všech výsledků:"));
+    HeadStrip::AttachTo(this);
     build();
 }
 

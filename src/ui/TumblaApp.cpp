@@ -5,8 +5,10 @@
 #include "ui/GameWindow.h"
 #include "ui/MessageBoxes.h"
 #include "ui/QtTranslations.h"
+#include "ui/QuickStartStyle.h"
 #include "ui/SingleInstance.h"
 
+#include <QProxyStyle>
 #include <QTimer>
 
 #include <cstdio>
@@ -20,9 +22,24 @@ const char* const ReadOnlyWarningText =
     "nelze pracovat s INI souborem. Nelze proto ukládat vámi vybrané \n"
     "aktuální nastavení a aktualizovat tabulku nejlepších výsledků!";
 
+namespace {
+
+// Hints come up at once, as the game's controls ask for them.
+class ImmediateHintStyle : public QProxyStyle {
+  public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        if (hint == SH_ToolTip_WakeUpDelay) return 5;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+
+} // namespace
+
 TumblaApplication::TumblaApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    // No display name: the window system would append it to every caption.
     setApplicationName(QStringLiteral("Tumbla"));
-    setApplicationDisplayName(QStringLiteral("Tumbla"));
+    setStyle(new ImmediateHintStyle);
 }
 
 bool TumblaApplication::notify(QObject* receiver, QEvent* event) {
@@ -38,6 +55,7 @@ bool TumblaApplication::notify(QObject* receiver, QEvent* event) {
 
 int RunTumbla(int argc, char** argv) {
     TumblaApplication app(argc, argv);
+    QApplication::setStyle(new QuickStartStyle(QApplication::style()->name()));
     InstallCzechQtTranslations(app);
     QApplication::setWindowIcon(AppIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral(TUMBLA_APP_ID));
