@@ -40,6 +40,8 @@ inline constexpr IniKey Directions{"Others", "Directions", Text, 0, "", 0, 0, Cl
 inline constexpr IniKey Rating{"Others", "Rating", Integer, 1, "", 0, 2, Default};
 inline constexpr IniKey Premie{"Others", "Premie", YesNo, 0, "", 0, 1, Clamp};
 inline constexpr IniKey Dashing{"Others", "Dashing", YesNo, 0, "", 0, 1, Clamp};
+// Older files lack it: the preview of a click is on until turned off.
+inline constexpr IniKey Preview{"Others", "Preview", YesNo, 1, "", 0, 1, Clamp};
 inline constexpr IniKey ImageSet{"Others", "ImageSet", Integer, 0, "", 0, 14, Clamp};
 inline constexpr IniKey BeginNumber{"Others", "BeginNumber", Text, 0, "0", 0, 0, Clamp};
 inline constexpr IniKey JineSklo{"Others", "JineSklo", YesNo, 0, "", 0, 1, Clamp};

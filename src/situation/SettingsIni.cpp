@@ -129,9 +129,16 @@ GameSettings LoadSettingsFromIni(const IniStore& ini, SettingsDialogState& d,
     s.Zvuk = d.soundBox ? 1 : 0;
     s.Transformator = d.transformerBox ? 1 : 0;
 
+    LoadDisplayOptionsFromIni(ini, d);
+
     // 15.
     NormaliseForForce(s);
     return s;
+}
+
+void LoadDisplayOptionsFromIni(const IniStore& ini, SettingsDialogState& d) {
+    d.dashingBox = ReadIniKey(ini, ini::Dashing) != 0;
+    d.previewBox = ReadIniKey(ini, ini::Preview) != 0;
 }
 
 namespace {
@@ -148,6 +155,7 @@ bool WriteDialog(IniStore& ini, const SettingsDialogState& d) {
            WriteIniKey(ini, ini::Rating, d.ratingChoice) &&
            WriteIniKey(ini, ini::Premie, d.premiumBox) &&
            WriteIniKey(ini, ini::Dashing, d.dashingBox) &&
+           WriteIniKey(ini, ini::Preview, d.previewBox) &&
            WriteIniKey(ini, ini::ImageSet, d.imageSet) &&
            WriteIniText(ini, ini::BeginNumber, TrimBlanks(d.numberText)) &&
            WriteIniKey(ini, ini::JineSklo, d.glassPictureBox) &&
