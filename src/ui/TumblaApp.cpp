@@ -1,14 +1,17 @@
 #include "ui/TumblaApp.h"
 
-#include "situation/IniWritable.h"
+#include "ui/AppIcon.h"
+#include "ui/GameFolders.h"
 #include "ui/GameWindow.h"
 #include "ui/MessageBoxes.h"
+#include "ui/QtTranslations.h"
 #include "ui/QuickStartStyle.h"
 #include "ui/SingleInstance.h"
 
-#include <QDir>
 #include <QProxyStyle>
+#include <QTimer>
 
+#include <cstdio>
 #include <cstdlib>
 #include <exception>
 
@@ -53,25 +56,42 @@ bool TumblaApplication::notify(QObject* receiver, QEvent* event) {
 int RunTumbla(int argc, char** argv) {
     TumblaApplication app(argc, argv);
     QApplication::setStyle(new QuickStartStyle(QApplication::style()->name()));
+    InstallCzechQtTranslations(app);
+    QApplication::setWindowIcon(AppIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral(TUMBLA_APP_ID));
+
+    // The folders come first: everything after them, the single instance
+    // included, depends on where the player's files are.
+    StartupOptions options;
+    options.folders = FindGameFolders();
 
     SingleInstance instance;
     if (instance.notifyRunning()) return 0;
     instance.listen();
 
-    StartupOptions options;
-    options.programDirectory =
-        QDir(QApplication::applicationDirPath()).absolutePath().toStdString();
-    options.iniWritable = IniWritable(options.programDirectory);
     const QStringList arguments = QApplication::arguments();
     for (qsizetype i = 1; i < arguments.size(); ++i)
         options.arguments.push_back(arguments[i].toStdString());
 
-    if (!options.iniWritable) MessageBoxes().showWarning(ReadOnlyWarningText);
+    if (!options.folders.iniWritable) MessageBoxes().showWarning(ReadOnlyWarningText);
 
     GameWindow window(std::move(options));
     QObject::connect(&instance, &SingleInstance::activationRequested, &window,
                      &GameWindow::bringForward);
     window.show();
+    if (qEnvironmentVariableIsSet("TUMBLA_QUIT_WHEN_SHOWN")) {
+        // A check of an installed copy: the window opens, sets up its first
+        // game and the program ends.
+        auto* poll = new QTimer(&app);
+        QObject::connect(poll, &QTimer::timeout, &app, [&window] {
+            if (window.isVisible() && !window.firstActivationPending()) {
+                std::printf("Tumbla: the game window is open\n");
+                std::fflush(stdout);
+                QCoreApplication::quit();
+            }
+        });
+        poll->start(50);
+    }
     return app.exec();
 }
 

@@ -4,8 +4,11 @@
 
 #include "ui/TumblaApp.h"
 #include "ui/MessageBoxes.h"
+#include "ui/QtTranslations.h"
 
+#include <QDialogButtonBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -68,6 +71,14 @@ class TumblaAppTest : public QObject {
         QVERIFY2(run.output.contains(QStringLiteral("shown: pozice mimo záznam\n")),
                  qPrintable(run.output));
         QVERIFY(!run.output.contains(QStringLiteral("still running")));
+    }
+
+    // Qt's own dialogs and buttons speak Czech like the rest of the game.
+    void standardButtonsSpeakCzech() {
+        QVERIFY(InstallCzechQtTranslations(*qApp));
+        QDialogButtonBox box(QDialogButtonBox::Cancel | QDialogButtonBox::Close);
+        QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Zrušit"));
+        QCOMPARE(box.button(QDialogButtonBox::Close)->text(), QStringLiteral("Zavřít"));
     }
 
     void anyOtherThrowEndsWithAGeneralMessage() {
