@@ -1,6 +1,7 @@
 // Any bytes as a settings file: refused, or read into the dialog so that what
 // the dialog then holds is a valid game and survives a save and a settings code.
 
+#include "situation/SettingsCheck.h"
 #include "situation/SettingsCode.h"
 #include "situation/SettingsDialogState.h"
 #include "situation/SettingsFile.h"
@@ -21,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SettingsDialogState dialog;
     NastavFormular(dialog, *file);
     const GameSettings read = SettingsFromDialog(dialog, GameSettings{});
-    if (!SettingsInRange(read) || read.Skala != 0 || read.Studna != 0 || read.Transformator != 0)
+    if (!SettingsAllowed(read) || read.Skala != 0 || read.Studna != 0 || read.Transformator != 0)
         __builtin_trap();
     if (read.Joly != 0 && read.Joly == read.Sklo) __builtin_trap();
 

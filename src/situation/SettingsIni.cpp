@@ -3,6 +3,7 @@
 #include "situation/Blanks.h"
 #include "situation/IniKeys.h"
 #include "situation/Presets.h"
+#include "situation/SettingsCheck.h"
 
 #include <algorithm>
 
@@ -129,7 +130,8 @@ GameSettings LoadSettingsFromIni(const IniStore& ini, SettingsDialogState& d,
     s.Zvuk = d.soundBox ? 1 : 0;
     s.Transformator = d.transformerBox ? 1 : 0;
 
-    // 15.
+    // 15. The steps above bring every value into a range that CheckSettings
+    //     allows, whatever the file holds (the INI fuzz target holds them to it).
     NormaliseForForce(s);
     return s;
 }
@@ -168,8 +170,10 @@ IniSaveResult SaveSettingsToIni(IniStore& ini, bool iniWritable, SettingsDialogS
     d.wellField = 0;
     d.transformerBox = false;
     if (iniWritable) {
-        // All keys reach the file together or not at all.
-        result.written = WriteDialog(ini, d) && ini.commit();
+        // All keys reach the file together or not at all, and only settings
+        // that a game allows: the readers of every file hold to the same check.
+        result.written =
+            SettingsAllowed(SettingsFromDialog(d, inForce)) && WriteDialog(ini, d) && ini.commit();
         if (!result.written) {
             ini.discard();
             messages.showError(IniWriteFailedText);

@@ -29,8 +29,9 @@ struct IniSaveResult {
 };
 
 // The dialog's OK: rocks, wells and the transformer off, the controls written
-// when the directory is writable ("INI soubor nelze uložit! " on failure, the
-// old file left whole), then everything read back.
+// when the directory is writable and they describe settings a game allows
+// ("INI soubor nelze uložit! " otherwise, the old file left whole), then
+// everything read back.
 IniSaveResult SaveSettingsToIni(IniStore& ini, bool iniWritable, SettingsDialogState& d,
                                 const GameSettings& inForce, Messages& messages);
 

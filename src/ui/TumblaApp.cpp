@@ -33,6 +33,14 @@ bool TumblaApplication::notify(QObject* receiver, QEvent* event) {
     std::exit(EXIT_FAILURE);
 }
 
+std::vector<std::string> ProgramArguments(int argc, char** argv) {
+    std::vector<std::string> arguments;
+    // The system's own bytes: decoding them as text (QFile::decodeName) and
+    // back loses every byte that is no UTF-8, and with it the file.
+    for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
+    return arguments;
+}
+
 int RunTumbla(int argc, char** argv) {
     TumblaApplication app(argc, argv);
 
@@ -44,9 +52,7 @@ int RunTumbla(int argc, char** argv) {
     options.programDirectory =
         QDir(QApplication::applicationDirPath()).absolutePath().toStdString();
     options.iniWritable = IniWritable(options.programDirectory);
-    const QStringList arguments = QApplication::arguments();
-    for (qsizetype i = 1; i < arguments.size(); ++i)
-        options.arguments.push_back(arguments[i].toStdString());
+    options.arguments = ProgramArguments(argc, argv);
 
     if (!options.iniWritable) MessageBoxes().showWarning(ReadOnlyWarningText);
 

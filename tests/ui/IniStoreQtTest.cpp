@@ -77,6 +77,54 @@ class IniStoreQtTest : public QObject {
         QCOMPARE(IniStoreQt(path).readInteger("Colors", "Back", 0), 255);
     }
 
+    // What the player wrote by hand survives the game's rewriting of the file.
+    void rewritingKeepsWhatThePlayerWrote() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Tumbla.ini"));
+        const QByteArray lines = "; my settings\r\n"
+                                 "[KORU]\r\n"
+                                 "Name=Ji\xF8\xED\r\n" // Jiří in Windows-1250
+                                 "Team=a,b,c\r\n"
+                                 "this line is junk\r\n";
+        WriteFile(path, lines);
+        IniStoreQt ini(path);
+        QCOMPARE(ini.readText("KORU", "Name", ""), std::string("Jiří"));
+        QCOMPARE(ini.readText("KORU", "Team", ""), std::string("a,b,c"));
+        QVERIFY(ini.writeText("Others", "Directions", "UL"));
+        QVERIFY(ini.writeText("Others", "BeginNumber", "7,5"));
+        QVERIFY(ini.commit());
+        const QByteArray text = ReadFile(path);
+        QVERIFY2(text.startsWith(lines), text.constData());
+        QVERIFY2(!text.contains("[General]"), text.constData());
+        QCOMPARE(IniStoreQt(path).readText("Others", "BeginNumber", ""), std::string("7,5"));
+        QCOMPARE(IniStoreQt(path).readText("KORU", "Name", ""), std::string("Jiří"));
+    }
+
+    // Keys stand in the order the settings are written, not in the alphabet's.
+    void keysKeepTheOrderTheyAreWrittenIn() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Tumbla.ini"));
+        IniStoreQt ini(path);
+        QVERIFY(ini.writeInteger("Colors", "Count", 8));
+        QVERIFY(ini.writeInteger("Colors", "Joly", 1));
+        QVERIFY(ini.writeInteger("Colors", "Back", 0));
+        QVERIFY(ini.commit());
+        const QByteArray text = ReadFile(path);
+        QVERIFY2(text.indexOf("Count=") < text.indexOf("Joly=") &&
+                     text.indexOf("Joly=") < text.indexOf("Back="),
+                 text.constData());
+    }
+
+    // A file too big to be the game's: the defaults, quickly.
+    void aHugeFileReadsAsTheDefaults() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Tumbla.ini"));
+        QByteArray junk = "[Colors]\nCount=5\n";
+        junk += QByteArray(2 * 1024 * 1024, ';');
+        WriteFile(path, junk);
+        QCOMPARE(IniStoreQt(path).readInteger("Colors", "Count", 8), 8);
+    }
+
     void failedCommitShowsNothingOfTheLostValues() {
         QTemporaryDir dir;
         WriteFile(dir.filePath(QStringLiteral("plain")), "x");
