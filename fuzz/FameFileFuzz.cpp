@@ -28,13 +28,20 @@ struct SilentMessages : Messages {
     Answer askConfirmation(std::string_view, bool) override { return Answer::Yes; }
 };
 
-// A scratch directory of this run, removed when the fuzzer ends.
+// A scratch directory of this run, removed when the fuzzer ends. In memory
+// where the system has such a folder: every change of the file waits for the
+// disk otherwise, and the fuzzer would try a hundred inputs where it can try
+// thousands.
 struct ScratchDirectory {
     std::filesystem::path path;
     ScratchDirectory() {
         std::random_device seed;
-        path = std::filesystem::temp_directory_path() /
-               ("tumbla-fame-fuzz-" + std::to_string(seed()) + std::to_string(seed()));
+        std::error_code ec;
+        const std::filesystem::path memory = "/dev/shm";
+        path =
+            (std::filesystem::is_directory(memory, ec) ? memory
+                                                       : std::filesystem::temp_directory_path()) /
+            ("tumbla-fame-fuzz-" + std::to_string(seed()) + std::to_string(seed()));
         std::filesystem::create_directories(path);
     }
     ~ScratchDirectory() {

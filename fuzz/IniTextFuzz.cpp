@@ -1,13 +1,20 @@
-// Any text as Tumbla.ini: the settings read are a valid game, and the dialog's
-// OK over them reaches a state that a second OK no longer changes.
+// Any text as Tumbla.ini: it reads back byte for byte when nothing is
+// written; the settings read are a valid game; the dialog's OK over them
+// reaches a state that a second OK no longer changes; and values written into
+// the text read back as written while every line the game does not own stays.
 
+#include "situation/IniDocument.h"
 #include "situation/MemoryIniStore.h"
+#include "situation/SettingsCheck.h"
 #include "situation/SettingsDialogState.h"
 #include "situation/SettingsIni.h"
+#include "situation/Windows1250.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 using namespace tumbla;
 
@@ -22,16 +29,108 @@ class SilentMessages : public Messages {
     Answer askConfirmation(std::string_view, bool) override { return Answer::No; }
 };
 
+void Require(bool condition) {
+    if (!condition) __builtin_trap();
+}
+
 void CheckValid(const GameSettings& s) {
-    if (!SettingsInRange(s) || s.Skala > RocksMaximum(s.Rows, s.Cols)) __builtin_trap();
-    if (s.Joly != 0 && s.Joly == s.Sklo) __builtin_trap();
-    if ((s.Skala != 0 || s.Studna != 0) && s.Doraz != 0) __builtin_trap();
+    Require(SettingsAllowed(s) && s.Skala <= RocksMaximum(s.Rows, s.Cols));
+    Require(s.Skala == 0 || s.Doraz == 0);
+    Require(s.Studna == 0 || s.Doraz == 0);
+}
+
+// The lines of a text, each with its end.
+std::vector<std::string_view> Lines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        const std::size_t n = end == std::string_view::npos ? text.size() : end + 1;
+        lines.push_back(text.substr(0, n));
+        text.remove_prefix(n);
+    }
+    return lines;
+}
+
+// Writes a few (section, key, value) triples taken from the input's last
+// bytes into the text's document and checks what reads back.
+void RoundTrip(std::string_view text, std::string_view choices) {
+    IniDocument doc = IniDocument::Parse(text);
+    const std::vector<std::string_view> parts = [&] {
+        std::vector<std::string_view> out;
+        for (std::size_t at = 0; at <= choices.size();) {
+            const std::size_t bar = choices.find('|', at);
+            out.push_back(
+                choices.substr(at, bar == std::string_view::npos ? choices.npos : bar - at));
+            if (bar == std::string_view::npos) break;
+            at = bar + 1;
+        }
+        return out;
+    }();
+    struct Written {
+        std::string section, key, value;
+    };
+    std::vector<Written> written;
+    for (std::size_t i = 0; i + 2 < parts.size(); i += 3) {
+        const Written w{std::string(parts[i]), std::string(parts[i + 1]),
+                        std::string(parts[i + 2])};
+        // Values are UTF-8 inside the game.
+        if (!IsUtf8(w.value)) continue;
+        if (doc.set(w.section, w.key, w.value)) written.push_back(w);
+    }
+    const std::string after = doc.text();
+    const IniDocument reread = IniDocument::Parse(after);
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        // A later write of the same key (in any letter case) has the last word.
+        bool overwritten = false;
+        for (std::size_t j = i + 1; j < written.size(); ++j) {
+            const auto same = [](std::string_view a, std::string_view b) {
+                if (a.size() != b.size()) return false;
+                for (std::size_t k = 0; k < a.size(); ++k) {
+                    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; };
+                    if (lower(a[k]) != lower(b[k])) return false;
+                }
+                return true;
+            };
+            overwritten = overwritten || (same(written[j].section, written[i].section) &&
+                                          same(written[j].key, written[i].key));
+        }
+        if (!overwritten)
+            Require(reread.value(written[i].section, written[i].key) == written[i].value);
+    }
+    // Writing changes or adds lines; every line of the old text is still there,
+    // in order, unless it held one of the written keys.
+    if (written.empty()) Require(after == text);
+    const std::vector<std::string_view> before = Lines(text), now = Lines(after);
+    // The last line may have gained its line end.
+    auto same = [](std::string_view old, std::string_view line) {
+        return line == old || (!old.empty() && old.back() != '\n' &&
+                               line.substr(0, old.size()) == old && line.size() <= old.size() + 2);
+    };
+    std::size_t j = 0, kept = 0;
+    for (const std::string_view line : before) {
+        std::size_t k = j;
+        while (k < now.size() && !same(line, now[k])) ++k;
+        if (k < now.size()) {
+            ++kept;
+            j = k + 1;
+        }
+    }
+    Require(kept + written.size() >= before.size());
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    // The text, then after a NUL the writes to try: section|key|value|...
+    const std::size_t split = input.find('\0');
+    const std::string_view text = input.substr(0, split);
+    const std::string_view choices =
+        split == std::string_view::npos ? std::string_view{} : input.substr(split + 1);
+
+    Require(IniDocument::Parse(text).text() == text);
+    RoundTrip(text, choices);
+
     MemoryIniStore ini = MemoryIniStore::FromIniText(text);
     SettingsDialogState dialog;
     const GameSettings read = LoadSettingsFromIni(ini, dialog, GameSettings{});
@@ -40,8 +139,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SilentMessages messages;
     const IniSaveResult first = SaveSettingsToIni(ini, true, dialog, read, messages);
     const IniSaveResult second = SaveSettingsToIni(ini, true, dialog, first.settings, messages);
-    if (!first.written || !second.written) __builtin_trap();
+    Require(first.written && second.written);
     CheckValid(first.settings);
-    if (second.settings != first.settings) __builtin_trap();
+    Require(second.settings == first.settings);
+    // A second OK finds every value in place and changes no byte.
+    const std::string once = ini.toIniText();
+    Require(SaveSettingsToIni(ini, true, dialog, second.settings, messages).written);
+    Require(ini.toIniText() == once);
     return 0;
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the normal build (with the window's
-# tests on the offscreen platform), then the plain libraries under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# tests on the offscreen platform) and the kill test, then the plain libraries
+# under AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzzers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
@@ -21,6 +21,12 @@ run_ctest() {
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"
 run_ctest build
+
+# A game killed at random moments while it saves a game and changes
+# Tumbla.Fam: every file stays whole, and the next save and delete leave no
+# temporary behind (TUMBLA_KILLS, 300 by default).
+build/tests/tumbla-kill-test "${TUMBLA_KILLS:-300}" build/kill-test
+passed=$((passed + 1))
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTUMBLA_SANITIZE=ON -DTUMBLA_UI=OFF >/dev/null
 cmake --build build-asan -j"$jobs"

@@ -53,23 +53,23 @@ ReplayedGame ReplaySavedGame(const SavedGame& saved) {
     game.PutSettingsInForce(saved.settings);
     game.NewSituation();
     const int p = static_cast<int>(saved.positions.size());
+    auto stop = [&](int k, std::string what) {
+        out.mismatchAt = k;
+        out.difference = std::move(what);
+        for (int j = 1; j < k; ++j) out.positions.push_back(game.Position(j));
+        return out;
+    };
     for (int k = 1; k <= p; ++k) {
         const MoveRecord& stored = saved.positions[static_cast<std::size_t>(k - 1)];
         if (k > 1) {
             const MoveRecord& before = saved.positions[static_cast<std::size_t>(k - 2)];
             const Move move{before.MoveRow, before.MoveCol};
             // Only what a click of the player reaches counts as a move.
-            if (game.Click(move) != MoveOutcome::Performed) {
-                out.mismatchAt = k;
-                out.difference = "move " + MoveText(move) + " refused";
-                return out;
-            }
+            if (game.Click(move) != MoveOutcome::Performed)
+                return stop(k, "move " + MoveText(move) + " refused");
         }
-        if (auto what = Difference(stored, game.Current(), game.CurrentRules())) {
-            out.mismatchAt = k;
-            out.difference = std::move(*what);
-            return out;
-        }
+        if (auto what = Difference(stored, game.Current(), game.CurrentRules()))
+            return stop(k, std::move(*what));
     }
     out.positions.reserve(saved.positions.size());
     for (int k = 1; k <= p; ++k) out.positions.push_back(game.Position(k));

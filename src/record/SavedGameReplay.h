@@ -13,6 +13,7 @@ namespace tumbla {
 struct ReplayedGame {
     // Positions 1..P as the rules make them; position P keeps the move that
     // was recorded from it, so that it can be shown and redone after loading.
+    // After a mismatch, the positions before it.
     std::vector<MoveRecord> positions;
     int mismatchAt = 0;     // the first position that differs; 0 when none does
     std::string difference; // what differs there, e.g. "total 100000 replayed 2"

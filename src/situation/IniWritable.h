@@ -7,7 +7,8 @@
 namespace tumbla {
 
 // Creates and deletes the probe file "Test@@@.@@@" in `programDirectory`; a
-// Tumbla.ini there that is read-only also makes the answer false.
+// Tumbla.ini there that is read-only, no regular file or too big to be the
+// game's (IniSizeLimit) also makes the answer false.
 bool IniWritable(const std::filesystem::path& programDirectory);
 
 } // namespace tumbla

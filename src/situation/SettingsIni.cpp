@@ -1,6 +1,5 @@
 #include "situation/SettingsIni.h"
 
-#include "situation/Blanks.h"
 #include "situation/IniKeys.h"
 #include "situation/Presets.h"
 #include "situation/SettingsCheck.h"
@@ -36,14 +35,6 @@ std::uint8_t DirectionsFromText(std::string_view text) {
     if (directions == DirDown) return 0;
     if (directions != 0) directions |= DirDown;
     return static_cast<std::uint8_t>(directions);
-}
-
-std::string DirectionsText(const SettingsDialogState& d) {
-    std::string text;
-    if (d.upBox) text += 'U';
-    if (d.leftBox) text += 'L';
-    if (d.rightBox) text += 'R';
-    return text;
 }
 
 GameSettings LoadSettingsFromIni(const IniStore& ini, SettingsDialogState& d,
@@ -136,33 +127,6 @@ GameSettings LoadSettingsFromIni(const IniStore& ini, SettingsDialogState& d,
     return s;
 }
 
-namespace {
-
-// Writes the controls in the file's order; false at the first failure.
-bool WriteDialog(IniStore& ini, const SettingsDialogState& d) {
-    const int count = d.colourCount;
-    return WriteIniKey(ini, ini::Count, count) && WriteIniKey(ini, ini::Joly, ReadJokerChoice(d)) &&
-           WriteIniKey(ini, ini::Sklo, ReadGlassChoice(d)) &&
-           WriteIniKey(ini, ini::Back, d.backColour) && WriteIniKey(ini, ini::Head, d.headColour) &&
-           WriteIniKey(ini, ini::Rows, d.rows) && WriteIniKey(ini, ini::Cols, d.cols) &&
-           WriteIniText(ini, ini::Directions, DirectionsText(d)) &&
-           WriteIniKey(ini, ini::Doraz, d.joinChoice) &&
-           WriteIniKey(ini, ini::Rating, d.ratingChoice) &&
-           WriteIniKey(ini, ini::Premie, d.premiumBox) &&
-           WriteIniKey(ini, ini::Dashing, d.dashingBox) &&
-           WriteIniKey(ini, ini::ImageSet, d.imageSet) &&
-           WriteIniText(ini, ini::BeginNumber, TrimBlanks(d.numberText)) &&
-           WriteIniKey(ini, ini::JineSklo, d.glassPictureBox) &&
-           WriteIniKey(ini, ini::JinyZolik, d.jokerPictureBox) &&
-           WriteIniKey(ini, ini::Skala, d.rockField) &&
-           WriteIniKey(ini, ini::Studna, d.wellField) &&
-           WriteIniKey(ini, ini::Transformator, d.transformerBox) &&
-           WriteIniKey(ini, ini::Mrizka, d.gridChoice) && WriteIniKey(ini, ini::Zvuk, d.soundBox) &&
-           WriteIniText(ini, ini::KoruName, TrimBlanks(d.koruName));
-}
-
-} // namespace
-
 IniSaveResult SaveSettingsToIni(IniStore& ini, bool iniWritable, SettingsDialogState& d,
                                 const GameSettings& inForce, Messages& messages) {
     IniSaveResult result;
@@ -173,7 +137,7 @@ IniSaveResult SaveSettingsToIni(IniStore& ini, bool iniWritable, SettingsDialogS
         // All keys reach the file together or not at all, and only settings
         // that a game allows: the readers of every file hold to the same check.
         result.written =
-            SettingsAllowed(SettingsFromDialog(d, inForce)) && WriteDialog(ini, d) && ini.commit();
+            SettingsAllowed(SettingsFromDialog(d, inForce)) && WriteIniKeys(ini, d) && ini.commit();
         if (!result.written) {
             ini.discard();
             messages.showError(IniWriteFailedText);

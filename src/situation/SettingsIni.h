@@ -14,8 +14,6 @@ namespace tumbla {
 
 // "D", "U", "L", "R" in any order and case; down alone means fixed gravity.
 std::uint8_t DirectionsFromText(std::string_view text);
-// The letters written back: "U", "L", "R" of the allowed directions, never "D".
-std::string DirectionsText(const SettingsDialogState& d);
 
 // Reads the INI file into the dialog's controls and returns the settings to
 // put in force. Bytes the file does not hold (padding, reserved) come from

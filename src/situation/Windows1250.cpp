@@ -121,6 +121,15 @@ std::string Utf8ToWindows1250(std::string_view utf8) {
     return out;
 }
 
+bool IsUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        bool ok = true;
+        NextCodePoint(text, i, ok);
+        if (!ok) return false;
+    }
+    return true;
+}
+
 std::size_t Utf8Length(std::string_view utf8) {
     std::size_t n = 0;
     for (std::size_t i = 0; i < utf8.size(); ++n) {

@@ -66,8 +66,7 @@ GameWindow::GameWindow(StartupOptions options, QWidget* parent)
     : QMainWindow(parent), options_(std::move(options)),
       geometry_(WantsLargeCells(options_.arguments) ? CellGeometry::Large()
                                                     : CellGeometry::Normal()),
-      messages_(this), files_(this),
-      ini_(QString::fromStdString((options_.programDirectory / "Tumbla.ini").string())) {
+      messages_(this), files_(this), ini_(options_.programDirectory / "Tumbla.ini") {
     setObjectName(QStringLiteral("GameWindow"));
     setWindowTitle(Caption());
     game_ = std::make_unique<Game>(*this, messages_);

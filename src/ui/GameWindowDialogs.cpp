@@ -105,7 +105,7 @@ namespace {
 
 // A score view is made for one showing and kept in its place like the others.
 template <typename View>
-void ShowScoreView(QWidget* parent, IniStoreQt& ini, bool iniWritable, const char* section) {
+void ShowScoreView(QWidget* parent, IniStore& ini, bool iniWritable, const char* section) {
     View view(parent);
     if (iniWritable) RestoreWindowPlacement(view, ini, section);
     view.exec();

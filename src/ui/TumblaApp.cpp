@@ -6,6 +6,7 @@
 #include "ui/SingleInstance.h"
 
 #include <QDir>
+#include <QFile>
 
 #include <cstdlib>
 #include <exception>
@@ -44,13 +45,14 @@ std::vector<std::string> ProgramArguments(int argc, char** argv) {
 int RunTumbla(int argc, char** argv) {
     TumblaApplication app(argc, argv);
 
-    SingleInstance instance;
-    if (instance.notifyRunning()) return 0;
-    instance.listen();
-
     StartupOptions options;
     options.programDirectory =
         QDir(QApplication::applicationDirPath()).absolutePath().toStdString();
+
+    // One game per data folder: two would overwrite each other's results.
+    SingleInstance instance(QFile::decodeName(options.programDirectory.c_str()));
+    if (instance.claim() == SingleInstance::Claim::Signalled) return 0;
+
     options.iniWritable = IniWritable(options.programDirectory);
     options.arguments = ProgramArguments(argc, argv);
 
