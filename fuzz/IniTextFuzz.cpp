@@ -12,6 +12,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,8 +30,10 @@ class SilentMessages : public Messages {
     Answer askConfirmation(std::string_view, bool) override { return Answer::No; }
 };
 
-void Require(bool condition) {
-    if (!condition) __builtin_trap();
+void Require(bool condition, int line = __builtin_LINE()) {
+    if (condition) return;
+    std::fprintf(stderr, "IniTextFuzz.cpp:%d: requirement not met\n", line);
+    __builtin_trap();
 }
 
 void CheckValid(const GameSettings& s) {
@@ -51,71 +54,54 @@ std::vector<std::string_view> Lines(std::string_view text) {
     return lines;
 }
 
-// Writes a few (section, key, value) triples taken from the input's last
-// bytes into the text's document and checks what reads back.
-void RoundTrip(std::string_view text, std::string_view choices) {
-    IniDocument doc = IniDocument::Parse(text);
-    const std::vector<std::string_view> parts = [&] {
-        std::vector<std::string_view> out;
-        for (std::size_t at = 0; at <= choices.size();) {
-            const std::size_t bar = choices.find('|', at);
-            out.push_back(
-                choices.substr(at, bar == std::string_view::npos ? choices.npos : bar - at));
-            if (bar == std::string_view::npos) break;
-            at = bar + 1;
-        }
-        return out;
-    }();
-    struct Written {
-        std::string section, key, value;
-    };
-    std::vector<Written> written;
-    for (std::size_t i = 0; i + 2 < parts.size(); i += 3) {
-        const Written w{std::string(parts[i]), std::string(parts[i + 1]),
-                        std::string(parts[i + 2])};
-        // Values are UTF-8 inside the game.
-        if (!IsUtf8(w.value)) continue;
-        if (doc.set(w.section, w.key, w.value)) written.push_back(w);
-    }
-    const std::string after = doc.text();
-    const IniDocument reread = IniDocument::Parse(after);
-    for (std::size_t i = 0; i < written.size(); ++i) {
-        // A later write of the same key (in any letter case) has the last word.
-        bool overwritten = false;
-        for (std::size_t j = i + 1; j < written.size(); ++j) {
-            const auto same = [](std::string_view a, std::string_view b) {
-                if (a.size() != b.size()) return false;
-                for (std::size_t k = 0; k < a.size(); ++k) {
-                    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; };
-                    if (lower(a[k]) != lower(b[k])) return false;
-                }
-                return true;
-            };
-            overwritten = overwritten || (same(written[j].section, written[i].section) &&
-                                          same(written[j].key, written[i].key));
-        }
-        if (!overwritten)
-            Require(reread.value(written[i].section, written[i].key) == written[i].value);
-    }
-    // Writing changes or adds lines; every line of the old text is still there,
-    // in order, unless it held one of the written keys.
-    if (written.empty()) Require(after == text);
-    const std::vector<std::string_view> before = Lines(text), now = Lines(after);
-    // The last line may have gained its line end.
+// The lines of the text after one write against those before: one line
+// changed in its place, or a few lines put in (a key, or a new section with
+// its key), everything else as it was; the last line may have gained its end.
+bool OneChange(std::string_view before, std::string_view after) {
+    const std::vector<std::string_view> was = Lines(before), is = Lines(after);
     auto same = [](std::string_view old, std::string_view line) {
         return line == old || (!old.empty() && old.back() != '\n' &&
                                line.substr(0, old.size()) == old && line.size() <= old.size() + 2);
     };
-    std::size_t j = 0, kept = 0;
-    for (const std::string_view line : before) {
-        std::size_t k = j;
-        while (k < now.size() && !same(line, now[k])) ++k;
-        if (k < now.size()) {
-            ++kept;
-            j = k + 1;
-        }
+    std::size_t i = 0;
+    while (i < was.size() && i < is.size() && same(was[i], is[i])) ++i;
+    if (is.size() == was.size()) {
+        for (std::size_t k = i + 1; k < was.size(); ++k)
+            if (!same(was[k], is[k])) return false;
+        return true;
     }
-    Require(kept + written.size() >= before.size());
+    if (is.size() < was.size() || is.size() > was.size() + 3) return false;
+    const std::size_t added = is.size() - was.size();
+    for (std::size_t k = i; k < was.size(); ++k)
+        if (!same(was[k], is[k + added])) return false;
+    return true;
+}
+
+// Writes a few (section, key, value) triples taken from the input's last
+// bytes into the text's document and checks what reads back.
+void RoundTrip(std::string_view text, std::string_view choices) {
+    IniDocument doc = IniDocument::Parse(text);
+    std::vector<std::string_view> parts;
+    for (std::size_t at = 0; at <= choices.size();) {
+        const std::size_t bar = choices.find('|', at);
+        parts.push_back(
+            choices.substr(at, bar == std::string_view::npos ? choices.npos : bar - at));
+        if (bar == std::string_view::npos) break;
+        at = bar + 1;
+    }
+    for (std::size_t i = 0; i + 2 < parts.size(); i += 3) {
+        const std::string section(parts[i]), key(parts[i + 1]), value(parts[i + 2]);
+        // Values are UTF-8 inside the game.
+        if (!IsUtf8(value)) continue;
+        const std::string before = doc.text();
+        if (!doc.set(section, key, value)) {
+            Require(doc.text() == before);
+            continue;
+        }
+        const std::string after = doc.text();
+        Require(IniDocument::Parse(after).value(section, key) == value);
+        Require(OneChange(before, after));
+    }
 }
 
 } // namespace

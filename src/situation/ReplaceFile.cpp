@@ -22,9 +22,14 @@ constexpr std::string_view Alphabet =
 
 std::string RandomPart() {
     static std::atomic<std::uint64_t> counter{0};
-    thread_local std::mt19937_64 random{std::random_device{}() ^
-                                        (static_cast<std::uint64_t>(::getpid()) << 32) ^
-                                        counter.fetch_add(1)};
+    thread_local std::mt19937_64 random;
+    thread_local pid_t seededIn = 0;
+    // A forked process would otherwise draw the same names as its parent.
+    if (seededIn != ::getpid()) {
+        seededIn = ::getpid();
+        random.seed(std::random_device{}() ^ (static_cast<std::uint64_t>(seededIn) << 32) ^
+                    counter.fetch_add(1));
+    }
     std::string part;
     for (std::size_t i = 0; i < RandomLength; ++i) part += Alphabet[random() % Alphabet.size()];
     return part;
