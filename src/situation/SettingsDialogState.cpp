@@ -5,6 +5,7 @@
 #include "situation/SettingsCode.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tumbla {
 namespace {
@@ -137,6 +138,11 @@ void OpenSettingsDialog(SettingsDialogState& d, const GameSettings& inForce) {
     d.openingCopy = inForce;
     d.openingKoruName = d.koruName;
     d.lastCodeResult = 0;
+    // Each opening starts with an empty entry: a code from an earlier
+    // opening is never judged again.
+    d.codeEntry.clear();
+    d.codeMessage.clear();
+    d.codeTyped = false;
     NastavFormular(d, inForce);
     d.tab = 0;
     d.currentCode = SettingsCodeFromSettings(inForce);
@@ -146,7 +152,14 @@ void CodeEntryKeyReleased(SettingsDialogState& d) {
     d.codeMessage.clear();
 }
 
+void TypeCodeEntry(SettingsDialogState& d, std::string text) {
+    d.codeEntry = std::move(text);
+    d.codeTyped = true;
+    CodeEntryKeyReleased(d);
+}
+
 void EvaluateCodeEntry(SettingsDialogState& d, const GameSettings& inForce) {
+    d.codeTyped = false;
     std::string code(TrimBlanks(d.codeEntry));
     if (code.empty()) return;
     for (char& c : code)
@@ -155,6 +168,10 @@ void EvaluateCodeEntry(SettingsDialogState& d, const GameSettings& inForce) {
     d.codeMessage = SettingsCodeMessage(decoded.result);
     d.lastCodeResult = decoded.result;
     if (decoded.result == 0) NastavFormular(d, decoded.settings);
+}
+
+void JudgeTypedCode(SettingsDialogState& d, const GameSettings& inForce) {
+    if (d.codeTyped) EvaluateCodeEntry(d, inForce);
 }
 
 bool RequestClose(SettingsDialogState& d) {
@@ -169,6 +186,7 @@ const GameSettings& LeaveWithoutOk(SettingsDialogState& d) {
     d.headColour = d.openingCopy.Head;
     d.koruName = d.openingKoruName;
     d.lastCodeResult = 0;
+    d.codeTyped = false;
     return d.openingCopy;
 }
 

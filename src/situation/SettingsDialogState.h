@@ -52,6 +52,7 @@ struct SettingsDialogState {
     std::string currentCode; // "aktuální nastavení:"
     std::string codeEntry;   // "zadání:", at most 9 characters
     std::string codeMessage;
+    bool codeTyped = false; // the entry changed since it was last judged
     int lastCodeResult = 0; // remembered until a close is refused once
 
     // "KORU"
@@ -99,9 +100,13 @@ GameSettings SettingsFromDialog(const SettingsDialogState& d, const GameSettings
 // Opening the dialog over the settings in force.
 void OpenSettingsDialog(SettingsDialogState& d, const GameSettings& inForce);
 
-// Code entry: any key clears the message; Enter or leaving the field evaluates.
+// Code entry: typing clears the message; Enter or leaving the field evaluates.
 void CodeEntryKeyReleased(SettingsDialogState& d);
+void TypeCodeEntry(SettingsDialogState& d, std::string text);
 void EvaluateCodeEntry(SettingsDialogState& d, const GameSettings& inForce);
+// OK judges a code typed without Enter before anything is written, so that
+// it never comes into force later, unasked.
+void JudgeTypedCode(SettingsDialogState& d, const GameSettings& inForce);
 
 // Whether the dialog may close now. After a wrong code the first attempt is
 // refused, so that its message stays in view.

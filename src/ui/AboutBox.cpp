@@ -34,13 +34,18 @@ QPushButton* LinkButton(const QString& url, const QString& hint, QWidget* parent
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("  o programu:"));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 10);
-    layout->addWidget(new HeadStrip(QStringLiteral("  o programu:"), this));
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(new HeadStrip(QStringLiteral("  o programu:"), this));
+    // Everything under the strip keeps clear of the window's edges.
+    auto* layout = new QVBoxLayout;
+    layout->setContentsMargins(14, 8, 14, 14);
+    layout->setSpacing(8);
+    outer->addLayout(layout);
 
     // The texts between the two animations.
     auto* middle = new QHBoxLayout;
-    middle->setContentsMargins(10, 6, 10, 6);
+    middle->setContentsMargins(0, 0, 0, 6);
     middle->addWidget(new AboutAnimation(AboutAnimation::RollingStone, this), 0, Qt::AlignBottom);
     auto* texts = new QVBoxLayout;
     middle->addLayout(texts, 1);

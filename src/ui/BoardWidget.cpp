@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTimer>
+#include <QToolTip>
 
 namespace tumbla {
 
@@ -515,6 +516,25 @@ void BoardWidget::paintCursor(QPainter& p) {
     p.setPen(QPen(darkBack ? QColor(0, 0, 0, 160) : QColor(255, 255, 255, 200), 1));
     p.drawRect(r.adjusted(-1, -1, 1, 1));
     p.restore();
+}
+
+const char* const BoardWidget::GravityHint = "překlopení gtravitace do tohoto směru ";
+
+bool BoardWidget::event(QEvent* event) {
+    // The gravity buttons are drawn here, so their hint is given here too.
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const int button = gravityButtonAt(help->pos());
+        if (button < 0) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), QString::fromUtf8(GravityHint), this,
+                               moveRect(Move{0, static_cast<std::uint8_t>(button)}));
+        }
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 } // namespace tumbla

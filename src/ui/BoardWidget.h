@@ -87,6 +87,9 @@ class BoardWidget : public QWidget {
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    // The hint of the four gravity buttons.
+    static const char* const GravityHint;
+
   signals:
     // A click on a cell in force (row 1.., col 1..) or on a gravity button (row 0, col =
     // direction).
@@ -95,6 +98,7 @@ class BoardWidget : public QWidget {
     void cellHovered(int row, int col);
 
   protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include "results/CompetitionName.h"
 #include "situation/Ports.h"
+#include "ui/HeadStrip.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -42,6 +43,7 @@ QFileSystemModel* DirectoryModel(QObject* parent) {
 
 CopyWindow::CopyWindow(Messages& messages, QWidget* parent) : QDialog(parent), messages_(messages) {
     setWindowTitle(QStringLiteral("kopie souboru:"));
+    HeadStrip::AttachTo(this);
     build();
 }
 
@@ -107,6 +109,12 @@ void CopyWindow::setStartDirectory(const QString& directory) {
 void CopyWindow::execCopy() {
     if (!started_) setStartDirectory(QDir::currentPath());
     exec();
+}
+
+void CopyWindow::showEvent(QShowEvent* event) {
+    // Results saved since the last showing belong in the list.
+    if (started_) refreshFiles();
+    QDialog::showEvent(event);
 }
 
 void CopyWindow::setSourceDirectory(const QString& directory) {

@@ -42,6 +42,9 @@ class CopyWindow : public QDialog {
     void selectFiles(const QStringList& names);
     int copySelected(); // the copy button
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     void build();
     void refreshFiles();

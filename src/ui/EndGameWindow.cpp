@@ -4,6 +4,7 @@
 #include "results/FameDate.h"
 #include "results/FinishedGameSave.h"
 #include "results/SettingsPanel.h"
+#include "ui/HeadStrip.h"
 #include "ui/SoundPlayer.h"
 #include "ui/StonePictures.h"
 
@@ -19,9 +20,13 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tumbla {
 
@@ -35,20 +40,20 @@ QString Utf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The system's short date and long time of a stored moment.
-QString SystemDateTime(double entered) {
-    const FameDateTime t = FameDateTimeFromDate(entered);
-    const QDateTime moment(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second));
+// The system's short date and long time of a moment. The long time format
+// ends in the time zone, which says nothing here and cut the date off.
+QString SystemDateTime(const QDateTime& moment) {
     const QLocale locale = QLocale::system();
+    QString time = locale.timeFormat(QLocale::LongFormat);
+    time.remove(QRegularExpression(QStringLiteral("\\s*\\bt+\\b")));
     return locale.toString(moment.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
-           locale.toString(moment.time(), QLocale::LongFormat);
+           locale.toString(moment.time(), time.trimmed());
 }
 
-QString SystemDateTimeNow() {
-    const QDateTime now = QDateTime::currentDateTime();
-    const QLocale locale = QLocale::system();
-    return locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
-           locale.toString(now.time(), QLocale::LongFormat);
+QString SystemDateTime(double entered) {
+    const FameDateTime t = FameDateTimeFromDate(entered);
+    return SystemDateTime(
+        QDateTime(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second)));
 }
 
 // Stones of the game's own pictures, one after another in a row.
@@ -73,6 +78,7 @@ QPixmap HeadingPicture(int colour) {
 
 EndGameWindow::EndGameWindow(Messages& messages, FileChooser& chooser, QWidget* parent)
     : QDialog(parent), messages_(messages), chooser_(chooser) {
+    HeadStrip::AttachTo(this);
     build();
 }
 
@@ -159,7 +165,11 @@ void EndGameWindow::build() {
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setFocusPolicy(Qt::NoFocus);
-    const std::array<int, 4> widths{22, 117, 83, 153};
+    // The date column is as wide as the longest date and time need.
+    const int dateWidth = QFontMetrics(fixed).horizontalAdvance(
+                              SystemDateTime(QDateTime(QDate(2088, 12, 28), QTime(23, 58, 58)))) +
+                          12;
+    const std::array<int, 4> widths{22, 117, 83, std::max(153, dateWidth)};
     int tableWidth = 4;
     for (int c = 0; c < 4; ++c) {
         table_->setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
@@ -239,13 +249,36 @@ void EndGameWindow::applyMode() {
     setWindowTitle(end ? QString() : QStringLiteral("dosažené body k aktuální hře:"));
 }
 
+void EndGameWindow::placeBesideOwner() {
+    // A stored or earlier place wins; the first showing keeps the board in view.
+    QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    if (!owner || testAttribute(Qt::WA_Moved) || !owner->screen()) return;
+    adjustSize();
+    const QRect room = owner->screen()->availableGeometry();
+    const QRect board = owner->frameGeometry();
+    // The frame the window manager will add, as the owner has it.
+    const QSize outer = size() + (board.size() - owner->size());
+    QPoint at(board.right() + 1, board.top());
+    if (at.x() + outer.width() > room.right() + 1) {
+        at.setX(board.left() - outer.width());
+        // No room on either side: as far to the side as the screen goes.
+        if (at.x() < room.left()) at.setX(room.right() + 1 - outer.width());
+    }
+    at.setX(std::max(at.x(), room.left()));
+    at.setY(
+        std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() + 1 - outer.height())));
+    move(at);
+}
+
 void EndGameWindow::execEndMode() {
     prepare(EndGameMode::End);
+    placeBesideOwner();
     exec();
 }
 
 void EndGameWindow::execRankingMode() {
     prepare(EndGameMode::Ranking);
+    placeBesideOwner();
     exec();
     // The next showing lays the window out for its own mode again.
     setWindowTitle(QString());
@@ -270,7 +303,8 @@ void EndGameWindow::fillTable() {
         std::array<QString, 4> texts;
         if (row) {
             texts = {Utf8(row->rank), Utf8(row->name), Utf8(row->points),
-                     row->entered ? SystemDateTime(*row->entered) : SystemDateTimeNow()};
+                     row->entered ? SystemDateTime(*row->entered)
+                                  : SystemDateTime(QDateTime::currentDateTime())};
         }
         for (int c = 0; c < 4; ++c) table_->item(r, c)->setText(texts[static_cast<std::size_t>(c)]);
     }

@@ -74,6 +74,7 @@ class EndGameWindow : public QDialog {
   private:
     void build();
     void applyMode();
+    void placeBesideOwner();
     void fillPanel();
     void fillTable();
     void refreshName();

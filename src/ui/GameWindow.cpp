@@ -9,6 +9,7 @@
 #include "ui/EndGameWindow.h"
 #include "ui/GoToPositionDialog.h"
 #include "ui/HallOfFameWindow.h"
+#include "ui/HeadStrip.h"
 #include "ui/HelpWindow.h"
 #include "ui/MarksWindow.h"
 #include "ui/SearchWindow.h"
@@ -21,6 +22,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -69,6 +71,7 @@ GameWindow::GameWindow(StartupOptions options, QWidget* parent)
       messages_(this), files_(this), ini_(options_.programDirectory / "Tumbla.ini") {
     setObjectName(QStringLiteral("GameWindow"));
     setWindowTitle(Caption());
+    headStrip_ = HeadStrip::AttachTo(this);
     game_ = std::make_unique<Game>(*this, messages_);
 
     buildMenus();
@@ -103,8 +106,9 @@ GameWindow::GameWindow(StartupOptions options, QWidget* parent)
             [this](int row, int col) { game_->Click(Move::FromCode(row * 100 + col)); });
     connect(board_, &BoardWidget::cellHovered, this, &GameWindow::onCellHovered);
 
-    buildDialogs();
-    buildResultWindows();
+    startDirectory_ = QDir::currentPath();
+    connectDialogs();
+    connectResultWindows();
     restoreGeometry();
 }
 
@@ -154,6 +158,7 @@ void GameWindow::closeEvent(QCloseEvent* event) {
 void GameWindow::firstActivation() {
     if (!firstActivationPending_) return;
     firstActivationPending_ = false;
+    finishPanels();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     const std::optional<std::string> file = StartupFile(options_.arguments, messages_);
     if (!file || !loadFile(*file)) {
@@ -254,9 +259,16 @@ void GameWindow::showStoneCounts(const std::array<int, 9>& counts) {
 
 void GameWindow::showMoveCounter(int moves) {
     labels_.at(QStringLiteral("moves"))->setText(QString::number(moves));
+    refreshGameOverNote();
+}
+
+void GameWindow::refreshGameOverNote() {
+    // An ended game says so until the player moves on from its last position.
+    headStrip_->setNote(game_ && game_->GameOver() ? QStringLiteral("konec hry") : QString());
 }
 
 void GameWindow::showNavigation(const NavigationState& state) {
+    refreshGameOverNote();
     actions_.at(Command::First)->setEnabled(state.backward);
     actions_.at(Command::Back)->setEnabled(state.backward);
     actions_.at(Command::Forward)->setEnabled(state.forward);
@@ -296,12 +308,12 @@ void GameWindow::hideHintCounter() {
 
 void GameWindow::playGlassSound() {
     if (game_->Settings().Zvuk == 0) return;
-    if (!sound_) sound_ = new SoundPlayer(this);
-    sound_->setSoundOn(true);
+    soundPlayer()->setSoundOn(true);
     sound_->play(SoundClip::Glass);
 }
 
 void GameWindow::showGameOver() {
+    refreshGameOverNote();
     // The end window plays the end sound itself, on every showing.
     emit gameOverShown();
 }

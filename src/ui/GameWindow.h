@@ -31,6 +31,7 @@ namespace tumbla {
 
 class BoardWidget;
 class DemoMode;
+class HeadStrip;
 class SituationNumberDialog;
 class CopyWindow;
 class EndGameWindow;
@@ -103,16 +104,17 @@ class GameWindow : public QMainWindow, public GameView {
     bool firstActivationPending() const { return firstActivationPending_; }
     // The visible texts of the panels, by the name of their field.
     QString fieldText(const QString& name) const;
-    // The windows made once and kept for the whole run.
-    SituationNumberDialog* situationNumberDialog() const { return situationNumberDialog_; }
-    GoToPositionDialog* goToPositionDialog() const { return goToPositionDialog_; }
-    MarksWindow* marksWindow() const { return marksWindow_; }
-    StoneCountsWindow* stoneCountsWindow() const { return stoneCountsWindow_; }
-    SearchWindow* searchWindow() const { return searchWindow_; }
-    SettingsDialog* settingsDialog() const { return settingsDialog_; }
-    EndGameWindow* endGameWindow() const { return endGameWindow_; }
-    HallOfFameWindow* hallOfFameWindow() const { return hallOfFameWindow_; }
-    CopyWindow* copyWindow() const { return copyWindow_; }
+    // The windows kept for the whole run, each made the first time it is
+    // needed (here too), so that they cost the start nothing.
+    SituationNumberDialog* situationNumberDialog();
+    GoToPositionDialog* goToPositionDialog();
+    MarksWindow* marksWindow();
+    StoneCountsWindow* stoneCountsWindow();
+    SearchWindow* searchWindow();
+    SettingsDialog* settingsDialog();
+    EndGameWindow* endGameWindow();
+    HallOfFameWindow* hallOfFameWindow();
+    CopyWindow* copyWindow();
     DemoMode* demo() const { return demo_; }
     SettingsDialogState& settingsDialogState() { return settingsState_; }
 
@@ -201,8 +203,11 @@ class GameWindow : public QMainWindow, public GameView {
     void restoreGeometry();
     void storeGeometry();
     void fitToField();
-    void buildDialogs();
-    void buildResultWindows();
+    void connectDialogs();
+    void connectResultWindows();
+    // What the first paint does not need: made once the window is shown.
+    void finishPanels();
+    SoundPlayer* soundPlayer();
     // The KORU "Name" of the settings, as the competition name abbreviates it.
     QString koruAbbreviation() const;
     // Puts the window at its kept place and keeps its place whenever it hides.
@@ -212,6 +217,7 @@ class GameWindow : public QMainWindow, public GameView {
     void previewHeadColour(const QColor& colour);
     void setUpStoneCountsWindow();
     SettingsFlowContext settingsFlow();
+    void refreshGameOverNote();
 
     StartupOptions options_;
     CellGeometry geometry_;
@@ -221,6 +227,7 @@ class GameWindow : public QMainWindow, public GameView {
     SettingsDialogState settingsState_;
     std::unique_ptr<Game> game_;
 
+    HeadStrip* headStrip_ = nullptr;
     QFrame* playArea_ = nullptr;
     BoardWidget* board_ = nullptr;
     Board shown_{};
@@ -237,6 +244,8 @@ class GameWindow : public QMainWindow, public GameView {
     QToolButton* hintButton_ = nullptr;
     HelpWindow* help_ = nullptr;
     SoundPlayer* sound_ = nullptr; // made on the first clip
+    QLabel* logo_ = nullptr;
+    QLabel* pile_ = nullptr;
     std::array<int, 9> stoneCounts_{};
     SituationNumberDialog* situationNumberDialog_ = nullptr;
     GoToPositionDialog* goToPositionDialog_ = nullptr;
@@ -250,6 +259,7 @@ class GameWindow : public QMainWindow, public GameView {
     DemoMode* demo_ = nullptr;
     std::map<const QObject*, const char*> placeSections_;
     SearchMemory searchMemory_; // the best of the whole run
+    QString startDirectory_;    // the current directory at start, where the copy window begins
     bool firstActivationPending_ = true;
 };
 

@@ -1,14 +1,17 @@
-// The windows the game window opens: made once at start and kept for the
-// whole run, except the two score views, which live for one showing.
+// The windows the game window opens: each made the first time it is needed
+// and kept for the whole run, except the two score views, which live for one
+// showing.
 
 #include "ui/GameWindow.h"
 
+#include "record/ScoreTableText.h"
 #include "situation/SettingsIni.h"
 #include "ui/BoardWidget.h"
 #include "ui/GoToPositionDialog.h"
 #include "ui/HeadStrip.h"
 #include "ui/MarksWindow.h"
-#include "ui/ScoreChartWindow.h"
+#include "ui/PluginLoading.h"
+#include "ui/Plugins.h"
 #include "ui/ScoreTableWindow.h"
 #include "ui/SearchWindow.h"
 #include "ui/SettingsDialog.h"
@@ -22,9 +25,30 @@
 #include <QEvent>
 #include <QLineEdit>
 
+#include <memory>
+#include <vector>
+
 namespace tumbla {
 
-void GameWindow::buildDialogs() {
+void GameWindow::connectDialogs() {
+    connect(this, &GameWindow::settingsDialogRequested, this, &GameWindow::openSettingsDialog);
+    connect(this, &GameWindow::situationNumberRequested, this, &GameWindow::chooseSituationNumber);
+    connect(this, &GameWindow::goToPositionRequested, this, &GameWindow::goToPosition);
+    connect(this, &GameWindow::marksWindowRequested, this, &GameWindow::workWithMarks);
+    connect(this, &GameWindow::scoreTableRequested, this, &GameWindow::showScoreTable);
+    connect(this, &GameWindow::scoreGraphRequested, this, &GameWindow::showScoreGraph);
+    connect(this, &GameWindow::stoneCountsRequested, this, &GameWindow::showStoneCountsWindow);
+    connect(this, &GameWindow::searchRequested, this, &GameWindow::startSearch);
+    for (const Command c :
+         {Command::ByNumber, Command::Settings, Command::ScoreTable, Command::StoneCounts})
+        actions_.at(c)->setEnabled(true);
+    // Without its plugin the chart cannot be shown; the file is only looked
+    // for here, loading waits for the first showing.
+    actions_.at(Command::ScoreGraph)->setEnabled(!FindPlugin(ScoreChartPluginName).isEmpty());
+}
+
+SettingsDialog* GameWindow::settingsDialog() {
+    if (settingsDialog_) return settingsDialog_;
     settingsDialog_ = new SettingsDialog(settingsState_, this);
     keepPlace(settingsDialog_, IniSection::SettingsDialog);
     settingsDialog_->setOkAction([this](SettingsDialogState& d) {
@@ -45,7 +69,11 @@ void GameWindow::buildDialogs() {
             &GameWindow::previewBackColour);
     connect(settingsDialog_, &SettingsDialog::headColourPreview, this,
             &GameWindow::previewHeadColour);
+    return settingsDialog_;
+}
 
+SituationNumberDialog* GameWindow::situationNumberDialog() {
+    if (situationNumberDialog_) return situationNumberDialog_;
     situationNumberDialog_ = new SituationNumberDialog(messages_, this);
     keepPlace(situationNumberDialog_, IniSection::SituationNumberDialog);
     // The number is in view before the situation is generated from it.
@@ -53,27 +81,39 @@ void GameWindow::buildDialogs() {
             [this](qint32 number) {
                 edits_.at(QStringLiteral("number"))->setText(QString::number(number));
             });
+    return situationNumberDialog_;
+}
 
-    goToPositionDialog_ = new GoToPositionDialog(messages_, this);
-    keepPlace(goToPositionDialog_, IniSection::GoToPositionDialog);
-    marksWindow_ = new MarksWindow(this);
-    keepPlace(marksWindow_, IniSection::MarksWindow);
-    stoneCountsWindow_ = new StoneCountsWindow(this);
-    keepPlace(stoneCountsWindow_, IniSection::StoneCountsWindow);
-    searchWindow_ = new SearchWindow(messages_, this);
-    keepPlace(searchWindow_, IniSection::SearchWindow);
+GoToPositionDialog* GameWindow::goToPositionDialog() {
+    if (!goToPositionDialog_) {
+        goToPositionDialog_ = new GoToPositionDialog(messages_, this);
+        keepPlace(goToPositionDialog_, IniSection::GoToPositionDialog);
+    }
+    return goToPositionDialog_;
+}
 
-    connect(this, &GameWindow::settingsDialogRequested, this, &GameWindow::openSettingsDialog);
-    connect(this, &GameWindow::situationNumberRequested, this, &GameWindow::chooseSituationNumber);
-    connect(this, &GameWindow::goToPositionRequested, this, &GameWindow::goToPosition);
-    connect(this, &GameWindow::marksWindowRequested, this, &GameWindow::workWithMarks);
-    connect(this, &GameWindow::scoreTableRequested, this, &GameWindow::showScoreTable);
-    connect(this, &GameWindow::scoreGraphRequested, this, &GameWindow::showScoreGraph);
-    connect(this, &GameWindow::stoneCountsRequested, this, &GameWindow::showStoneCountsWindow);
-    connect(this, &GameWindow::searchRequested, this, &GameWindow::startSearch);
-    for (const Command c : {Command::ByNumber, Command::Settings, Command::ScoreTable,
-                            Command::ScoreGraph, Command::StoneCounts})
-        actions_.at(c)->setEnabled(true);
+MarksWindow* GameWindow::marksWindow() {
+    if (!marksWindow_) {
+        marksWindow_ = new MarksWindow(this);
+        keepPlace(marksWindow_, IniSection::MarksWindow);
+    }
+    return marksWindow_;
+}
+
+StoneCountsWindow* GameWindow::stoneCountsWindow() {
+    if (!stoneCountsWindow_) {
+        stoneCountsWindow_ = new StoneCountsWindow(this);
+        keepPlace(stoneCountsWindow_, IniSection::StoneCountsWindow);
+    }
+    return stoneCountsWindow_;
+}
+
+SearchWindow* GameWindow::searchWindow() {
+    if (!searchWindow_) {
+        searchWindow_ = new SearchWindow(this); // asks in boxes of its own
+        keepPlace(searchWindow_, IniSection::SearchWindow);
+    }
+    return searchWindow_;
 }
 
 SettingsFlowContext GameWindow::settingsFlow() {
@@ -103,10 +143,10 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
 
 namespace {
 
+constexpr char ChartMissingText[] = "Bodování nelze zobrazit graficky: chybí potřebná knihovna.";
+
 // A score view is made for one showing and kept in its place like the others.
-template <typename View>
-void ShowScoreView(QWidget* parent, IniStore& ini, bool iniWritable, const char* section) {
-    View view(parent);
+void ShowScoreView(QDialog& view, IniStore& ini, bool iniWritable, const char* section) {
     if (iniWritable) RestoreWindowPlacement(view, ini, section);
     view.exec();
     if (iniWritable && (!SaveWindowPlacement(view, ini, section) || !ini.commit())) ini.discard();
@@ -118,7 +158,7 @@ void ShowScoreView(QWidget* parent, IniStore& ini, bool iniWritable, const char*
 
 void GameWindow::openSettingsDialog() {
     const GameSettings kept = game_->Settings();
-    if (!settingsDialog_->ask(kept)) {
+    if (!settingsDialog()->ask(kept)) {
         // A refused OK may already have put the dialog's settings in force.
         if (PackSettings(kept) != PackSettings(game_->Settings())) game_->PutSettingsInForce(kept);
         return;
@@ -128,7 +168,7 @@ void GameWindow::openSettingsDialog() {
         // Only the look changed: the same stones in new pictures and grid.
         board_->setSettings(game_->Settings());
         board_->setBoard(shown_);
-        if (stoneCountsWindow_->isVisible()) setUpStoneCountsWindow();
+        if (stoneCountsWindow_ && stoneCountsWindow_->isVisible()) setUpStoneCountsWindow();
     } else if (change == 2) {
         game_->NewSituation();
     }
@@ -136,20 +176,20 @@ void GameWindow::openSettingsDialog() {
 }
 
 void GameWindow::chooseSituationNumber() {
-    const std::optional<std::int32_t> number = situationNumberDialog_->ask();
+    const std::optional<std::int32_t> number = situationNumberDialog()->ask();
     if (!number) return;
     game_->SetSituationNumber(*number);
     game_->NewSituation();
 }
 
 void GameWindow::goToPosition() {
-    game_->GoToPosition([this] { return goToPositionDialog_->ask(game_->LastPosition()); });
+    game_->GoToPosition([this] { return goToPositionDialog()->ask(game_->LastPosition()); });
 }
 
 void GameWindow::workWithMarks() {
     game_->WorkWithMarks([this](MarksDialog& marks) {
         // Each deletion in the window shows on the counter at once.
-        const auto follow = connect(marksWindow_, &MarksWindow::marksChanged, this,
+        const auto follow = connect(marksWindow(), &MarksWindow::marksChanged, this,
                                     [this, &marks] { game_->TakeMarks(marks); });
         const std::optional<int> chosen = marksWindow_->ask(marks);
         disconnect(follow);
@@ -158,11 +198,24 @@ void GameWindow::workWithMarks() {
 }
 
 void GameWindow::showScoreTable() {
-    ShowScoreView<ScoreTableWindow>(this, ini_, options_.iniWritable, IniSection::ScoreTableWindow);
+    ScoreTableWindow view(this);
+    ShowScoreView(view, ini_, options_.iniWritable, IniSection::ScoreTableWindow);
 }
 
 void GameWindow::showScoreGraph() {
-    ShowScoreView<ScoreChartWindow>(this, ini_, options_.iniWritable, IniSection::ScoreChartWindow);
+    auto* charts = LoadPluginAs<ScoreChartPlugin>(ScoreChartPluginName);
+    if (!charts) {
+        // The plugin was found but does not load (Qt Charts missing, say):
+        // the item stays off from now on.
+        actions_.at(Command::ScoreGraph)->setEnabled(false);
+        messages_.showError(ChartMissingText);
+        return;
+    }
+    std::vector<ScoreColumns> columns;
+    for (int n = 1; n <= 70; ++n) columns.push_back(ScoreColumnsFor(n));
+    const std::unique_ptr<QDialog> view(charts->makeScoreChart(columns, this));
+    HeadStrip::AttachTo(view.get()); // the plugin knows nothing of the game's strips
+    ShowScoreView(*view, ini_, options_.iniWritable, IniSection::ScoreChartWindow);
 }
 
 void GameWindow::setUpStoneCountsWindow() {
@@ -176,6 +229,7 @@ void GameWindow::setUpStoneCountsWindow() {
 }
 
 void GameWindow::showStoneCountsWindow() {
+    stoneCountsWindow();
     setUpStoneCountsWindow();
     stoneCountsWindow_->show();
     stoneCountsWindow_->raise();
@@ -185,7 +239,7 @@ void GameWindow::showStoneCountsWindow() {
 void GameWindow::startSearch() {
     // The search works on its own copies in a worker thread, so the game and
     // its drawing go on untouched; a second start while one runs is ignored.
-    if (firstActivationPending_ || searchWindow_->running()) return;
+    if (firstActivationPending_ || searchWindow()->running()) return;
     searchWindow_->startSearch(game_->CurrentRules(), game_->Position(1), searchMemory_);
 }
 
@@ -201,9 +255,7 @@ void GameWindow::previewBackColour(const QColor& colour) {
 }
 
 void GameWindow::previewHeadColour(const QColor& colour) {
-    const std::int32_t value = SettingsDialog::BgrOf(colour);
-    for (QWidget* window : QApplication::topLevelWidgets())
-        for (HeadStrip* strip : window->findChildren<HeadStrip*>()) strip->setColourValue(value);
+    HeadStrip::SetColourValueForAll(SettingsDialog::BgrOf(colour));
 }
 
 } // namespace tumbla

@@ -24,6 +24,7 @@ void GameWindow::buildMenus() {
     QMenu* hra = bar->addMenu(QStringLiteral("&Hra"));
     hra->addAction(makeAction(Command::NewGame, QStringLiteral("&Nová"),
                               QStringLiteral("generování nové náhodné situace")));
+    actions_.at(Command::NewGame)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     hra->addAction(makeAction(Command::ByNumber, QStringLiteral("&Výběr"),
                               QStringLiteral("zadání čísla nové situace a její vygenerování")));
     hra->addAction(makeAction(
@@ -49,11 +50,18 @@ void GameWindow::buildMenus() {
                                QStringLiteral("posun na konec provedených tahů")));
     akce->addAction(makeAction(Command::ShowMove, QStringLiteral("&Ukaž/proveď tah"),
                                QStringLiteral("ukaž následující provedený tah")));
+    // The hint button of the indicator panel, from the menu and the keyboard too.
+    QAction* hint = akce->addAction(QStringLiteral("&Nápověda tahu"));
+    hint->setObjectName(QStringLiteral("hintAction"));
+    hint->setShortcut(QKeySequence(Qt::Key_H));
+    connect(hint, &QAction::triggered, this, &GameWindow::nextHint);
     akce->addSeparator();
     akce->addAction(makeAction(Command::AddMark, QStringLiteral("&Přidej značku"),
                                QStringLiteral("záznam značek")));
     akce->addAction(makeAction(Command::Marks, QStringLiteral("P&ráce se značkami"),
                                QStringLiteral("návrat ke značkám a\nmazání značek")));
+    actions_.at(Command::AddMark)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    actions_.at(Command::Marks)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     akce->addSeparator();
     akce->addAction(makeAction(Command::HallOfFame, QStringLiteral("&Dvorana slávy"),
                                QStringLiteral("dvorana slávy ze všech her")));
@@ -106,15 +114,10 @@ void GameWindow::buildMenus() {
     search->setContext(Qt::ApplicationShortcut);
     connect(search, &QShortcut::activated, this, &GameWindow::searchRequested);
 
-    // Undo and redo as players expect them; they follow the navigation buttons.
-    auto* undo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
-    connect(undo, &QShortcut::activated, this, [this] {
-        if (actions_.at(Command::Back)->isEnabled()) runCommand(Command::Back);
-    });
-    auto* redo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), this);
-    connect(redo, &QShortcut::activated, this, [this] {
-        if (actions_.at(Command::Forward)->isEnabled()) runCommand(Command::Forward);
-    });
+    // Undo and redo as players expect them, shown beside the step items; a
+    // disabled step ignores its key as it ignores a click.
+    actions_.at(Command::Back)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    actions_.at(Command::Forward)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
 }
 
 void GameWindow::buildToolBar() {

@@ -1,5 +1,6 @@
 // The score panel on the right of the playing area and the indicator panel below it.
 
+#include "engine/Scoring.h"
 #include "ui/BlankPixmap.h"
 #include "ui/GameWindow.h"
 #include "ui/StonePictures.h"
@@ -13,6 +14,8 @@
 #include <QPainter>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tumbla {
 
@@ -30,9 +33,12 @@ QLabel* ValueLabel(QWidget* parent, const QString& hint) {
     return label;
 }
 
+constexpr QSize LogoSize(140, 44);
+constexpr QSize PileSize(120, 70);
+
 // The "made together with Koru CD" logo, drawn.
 QPixmap Logo(qreal dpr) {
-    const QSize size(140, 44);
+    const QSize size = LogoSize;
     QPixmap pixmap = BlankPixmap(size, dpr);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
@@ -58,7 +64,7 @@ QPixmap Logo(qreal dpr) {
 
 // A small pile of stones of the first picture set, for the corner of the panel.
 QPixmap Pile(qreal dpr) {
-    const QSize size(120, 70);
+    const QSize size = PileSize;
     QPixmap pixmap = BlankPixmap(size, dpr);
     QPainter p(&pixmap);
     const int s = 22;
@@ -72,6 +78,15 @@ QPixmap Pile(qreal dpr) {
         }
     }
     return pixmap;
+}
+
+// A text field as wide as the longest text it will show, so that its
+// neighbours never move when its text changes.
+void FitWidest(QLabel* label, const QStringList& texts) {
+    int widest = 0;
+    for (const QString& text : texts)
+        widest = std::max(widest, label->fontMetrics().horizontalAdvance(text));
+    label->setFixedWidth(widest + 2 * label->frameWidth() + 2 * label->margin() + 8);
 }
 
 } // namespace
@@ -108,10 +123,12 @@ QWidget* GameWindow::buildScorePanel() {
     layout->addLayout(grid);
     layout->addSpacing(10);
 
+    // The pictures and the fonts come in finishPanels(); the room is kept for them.
     auto* logo = new QLabel(panel);
-    logo->setPixmap(Logo(devicePixelRatioF()));
+    logo->setMinimumSize(LogoSize);
     logo->setAlignment(Qt::AlignCenter);
     logo->setToolTip(QStringLiteral("vytvořeno ve\nspolupráci s\n  Koru CD"));
+    logo_ = logo;
     layout->addWidget(logo);
     layout->addSpacing(10);
 
@@ -134,20 +151,30 @@ QWidget* GameWindow::buildScorePanel() {
         edit->setReadOnly(true);
         edit->setToolTip(f.hint);
         edit->setAlignment(Qt::AlignCenter);
-        QFont mono = edit->font();
-        mono.setFamily(QStringLiteral("Monospace"));
-        mono.setStyleHint(QFont::TypeWriter);
-        edit->setFont(mono);
         edits_[QLatin1String(f.name)] = edit;
         layout->addWidget(edit);
     }
     layout->addStretch(1);
     auto* pile = new QLabel(panel);
-    pile->setPixmap(Pile(devicePixelRatioF()));
+    pile->setMinimumSize(PileSize);
     pile->setAlignment(Qt::AlignCenter);
+    pile_ = pile;
     layout->addWidget(pile);
     panel->setFixedWidth(200);
     return panel;
+}
+
+void GameWindow::finishPanels() {
+    // Matching a font is a round of the font database each, and the pictures
+    // need no one before the first paint.
+    logo_->setPixmap(Logo(devicePixelRatioF()));
+    pile_->setPixmap(Pile(devicePixelRatioF()));
+    for (const auto& [name, edit] : edits_) {
+        QFont mono = edit->font();
+        mono.setFamily(QStringLiteral("Monospace"));
+        mono.setStyleHint(QFont::TypeWriter);
+        edit->setFont(mono);
+    }
 }
 
 QWidget* GameWindow::buildIndicatorPanel() {
@@ -187,7 +214,7 @@ QWidget* GameWindow::buildIndicatorPanel() {
     auto* position = new QLabel(QStringLiteral("   "), panel);
     position->setObjectName(QStringLiteral("position"));
     position->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    position->setMinimumWidth(120);
+    FitWidest(position, {QStringLiteral("pozice: 15/25 (5)")});
     position->setToolTip(QStringLiteral(
         "aktuální umístění kurzoru a\npřípadná hodnota kamene při\nprémiovém hodnocení kamenů"));
     labels_[QStringLiteral("position")] = position;
@@ -196,7 +223,12 @@ QWidget* GameWindow::buildIndicatorPanel() {
     auto* rating = new QLabel(panel);
     rating->setObjectName(QStringLiteral("rating"));
     rating->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    rating->setMinimumWidth(110);
+    QStringList ratings;
+    for (const int mode : {0, 1, 2, 5, 6, 7}) {
+        const std::string_view name = RatingName(mode);
+        ratings << QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    }
+    FitWidest(rating, ratings);
     rating->setToolTip(QStringLiteral("způsob hodnocení"));
     labels_[QStringLiteral("rating")] = rating;
     layout->addWidget(rating);
@@ -204,6 +236,8 @@ QWidget* GameWindow::buildIndicatorPanel() {
     marks_ = new QLabel(panel);
     marks_->setObjectName(QStringLiteral("marks"));
     marks_->setToolTip(QStringLiteral("počet zaznamenaných značek"));
+    marks_->setAlignment(Qt::AlignCenter);
+    FitWidest(marks_, {QStringLiteral("[100]")});
     marks_->setVisible(false);
     labels_[QStringLiteral("marks")] = marks_;
     layout->addWidget(marks_);
@@ -217,11 +251,19 @@ QWidget* GameWindow::buildIndicatorPanel() {
     layout->addWidget(hintButton_);
     hintCounter_ = new QLabel(panel);
     hintCounter_->setObjectName(QStringLiteral("hintCounter"));
-    hintCounter_->setMinimumWidth(40);
+    FitWidest(hintCounter_, {QStringLiteral("999/999")});
     hintCounter_->setVisible(false);
     labels_[QStringLiteral("hintCounter")] = hintCounter_;
     layout->addWidget(hintCounter_);
     layout->addStretch(1);
+    // Every control keeps its place whatever the others show: a hidden one
+    // (the joker of a game without one, the marks counter before the first
+    // mark) still holds its room, so a click lands where it did before.
+    for (QWidget* control : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        QSizePolicy policy = control->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        control->setSizePolicy(policy);
+    }
     return panel;
 }
 

@@ -13,31 +13,10 @@
 #include "ui/WindowPlacement.h"
 
 #include <QAction>
-#include <QDir>
 
 namespace tumbla {
 
-void GameWindow::buildResultWindows() {
-    // The player made is the one the glass sound uses too; it touches
-    // nothing of the sound system before its first clip.
-    if (!sound_) sound_ = new SoundPlayer(this);
-
-    endGameWindow_ = new EndGameWindow(messages_, files_, this);
-    endGameWindow_->setProgramDirectory(options_.programDirectory);
-    endGameWindow_->setGame(game_.get());
-    endGameWindow_->setAbbreviation(koruAbbreviation());
-    endGameWindow_->setSoundPlayer(sound_);
-    keepPlace(endGameWindow_, IniSection::EndGameWindow);
-
-    hallOfFameWindow_ = new HallOfFameWindow(messages_, this);
-    hallOfFameWindow_->setProgramDirectory(options_.programDirectory);
-    hallOfFameWindow_->setIniWritable(options_.iniWritable);
-    keepPlace(hallOfFameWindow_, IniSection::HallOfFameWindow);
-
-    copyWindow_ = new CopyWindow(messages_, this);
-    copyWindow_->setStartDirectory(QDir::currentPath());
-    keepPlace(copyWindow_, IniSection::CopyWindow);
-
+void GameWindow::connectResultWindows() {
     demo_ = new DemoMode(*game_, board_, this);
     connect(demo_, &DemoMode::captionChanged, this, &QWidget::setWindowTitle);
     // The indicators follow PutSettingsInForce; the score fields are shown anew.
@@ -56,6 +35,47 @@ void GameWindow::buildResultWindows() {
         actions_.at(c)->setEnabled(true);
 }
 
+SoundPlayer* GameWindow::soundPlayer() {
+    // The glass sound and the end window share it; it touches nothing of the
+    // sound system before its first clip.
+    if (!sound_) {
+        sound_ = new SoundPlayer(this);
+        sound_->setSoundOn(game_->Settings().Zvuk != 0);
+    }
+    return sound_;
+}
+
+EndGameWindow* GameWindow::endGameWindow() {
+    if (endGameWindow_) return endGameWindow_;
+    endGameWindow_ = new EndGameWindow(messages_, files_, this);
+    endGameWindow_->setProgramDirectory(options_.programDirectory);
+    endGameWindow_->setGame(game_.get());
+    endGameWindow_->setAbbreviation(koruAbbreviation());
+    endGameWindow_->setSoundPlayer(soundPlayer());
+    keepPlace(endGameWindow_, IniSection::EndGameWindow);
+    return endGameWindow_;
+}
+
+HallOfFameWindow* GameWindow::hallOfFameWindow() {
+    if (!hallOfFameWindow_) {
+        hallOfFameWindow_ = new HallOfFameWindow(messages_, this);
+        hallOfFameWindow_->setProgramDirectory(options_.programDirectory);
+        hallOfFameWindow_->setIniWritable(options_.iniWritable);
+        keepPlace(hallOfFameWindow_, IniSection::HallOfFameWindow);
+    }
+    return hallOfFameWindow_;
+}
+
+CopyWindow* GameWindow::copyWindow() {
+    // Made when it opens: only then does it read the file system.
+    if (!copyWindow_) {
+        copyWindow_ = new CopyWindow(messages_, this);
+        copyWindow_->setStartDirectory(startDirectory_);
+        keepPlace(copyWindow_, IniSection::CopyWindow);
+    }
+    return copyWindow_;
+}
+
 QString GameWindow::koruAbbreviation() const {
     const std::string_view name = TrimBlanks(settingsState_.koruName);
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
@@ -64,23 +84,23 @@ QString GameWindow::koruAbbreviation() const {
 void GameWindow::showEndOfGame() {
     // The demo's own game ends quietly.
     if (demo_->isRunning()) return;
-    endGameWindow_->setAbbreviation(koruAbbreviation());
+    endGameWindow()->setAbbreviation(koruAbbreviation());
     endGameWindow_->execEndMode();
 }
 
 void GameWindow::showRanking() {
-    endGameWindow_->setAbbreviation(koruAbbreviation());
+    endGameWindow()->setAbbreviation(koruAbbreviation());
     endGameWindow_->execRankingMode();
 }
 
 void GameWindow::saveForKoru() {
     // The name may have changed in the settings since the last save.
-    endGameWindow_->setAbbreviation(koruAbbreviation());
+    endGameWindow()->setAbbreviation(koruAbbreviation());
     endGameWindow_->saveWithCompetitionName();
 }
 
 void GameWindow::openHallOfFame() {
-    const std::optional<GameSettings> taken = hallOfFameWindow_->execList();
+    const std::optional<GameSettings> taken = hallOfFameWindow()->execList();
     if (!taken) return;
     // The settings carry their situation number, so this is that game again.
     game_->PutSettingsInForce(*taken);
@@ -89,7 +109,7 @@ void GameWindow::openHallOfFame() {
 }
 
 void GameWindow::copyKoruFiles() {
-    copyWindow_->execCopy();
+    copyWindow()->execCopy();
 }
 
 void GameWindow::openKoruMail() {

@@ -1,6 +1,7 @@
 #include "ui/GoToPositionDialog.h"
 
 #include "record/PositionEntry.h"
+#include "ui/HeadStrip.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -39,8 +40,12 @@ GoToPositionDialog::GoToPositionDialog(Messages& messages, QWidget* parent)
       field_(new PositionSpin(this)), leftLabel_(new QLabel(QStringLiteral("1"), this)),
       rightLabel_(new QLabel(this)), ok_(new QPushButton(QStringLiteral("OK"), this)) {
     setWindowTitle(QStringLiteral("přechod k pozici:"));
+    HeadStrip::AttachTo(this);
     setModal(true);
     auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(16, 12, 16, 14);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(14);
     grid->addWidget(leftLabel_, 0, 0);
     grid->addWidget(slider_, 0, 1);
     grid->addWidget(rightLabel_, 0, 2);
@@ -48,7 +53,8 @@ GoToPositionDialog::GoToPositionDialog(Messages& messages, QWidget* parent)
     grid->addWidget(ok_, 1, 2);
     slider_->setSingleStep(1);
     slider_->setPageStep(1);
-    slider_->setMinimumWidth(220);
+    slider_->setMinimumWidth(280);
+    ok_->setMinimumWidth(90);
     field_->setRange(0, 999);
     QFont bold = field_->font();
     bold.setBold(true);

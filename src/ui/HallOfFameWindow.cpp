@@ -2,6 +2,7 @@
 
 #include "results/FameCommands.h"
 #include "results/SettingsPanel.h"
+#include "ui/HeadStrip.h"
 
 #include <QAbstractTableModel>
 #include <QCheckBox>
@@ -120,6 +121,7 @@ class FameListModel : public QAbstractTableModel {
 HallOfFameWindow::HallOfFameWindow(Messages& messages, QWidget* parent)
     : QDialog(parent), messages_(messages) {
     setWindowTitle(QStringLiteral("    přehled všech výsledků:"));
+    HeadStrip::AttachTo(this);
     build();
 }
 

@@ -3,20 +3,67 @@
 #include "ui/ColourValue.h"
 #include "ui/StoneArt.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QResizeEvent>
 
 namespace tumbla {
 
-HeadStrip::HeadStrip(const QString& text, QWidget* parent) : QWidget(parent), text_(text) {
+namespace {
+
+std::int32_t& ColourForAll() {
+    static std::int32_t value = 0xFFFFFF;
+    return value;
+}
+
+} // namespace
+
+HeadStrip::HeadStrip(const QString& text, QWidget* parent)
+    : QWidget(parent), text_(text), start_(ColourFromValue(ColourForAll())) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     QFont f = font();
     f.setBold(true);
     setFont(f);
 }
 
+HeadStrip* HeadStrip::AttachTo(QWidget* window) {
+    auto* strip = new HeadStrip(window->windowTitle(), window);
+    strip->setObjectName(QStringLiteral("headStrip"));
+    // The window's layout keeps below the strip; the strip keeps the width.
+    QMargins margins = window->contentsMargins();
+    margins.setTop(margins.top() + strip->sizeHint().height());
+    window->setContentsMargins(margins);
+    strip->setGeometry(0, 0, window->width(), strip->sizeHint().height());
+    window->installEventFilter(strip);
+    return strip;
+}
+
+void HeadStrip::SetColourValueForAll(std::int32_t value) {
+    ColourForAll() = value;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        for (HeadStrip* strip : window->findChildren<HeadStrip*>()) strip->setColourValue(value);
+}
+
+bool HeadStrip::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parent()) {
+        if (event->type() == QEvent::Resize)
+            setGeometry(0, 0, static_cast<QResizeEvent*>(event)->size().width(),
+                        sizeHint().height());
+        else if (event->type() == QEvent::WindowTitleChange)
+            setText(parentWidget()->windowTitle());
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void HeadStrip::setText(const QString& text) {
     text_ = text;
+    update();
+}
+
+void HeadStrip::setNote(const QString& note) {
+    note_ = note;
     update();
 }
 
@@ -56,6 +103,11 @@ void HeadStrip::paintEvent(QPaintEvent*) {
     }
     p.setPen(lightStart ? QColor(0x10, 0x18, 0x28) : Qt::white);
     p.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft, text_);
+    // The note stands on the far end, which runs dark or light against the start.
+    if (!note_.isEmpty()) {
+        p.setPen(endColour().lightnessF() > 0.55 ? QColor(0x10, 0x18, 0x28) : Qt::white);
+        p.drawText(textRect, Qt::AlignVCenter | Qt::AlignRight, note_);
+    }
 }
 
 } // namespace tumbla

@@ -1,5 +1,7 @@
 #include "ui/MarksWindow.h"
 
+#include "ui/HeadStrip.h"
+
 #include <QEvent>
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -27,6 +29,7 @@ MarksWindow::MarksWindow(QWidget* parent)
       delete_(BarButton(this, QStyle::SP_DialogDiscardButton, "zruš aktuální")),
       deleteAll_(BarButton(this, QStyle::SP_TrashIcon, "zruš všechny")) {
     setWindowTitle(QStringLiteral("značky:"));
+    HeadStrip::AttachTo(this);
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     auto* bar = new QHBoxLayout;

@@ -1,9 +1,14 @@
 #include "ui/MessageBoxes.h"
 
 #include <QFileDialog>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace tumbla {
 
@@ -80,6 +85,18 @@ Answer MessageBoxes::show(int kind, std::string_view text, bool question, bool w
     QMessageBox box(parent_);
     box.setWindowTitle(QStringLiteral("Tumbla"));
     box.setText(FromUtf8(text));
+    // A text of several lines is broken where its author broke it, not again
+    // wherever the box's usual width runs out: the text's own width is the
+    // least the box may take, up to the box's own limit.
+    if (text.find('\n') != std::string_view::npos)
+        if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+            label->setWordWrap(false);
+            const int widest = label->sizeHint().width();
+            const QScreen* screen = parent_ ? parent_->screen() : QGuiApplication::primaryScreen();
+            const int room = screen ? screen->availableGeometry().width() : 1024;
+            label->setMinimumWidth(
+                std::min(widest, room > 1024 ? std::min(room - 480, 1000) : room - 40));
+        }
     switch (kind) {
     case Error:
         box.setIcon(QMessageBox::Critical);
@@ -120,7 +137,9 @@ Answer MessageBoxes::show(int kind, std::string_view text, bool question, bool w
 }
 
 QString DialogFilter(const std::string& filter) {
-    // Pairs of description and pattern; the description already names its pattern.
+    // Pairs of description and pattern. The dialog reads the patterns from the
+    // parentheses at the end of what it shows, so a description that names
+    // its patterns already gets them there once, in the dialog's spelling.
     const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
     if (parts.size() < 2)
         return QString::fromStdString(filter).replace(QLatin1Char(';'), QLatin1Char(' '));
@@ -128,7 +147,12 @@ QString DialogFilter(const std::string& filter) {
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString pattern = parts[i + 1];
         pattern.replace(QLatin1Char(';'), QLatin1Char(' '));
-        filters << parts[i] + QStringLiteral(" (") + pattern + QLatin1Char(')');
+        QString description = parts[i];
+        if (description.endsWith(QLatin1Char(')')) && description.contains(QLatin1Char('(')))
+            description.truncate(description.lastIndexOf(QLatin1Char('(')));
+        else
+            description += QLatin1Char(' ');
+        filters << description + QLatin1Char('(') + pattern + QLatin1Char(')');
     }
     return filters.join(QStringLiteral(";;"));
 }

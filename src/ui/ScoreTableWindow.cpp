@@ -1,6 +1,7 @@
 #include "ui/ScoreTableWindow.h"
 
 #include "record/ScoreTableText.h"
+#include "ui/HeadStrip.h"
 
 #include <QFontDatabase>
 #include <QListWidget>
@@ -11,6 +12,7 @@ namespace tumbla {
 ScoreTableWindow::ScoreTableWindow(QWidget* parent)
     : QDialog(parent), list_(new QListWidget(this)) {
     setWindowTitle(QStringLiteral("bodování:"));
+    HeadStrip::AttachTo(this);
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_);

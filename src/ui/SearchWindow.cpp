@@ -2,21 +2,27 @@
 
 #include "record/SearchFormat.h"
 #include "record/SearchReporter.h"
+#include "ui/HeadStrip.h"
+#include "ui/MessageBoxes.h"
 
-#include <QEvent>
-#include <QHBoxLayout>
+#include <QGridLayout>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTableWidget>
 #include <QThread>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWindow>
 
+#include <algorithm>
 #include <mutex>
 #include <optional>
+#include <utility>
 
 namespace tumbla {
 
@@ -75,51 +81,103 @@ QLabel* Value(QWidget* parent) {
 
 } // namespace
 
-SearchWindow::SearchWindow(Messages& messages, QWidget* parent)
-    : QWidget(parent, Qt::Window), messages_(messages), start_(Value(this)), now_(Value(this)),
-      elapsed_(Value(this)), years_(Value(this)), stop_(new QToolButton(this)),
-      grid_(new QTableWidget(GridRows, 2, this)), timer_(new QTimer(this)),
-      reporter_(std::make_unique<Reporter>()) {
-    setWindowTitle(QStringLiteral("        hledání:"));
-    auto* layout = new QVBoxLayout(this);
-    auto* bar = new QHBoxLayout;
-    const auto caption = [&](const char* text, QLabel* value) {
-        bar->addWidget(new QLabel(QString::fromUtf8(text), this));
-        bar->addWidget(value);
-    };
-    caption("start:", start_);
-    caption("nyní:", now_);
-    caption("trvání:", elapsed_);
-    caption("předp. doba v rocích:", years_);
-    stop_->setIcon(style()->standardIcon(QStyle::SP_BrowserStop));
-    bar->addWidget(stop_);
-    bar->addStretch(1);
-    layout->addLayout(bar);
-    layout->addWidget(grid_);
+SearchWindow::SearchWindow(Messages& messages, QWidget* parent) : SearchWindow(&messages, parent) {}
 
-    grid_->horizontalHeader()->hide();
-    grid_->verticalHeader()->hide();
-    grid_->setColumnWidth(0, 178);
-    grid_->setColumnWidth(1, 149);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setWordWrap(false);
-    grid_->verticalHeader()->setMinimumSectionSize(1);
-    grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 4);
+SearchWindow::SearchWindow(QWidget* parent) : SearchWindow(nullptr, parent) {}
+
+SearchWindow::SearchWindow(Messages* messages, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      ownMessages_(messages ? nullptr : std::make_unique<MessageBoxes>()),
+      messages_(messages ? *messages : *ownMessages_), start_(Value(this)), now_(Value(this)),
+      elapsed_(Value(this)), years_(Value(this)), stop_(new QToolButton(this)),
+      grid_(new QTableWidget(GridRows, 2, this)), headerRow_(new QTableView(this)),
+      timer_(new QTimer(this)), reporter_(std::make_unique<Reporter>()) {
+    // The question box belongs to this window, so answering it hands the
+    // focus back here rather than to the game window.
+    if (ownMessages_) ownMessages_->setParent(this);
+    setWindowTitle(QStringLiteral("        hledání:"));
+    HeadStrip::AttachTo(this);
+    auto* layout = new QVBoxLayout(this);
+    // The times on one line, the estimate in years on a line of its own,
+    // where it has room for all its digits.
+    auto* bar = new QGridLayout;
+    bar->setHorizontalSpacing(6);
+    const auto caption = [&](int row, int column, const char* text, QLabel* value) {
+        bar->addWidget(new QLabel(QString::fromUtf8(text), this), row, column);
+        bar->addWidget(value, row, column + 1);
+    };
+    caption(0, 0, "start:", start_);
+    caption(0, 2, "nyní:", now_);
+    caption(0, 4, "trvání:", elapsed_);
+    bar->addWidget(new QLabel(QString::fromUtf8("předp. doba v rocích:"), this), 1, 0, 1, 3);
+    years_->setWordWrap(true);
+    bar->addWidget(years_, 1, 3, 1, 3);
+    bar->setColumnStretch(5, 1);
+    stop_->setIcon(style()->standardIcon(QStyle::SP_BrowserStop));
+    bar->addWidget(stop_, 0, 6, 2, 1, Qt::AlignRight | Qt::AlignVCenter);
+    layout->addLayout(bar);
+
+    // Row 0, the estimate and the share done, stands still above the rows of
+    // the path: a second view of the same model showing that row alone.
+    auto* rows = new QVBoxLayout;
+    rows->setSpacing(0);
+    rows->addWidget(headerRow_);
+    rows->addWidget(grid_);
+    layout->addLayout(rows);
+
+    const int rowHeight = grid_->fontMetrics().height() + 4;
+    for (QTableView* view : {static_cast<QTableView*>(grid_), headerRow_}) {
+        view->horizontalHeader()->hide();
+        view->verticalHeader()->hide();
+        view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        view->setWordWrap(false);
+        view->verticalHeader()->setMinimumSectionSize(1);
+        view->verticalHeader()->setDefaultSectionSize(rowHeight);
+    }
+    // An estimate of many digits runs on over more lines of row 0.
+    headerRow_->setWordWrap(true);
     for (int row = 0; row < GridRows; ++row)
         for (int column = 0; column < 2; ++column)
             grid_->setItem(row, column, new QTableWidgetItem);
-    // Row 0 is the fixed header row with the estimate and the share done.
+    headerRow_->setModel(grid_->model());
+    for (int row = 1; row < GridRows; ++row) headerRow_->setRowHidden(row, true);
+    grid_->setRowHidden(0, true);
+    headerRow_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    headerRow_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    headerRow_->setFixedHeight(rowHeight + 2 * headerRow_->frameWidth());
+    headerRow_->setFocusPolicy(Qt::NoFocus);
+    QFont bold = headerRow_->font();
+    bold.setBold(true);
+    headerRow_->setFont(bold);
+    connect(grid_->horizontalScrollBar(), &QScrollBar::valueChanged,
+            headerRow_->horizontalScrollBar(), &QScrollBar::setValue);
     for (int column = 0; column < 2; ++column)
         grid_->item(0, column)->setBackground(palette().button());
-    resize(178 + 149 + 60, 420);
+    resize(std::max(560, layout->sizeHint().width()), 460);
+    layOutColumns();
 
     connect(stop_, &QToolButton::clicked, this, &SearchWindow::askToStop);
     connect(grid_, &QTableWidget::cellDoubleClicked, this,
             [this](int row, int) { chooseTargetDepth(row); });
+    connect(headerRow_, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& index) { chooseTargetDepth(index.row()); });
+    // Only the game window taking the focus ends the search; the stop
+    // question, or a look at another program, does not.
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &SearchWindow::focusMoved);
     timer_->setInterval(250);
     connect(timer_, &QTimer::timeout, this, &SearchWindow::tick);
-    timer_->start();
+}
+
+// The clock and the reports run only while there is a window to show them in.
+void SearchWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
     tick();
+    timer_->start();
+}
+
+void SearchWindow::hideEvent(QHideEvent* event) {
+    timer_->stop();
+    QWidget::hideEvent(event);
 }
 
 SearchWindow::~SearchWindow() {
@@ -166,10 +224,14 @@ void SearchWindow::chooseTargetDepth(int row) {
     if (running()) search_->SetTargetDepth(row);
 }
 
-void SearchWindow::changeEvent(QEvent* event) {
-    // Turning to another window, the game's included, ends the search.
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) stopSearch();
-    QWidget::changeEvent(event);
+void SearchWindow::focusMoved(QWindow* now) {
+    if (!now) return; // on its way between two windows
+    const QPointer<QWindow> before = std::exchange(lastFocus_, now);
+    if (!parentWidget() || now != parentWidget()->window()->windowHandle()) return;
+    // Focus handed back by the stop question's box is not the player turning
+    // to the game; only a real activation of the game window stops the search.
+    if (before && before != windowHandle() && before->transientParent() == windowHandle()) return;
+    stopSearch();
 }
 
 void SearchWindow::tick() {
@@ -184,6 +246,28 @@ void SearchWindow::tick() {
 void SearchWindow::setCell(int row, int column, const QString& text) {
     if (row < 0 || row >= GridRows) return; // deeper levels have no row to show
     grid_->item(row, column)->setText(text);
+    if (row == 0) layOutColumns();
+}
+
+void SearchWindow::layOutColumns() {
+    // The share done keeps to one line; the estimate has the rest of the
+    // width and as many lines of row 0 as its digits need.
+    const QFontMetrics metrics = headerRow_->fontMetrics();
+    const int share = std::max(149, metrics.horizontalAdvance(grid_->item(0, 1)->text()) + 16);
+    const int first = std::max(178, grid_->viewport()->width() - share);
+    for (QTableView* view : {static_cast<QTableView*>(grid_), headerRow_}) {
+        view->setColumnWidth(0, first);
+        view->setColumnWidth(1, share);
+    }
+    headerRow_->resizeRowToContents(0);
+    const int lines = std::min(headerRow_->rowHeight(0), 10 * metrics.lineSpacing() + 4);
+    headerRow_->setRowHeight(0, std::max(lines, metrics.height() + 4));
+    headerRow_->setFixedHeight(headerRow_->rowHeight(0) + 2 * headerRow_->frameWidth());
+}
+
+void SearchWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layOutColumns();
 }
 
 void SearchWindow::pullReports() {
@@ -203,14 +287,20 @@ void SearchWindow::pullReports() {
     if (pending.progress)
         for (std::size_t i = 0; i < pending.progress->size(); ++i)
             setCell(static_cast<int>(i) + 1, 0, QString::fromStdString((*pending.progress)[i]));
+    // Numbers of many digits may run on to another line after any group.
+    const QString separator = locale.groupSeparator();
+    const auto breakable = [&separator](const std::string& text) {
+        QString shown = QString::fromStdString(text);
+        if (!separator.isEmpty()) shown.replace(separator, separator + QChar(0x200B));
+        return shown;
+    };
     if (pending.estimate)
-        setCell(0, 0, QString::fromStdString(FormatGrouped(*pending.estimate, 0, group, decimal)));
+        setCell(0, 0, breakable(FormatGrouped(*pending.estimate, 0, group, decimal)));
     if (pending.share) {
         setCell(0, 1,
                 QString::fromStdString(FormatShareDone(pending.share->leafCount,
                                                        pending.share->maxEstimate, decimal)));
-        years_->setText(
-            QString::fromStdString(FormatGrouped(pending.share->years, 2, group, decimal)));
+        years_->setText(breakable(FormatGrouped(pending.share->years, 2, group, decimal)));
     }
 }
 

@@ -1,13 +1,16 @@
 #include "ui/SettingsDialog.h"
 
+#include "engine/Scoring.h"
 #include "situation/SettingsCode.h"
 #include "ui/ColourPictures.h"
 #include "ui/ColourValue.h"
+#include "ui/HeadStrip.h"
 #include "ui/StonePictures.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -27,6 +30,9 @@ namespace {
 QString Text(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
+
+// The width of a colour's column on the "&sady" and "&hodnocení" tabs.
+constexpr int ChoiceColumnWidth = 44;
 
 // A titled group of exclusive choices with ids 0.. in the given columns.
 QButtonGroup* Choices(QWidget* parent, QLayout* into, const char* title, const QStringList& texts,
@@ -125,6 +131,7 @@ std::int32_t SettingsDialog::BgrOf(const QColor& colour) {
 SettingsDialog::SettingsDialog(SettingsDialogState& state, QWidget* parent)
     : QDialog(parent), state_(state), pictures_(DialogPictures) {
     setWindowTitle(QStringLiteral("  nastavení:  "));
+    HeadStrip::AttachTo(this);
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     auto* bar = new QHBoxLayout;
@@ -276,6 +283,8 @@ QWidget* SettingsDialog::buildSetsTab() {
             [this](int id) { changed([&] { state_.imageSet = id; }); });
     layout->addLayout(top);
 
+    // Each colour has a column of its own, picture over its two choices, all
+    // of one width, so that they line up whatever the number of colours.
     auto* grid = new QGridLayout;
     joker_ = new QButtonGroup(page);
     glass_ = new QButtonGroup(page);
@@ -290,9 +299,11 @@ QWidget* SettingsDialog::buildSetsTab() {
         auto* glass = new QRadioButton(QString::number(colour), page);
         joker_->addButton(joker, colour);
         glass_->addButton(glass, colour);
-        grid->addWidget(joker, 1, colour + 1);
-        grid->addWidget(glass, 2, colour + 1);
+        grid->addWidget(joker, 1, colour + 1, Qt::AlignCenter);
+        grid->addWidget(glass, 2, colour + 1, Qt::AlignCenter);
+        grid->setColumnMinimumWidth(colour + 1, ChoiceColumnWidth);
     }
+    grid->setColumnStretch(10, 1);
     connect(joker_, &QButtonGroup::idClicked, this,
             [this](int id) { changed([&] { ChooseJoker(state_, id); }); });
     connect(glass_, &QButtonGroup::idClicked, this,
@@ -328,17 +339,19 @@ QWidget* SettingsDialog::buildRatingTab() {
     connect(premium_, &QCheckBox::toggled, this,
             [this](bool on) { changed([&] { state_.premiumBox = on; }); });
     layout->addWidget(premium_);
+    // Each price stands under its own stone.
     pricePanel_ = new QWidget(page);
     auto* prices = new QGridLayout(pricePanel_);
     for (std::size_t i = 0; i < 8; ++i) {
+        const int column = static_cast<int>(i);
         pricePictures_[i] = new QLabel(pricePanel_);
-        prices->addWidget(pricePictures_[i], 0, static_cast<int>(i), Qt::AlignCenter);
+        prices->addWidget(pricePictures_[i], 0, column, Qt::AlignCenter);
+        auto* price = new QLabel(QString::number(PriceTable[i + 1]), pricePanel_);
+        price->setObjectName(QStringLiteral("price%1").arg(i + 1));
+        prices->addWidget(price, 1, column, Qt::AlignCenter);
+        prices->setColumnMinimumWidth(column, ChoiceColumnWidth);
     }
-    prices->addWidget(
-        new QLabel(
-            Text("   1        5         3        1         2        4          2        5  "),
-            pricePanel_),
-        1, 0, 1, 8);
+    prices->setColumnStretch(8, 1);
     layout->addWidget(pricePanel_);
     layout->addStretch(1);
     return page;
@@ -417,14 +430,12 @@ QWidget* SettingsDialog::buildCodeTab() {
     help->setFont(QFont(QStringLiteral("Monospace")));
     layout->addWidget(help);
     connect(codeEntry_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        changed([&] {
-            state_.codeEntry = text.toStdString();
-            CodeEntryKeyReleased(state_);
-        });
+        changed([&] { TypeCodeEntry(state_, text.toStdString()); });
     });
-    // Enter and leaving the field both end here.
-    connect(codeEntry_, &QLineEdit::editingFinished, this,
+    connect(codeEntry_, &QLineEdit::returnPressed, this,
             [this] { changed([&] { EvaluateCodeEntry(state_, inForce_); }); });
+    // Leaving the field for another control judges it too (see eventFilter).
+    codeEntry_->installEventFilter(this);
     return page;
 }
 
@@ -550,7 +561,19 @@ bool SettingsDialog::ask(const GameSettings& inForce) {
     return exec() == QDialog::Accepted;
 }
 
+bool SettingsDialog::eventFilter(QObject* watched, QEvent* event) {
+    // Only a move to another control of the open dialog counts as leaving the
+    // field; the dialog hiding or losing the screen to a file dialog does not.
+    if (watched == codeEntry_ && event->type() == QEvent::FocusOut && isVisible()) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            changed([&] { JudgeTypedCode(state_, inForce_); });
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void SettingsDialog::confirm() {
+    changed([&] { JudgeTypedCode(state_, inForce_); });
     if (okAction_) okAction_(state_);
     refresh();
     // After a wrong code the first OK is refused, though its action has run.

@@ -64,6 +64,7 @@ class SettingsDialog : public QDialog {
     QAbstractButton* jokerChoice(int colour) const;
     QAbstractButton* glassChoice(int colour) const;
     QAbstractButton* colourCountChoice(int count) const;
+    QLabel* colourPicture(int colour) const { return setPictures_[std::size_t(colour - 1)]; }
     QAbstractButton* gridChoice(int choice) const;
     QCheckBox* premiumBox() const { return premium_; }
     QWidget* pricePanel() const { return pricePanel_; }
@@ -79,6 +80,9 @@ class SettingsDialog : public QDialog {
 
   public slots:
     void reject() override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QWidget* buildBasicTab();

@@ -1,6 +1,7 @@
 #include "ui/SituationNumberDialog.h"
 
 #include "situation/SituationNumberEntry.h"
+#include "ui/HeadStrip.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -12,11 +13,16 @@ SituationNumberDialog::SituationNumberDialog(Messages& messages, QWidget* parent
     : QDialog(parent), messages_(messages), field_(new QLineEdit(this)),
       ok_(new QPushButton(QStringLiteral("OK"), this)) {
     setWindowTitle(QStringLiteral("zadání čísla situace:"));
+    HeadStrip::AttachTo(this);
     setModal(true);
     auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(16, 12, 16, 14);
+    row->setSpacing(10);
     row->addWidget(field_, 1);
     row->addWidget(ok_);
-    field_->setMinimumWidth(140);
+    // Wide enough for any number, and for the caption in the title bar.
+    field_->setMinimumWidth(200);
+    ok_->setMinimumWidth(90);
     // Enter in the field reaches the dialog, which presses the default button.
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &SituationNumberDialog::confirm);

@@ -1,17 +1,17 @@
 #pragma once
 // Plays the game's two clips. Nothing of the sound system is touched before
-// the first clip is asked for, so starting the game costs nothing here; a
-// machine without an audio output plays nothing and says nothing.
+// the first clip is asked for, so starting the game costs nothing here: the
+// sound plugin is loaded then. A machine without the plugin, its libraries or
+// an audio output plays nothing and says nothing.
 
 #include <QObject>
 
 #include <array>
 #include <memory>
 
-class QSoundEffect;
-class QTemporaryFile;
-
 namespace tumbla {
+
+class SoundOutput;
 
 enum class SoundClip { Glass = 0, EndOfGame = 1 };
 
@@ -31,13 +31,11 @@ class SoundPlayer : public QObject {
     bool outputAvailable() const { return probed_ && available_; }
 
   private:
-    QSoundEffect* effect(SoundClip clip);
-
     bool soundOn_ = false;
     bool probed_ = false;
     bool available_ = false;
-    std::array<std::unique_ptr<QTemporaryFile>, 2> files_;
-    std::array<QSoundEffect*, 2> effects_{};
+    std::unique_ptr<SoundOutput> output_;
+    std::array<bool, 2> prepared_{};
 };
 
 } // namespace tumbla

@@ -1,6 +1,7 @@
 #include "ui/StoneCountsWindow.h"
 
 #include "engine/Scoring.h"
+#include "ui/HeadStrip.h"
 
 #include <QLabel>
 
@@ -22,6 +23,7 @@ StoneCountsWindow::StoneCountsWindow(QWidget* parent)
       countsCaption_(new QLabel(QStringLiteral("počty:"), this)),
       pricesCaption_(new QLabel(QStringLiteral("ceny:"), this)) {
     setWindowTitle(QStringLiteral("počty a ceny kamenů:"));
+    HeadStrip::AttachTo(this);
     for (std::size_t i = 0; i < 8; ++i) {
         counts_[i] = CellLabel(this);
         pictures_[i] = CellLabel(this);
@@ -45,16 +47,18 @@ void StoneCountsWindow::setUp(int colours, int ratingMode, const std::array<QPix
 void StoneCountsWindow::placeControls() {
     const bool premium = IsPremiumMode(rating_);
     const QSize outer = OuterSize(colours_, rating_);
-    setFixedSize(outer.width(), outer.height() - FrameHeight);
-    countsCaption_->setGeometry(2, 2, LabelWidth - 2, RowHeight);
-    pricesCaption_->setGeometry(2, 2 + RowHeight + CellSize, LabelWidth - 2, RowHeight);
+    // The cells sit below the caption strip.
+    const int top = contentsRect().top() + 2;
+    setFixedSize(outer.width(), outer.height() - FrameHeight + top - 2);
+    countsCaption_->setGeometry(2, top, LabelWidth - 2, RowHeight);
+    pricesCaption_->setGeometry(2, top + RowHeight + CellSize, LabelWidth - 2, RowHeight);
     pricesCaption_->setVisible(premium);
     for (std::size_t i = 0; i < 8; ++i) {
         const int x = LabelWidth + static_cast<int>(i) * CellSize - 4;
         const bool shown = static_cast<int>(i) < colours_;
-        counts_[i]->setGeometry(x, 2, CellSize, RowHeight);
-        pictures_[i]->setGeometry(x, 2 + RowHeight, CellSize, CellSize);
-        prices_[i]->setGeometry(x, 2 + RowHeight + CellSize, CellSize, RowHeight);
+        counts_[i]->setGeometry(x, top, CellSize, RowHeight);
+        pictures_[i]->setGeometry(x, top + RowHeight, CellSize, CellSize);
+        prices_[i]->setGeometry(x, top + RowHeight + CellSize, CellSize, RowHeight);
         counts_[i]->setVisible(shown);
         pictures_[i]->setVisible(shown);
         prices_[i]->setVisible(shown && premium);

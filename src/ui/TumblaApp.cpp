@@ -3,10 +3,12 @@
 #include "situation/IniWritable.h"
 #include "ui/GameWindow.h"
 #include "ui/MessageBoxes.h"
+#include "ui/QuickStartStyle.h"
 #include "ui/SingleInstance.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProxyStyle>
 
 #include <cstdlib>
 #include <exception>
@@ -18,9 +20,24 @@ const char* const ReadOnlyWarningText =
     "nelze pracovat s INI souborem. Nelze proto ukládat vámi vybrané \n"
     "aktuální nastavení a aktualizovat tabulku nejlepších výsledků!";
 
+namespace {
+
+// Hints come up at once, as the game's controls ask for them.
+class ImmediateHintStyle : public QProxyStyle {
+  public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        if (hint == SH_ToolTip_WakeUpDelay) return 5;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+
+} // namespace
+
 TumblaApplication::TumblaApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    // No display name: the window system would append it to every caption.
     setApplicationName(QStringLiteral("Tumbla"));
-    setApplicationDisplayName(QStringLiteral("Tumbla"));
+    setStyle(new ImmediateHintStyle);
 }
 
 bool TumblaApplication::notify(QObject* receiver, QEvent* event) {
@@ -44,6 +61,7 @@ std::vector<std::string> ProgramArguments(int argc, char** argv) {
 
 int RunTumbla(int argc, char** argv) {
     TumblaApplication app(argc, argv);
+    QApplication::setStyle(new QuickStartStyle(QApplication::style()->name()));
 
     StartupOptions options;
     options.programDirectory =

@@ -38,6 +38,16 @@ class CopyWindowTest : public QObject {
         QCOMPARE(form.windowTitle(), QStringLiteral("kopie souboru:"));
         form.setStartDirectory(source.path());
         QCOMPARE(form.listedFiles(), QStringList({First, Second}));
+        // A result saved while the game runs is listed at the next showing.
+        const QString later = QStringLiteral("789_ABCD_04567_0000000500.hre");
+        form.show();
+        form.hide();
+        Touch(source.filePath(later));
+        form.show();
+        QCOMPARE(form.listedFiles(), QStringList({First, Second, later}));
+        QVERIFY(QFile::remove(source.filePath(later)));
+        form.hide();
+        form.show();
 
         // Nothing selected, then no destination.
         form.setDestinationDirectory(QString());

@@ -4,7 +4,11 @@
 #include "FakeMessages.h"
 #include "MainWindowFixture.h"
 
+#include "situation/SettingsCode.h"
+#include "ui/CopyWindow.h"
+#include "ui/EndGameWindow.h"
 #include "ui/GoToPositionDialog.h"
+#include "ui/HallOfFameWindow.h"
 #include "ui/HeadStrip.h"
 #include "ui/MarksWindow.h"
 #include "ui/SearchWindow.h"
@@ -22,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QSettings>
@@ -83,14 +88,31 @@ class GameWindowDialogsTest : public QObject {
         for (const Command c : {Command::ByNumber, Command::Settings, Command::ScoreTable,
                                 Command::ScoreGraph, Command::StoneCounts})
             QVERIFY(w->action(c)->isEnabled());
-        // Made once, kept for the run, and none of them showing at start.
-        for (QWidget* window : std::initializer_list<QWidget*>{
-                 w->situationNumberDialog(), w->goToPositionDialog(), w->marksWindow(),
-                 w->stoneCountsWindow(), w->searchWindow(), w->settingsDialog()}) {
+        const auto madeWindows = [&w] {
+            int made = 0;
+            for (const QWidget* child : w->findChildren<QWidget*>())
+                if (child->isWindow() && !qobject_cast<const QMenu*>(child)) ++made;
+            return made;
+        };
+        // None is made before it is needed; then made once and kept for the run.
+        QCOMPARE(madeWindows(), 0);
+        const std::function<QWidget*()> accessors[] = {[&w] { return w->situationNumberDialog(); },
+                                                       [&w] { return w->goToPositionDialog(); },
+                                                       [&w] { return w->marksWindow(); },
+                                                       [&w] { return w->stoneCountsWindow(); },
+                                                       [&w] { return w->searchWindow(); },
+                                                       [&w] { return w->settingsDialog(); },
+                                                       [&w] { return w->endGameWindow(); },
+                                                       [&w] { return w->hallOfFameWindow(); },
+                                                       [&w] { return w->copyWindow(); }};
+        for (const auto& accessor : accessors) {
+            QWidget* window = accessor();
             QVERIFY(window);
             QVERIFY(window->isWindow());
             QVERIFY(!window->isVisible());
+            QCOMPARE(accessor(), window);
         }
+        QCOMPARE(madeWindows(), 9);
     }
 
     void typedNumberGeneratesThatSituation() {
@@ -320,6 +342,38 @@ class GameWindowDialogsTest : public QObject {
         QVERIFY(PackSettings(w->game().Settings()) == PackSettings(kept));
     }
 
+    void typedCodeIsJudgedByOkAndNeverLater() {
+        QTemporaryDir dir;
+        auto w = OpenWindow(dir);
+        w->runCommand(Command::Level3);
+        const auto codeWith = [&w](int count) {
+            GameSettings s = w->game().Settings();
+            s.Count = static_cast<std::uint8_t>(count);
+            return QString::fromStdString(SettingsCodeFromSettings(s));
+        };
+        const int kept = w->game().Settings().Count;
+        const int typed = kept == 5 ? 6 : 5;
+        SettingsDialog* form = w->settingsDialog();
+        // A code typed without Enter is what OK puts in force.
+        WhileOpen(*w, Command::Settings, [form, code = codeWith(typed)] {
+            form->tabs()->setCurrentIndex(4);
+            QTest::keyClicks(form->codeEntry(), code);
+            form->okButton()->click();
+        });
+        QCOMPARE(int(w->game().Settings().Count), typed);
+
+        // A code typed and abandoned never comes into force later.
+        WhileOpen(*w, Command::Settings, [form, code = codeWith(kept)] {
+            QVERIFY(form->codeEntry()->text().isEmpty());
+            form->tabs()->setCurrentIndex(4);
+            QTest::keyClicks(form->codeEntry(), code);
+            form->returnButton()->click();
+        });
+        FileDialogs::setNextPath(std::nullopt);
+        w->runCommand(Command::SavedSettings); // its file dialog cancelled
+        QCOMPARE(int(w->game().Settings().Count), typed);
+    }
+
     void settingsSavedByNameComeBackThroughTheMenu() {
         QTemporaryDir dir;
         auto w = OpenWindow(dir);
@@ -447,9 +501,9 @@ class GameWindowDialogsTest : public QObject {
         emit w->searchRequested();
         QCOMPARE(searchWindow->lastSearch(), first);
         // The game window taking the focus stops it.
-        QApplication::setActiveWindow(searchWindow);
+        searchWindow->activateWindow();
         QTRY_VERIFY(searchWindow->isActiveWindow());
-        QApplication::setActiveWindow(w.get());
+        w->activateWindow();
         QTRY_VERIFY_WITH_TIMEOUT(!searchWindow->running(), 20000);
         // The game itself was never touched.
         QCOMPARE(w->game().CurrentPosition(), 1);

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QToolButton>
 
 using namespace tumbla;
 using namespace tumbla::test;
@@ -134,11 +135,22 @@ class GameWindowPlayTest : public QObject {
     void marksCounterAndHint() {
         QTemporaryDir dir;
         auto w = OpenWindow(dir);
+        auto* hint = w->findChild<QToolButton*>(QStringLiteral("hint"));
+        // The hint button stays where the player clicked it last, whatever
+        // the panel shows beside it: joker and glass or none, marks or none.
+        const auto place = [&w, hint] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            return hint->mapTo(w.get(), QPoint(0, 0)).x();
+        };
+        w->runCommand(Command::Level5);
+        const int x = place();
         w->runCommand(Command::Level1);
+        QCOMPARE(place(), x);
         QVERIFY(!w->action(Command::Marks)->isEnabled());
         w->runCommand(Command::AddMark);
         QCOMPARE(w->fieldText("marks"), QStringLiteral("[1]"));
         QVERIFY(w->action(Command::Marks)->isEnabled());
+        QCOMPARE(place(), x);
 
         w->nextHint();
         QVERIFY(w->game().HintCount() > 0);

@@ -11,6 +11,7 @@
 #include "ui/DemoMode.h"
 #include "ui/EndGameWindow.h"
 #include "ui/HallOfFameWindow.h"
+#include "ui/HeadStrip.h"
 #include "ui/WindowPlacement.h"
 
 #include <QAction>
@@ -100,6 +101,13 @@ class GameWindowResultsTest : public QObject {
         QCOMPARE(stored[0].settings.BeginNumber, 4242);
         // The window kept its place for the next run.
         QVERIFY(IniHas(dir, QString(IniSection::EndGameWindow) + QStringLiteral("/Left")));
+        // Once the end window is gone the game window says that the game is
+        // over, until the player steps back from its end.
+        const auto* strip = w->findChild<HeadStrip*>(QStringLiteral("headStrip"));
+        QVERIFY(strip);
+        QCOMPARE(strip->note(), QStringLiteral("konec hry"));
+        w->runCommand(Command::Back);
+        QCOMPARE(strip->note(), QString());
     }
 
     void theRankingOfTheGameInForceOpensFromTheMenu() {

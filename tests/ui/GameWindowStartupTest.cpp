@@ -8,6 +8,8 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFontInfo>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QToolBar>
 
@@ -66,6 +68,9 @@ class GameWindowStartupTest : public QObject {
         QCOMPARE(w->fieldText("moves"), QStringLiteral("0"));
         QCOMPARE(w->fieldText("total"), QStringLiteral("0"));
         QCOMPARE(w->fieldText("code").size(), 9);
+        // The fonts and pictures left out of the first building are in place.
+        auto* code = w->findChild<QLineEdit*>(QStringLiteral("code"));
+        QVERIFY(code && QFontInfo(code->font()).fixedPitch());
         QCOMPARE(w->fieldText("number").toInt(), w->game().Settings().BeginNumber);
         // Whatever the board widget shows is the game's first position.
         QVERIFY(w->board()->board() == w->game().Current().board);
@@ -156,6 +161,37 @@ class GameWindowStartupTest : public QObject {
         QVERIFY(help);
         QTRY_VERIFY(help->isVisible());
         QVERIFY(help->plainText().contains(QStringLiteral("gravitace")));
+    }
+
+    void startsWithoutItsPlugins() {
+        MessageBoxes::setAutoAnswer(true);
+        QTemporaryDir dir;
+        QTemporaryDir plugins;
+        StartupOptions options;
+        options.programDirectory = dir.path().toStdString();
+        options.iniWritable = true;
+        SetPluginDirectory(plugins.path());
+        {
+            GameWindow w(options);
+            w.show();
+            QTRY_VERIFY(!w.firstActivationPending());
+            QVERIFY(!w.action(Command::ScoreGraph)->isEnabled());
+            QVERIFY(w.action(Command::ScoreTable)->isEnabled());
+        }
+        // A plugin that does not load (its toolkit module missing) is found
+        // at start; the first showing reports it and turns the item off.
+        QFile broken(plugins.filePath(QStringLiteral("tumbla-chart.so")));
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("not a library");
+        broken.close();
+        GameWindow w(options);
+        w.show();
+        QTRY_VERIFY(!w.firstActivationPending());
+        QVERIFY(w.action(Command::ScoreGraph)->isEnabled());
+        w.action(Command::ScoreGraph)->trigger();
+        QCOMPARE(MessageBoxes::takeShownTexts().size(), std::size_t{1});
+        QVERIFY(!w.action(Command::ScoreGraph)->isEnabled());
+        SetPluginDirectory(QStringLiteral(TUMBLA_UI_BINARY_DIR));
     }
 
     void windowPlaceIsKeptOnlyWhenWritable() {

@@ -5,6 +5,7 @@
 #include "ui/BoardWidget.h"
 #include "ui/GameWindow.h"
 #include "ui/MessageBoxes.h"
+#include "ui/PluginLoading.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,6 +18,8 @@ namespace tumbla::test {
 inline std::unique_ptr<GameWindow> OpenWindow(const QTemporaryDir& dir,
                                               std::vector<std::string> arguments = {}) {
     MessageBoxes::setAutoAnswer(true);
+    // The plugins are built beside the game, not beside the tests.
+    SetPluginDirectory(QStringLiteral(TUMBLA_UI_BINARY_DIR));
     StartupOptions options;
     options.programDirectory = dir.path().toStdString();
     options.iniWritable = true;

@@ -1,5 +1,7 @@
 #include "ui/ScoreTableWindow.h"
-#include "ui/ScoreChartWindow.h"
+
+#include "ui/PluginLoading.h"
+#include "ui/Plugins.h"
 
 #include "FakeMessages.h"
 #include "record/ScoreTableText.h"
@@ -9,6 +11,8 @@
 #include <QListWidget>
 #include <QTest>
 #include <QValueAxis>
+
+#include <memory>
 
 using namespace tumbla;
 
@@ -28,7 +32,14 @@ class ScoreTableWindowTest : public QObject {
     }
 
     void chartHasThreeColouredSeries() {
-        ScoreChartWindow form;
+        // The chart comes from its plugin, as the game window gets it.
+        SetPluginDirectory(QStringLiteral(TUMBLA_UI_BINARY_DIR));
+        auto* plugin = LoadPluginAs<ScoreChartPlugin>(ScoreChartPluginName);
+        QVERIFY(plugin);
+        std::vector<ScoreColumns> columns;
+        for (int n = 1; n <= 70; ++n) columns.push_back(ScoreColumnsFor(n));
+        const std::unique_ptr<QDialog> window(plugin->makeScoreChart(columns, nullptr));
+        QDialog& form = *window;
         QCOMPARE(form.windowTitle(), QStringLiteral("body graficky:"));
         auto* view = form.findChild<QChartView*>();
         QVERIFY(view);

@@ -3,10 +3,13 @@
 #include "FakeMessages.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace tumbla;
@@ -55,9 +58,13 @@ class SearchWindowTest : public QObject {
         QCOMPARE(form.windowTitle(), QStringLiteral("        hledání:"));
         QCOMPARE(form.grid()->rowCount(), 250);
         QCOMPARE(form.grid()->columnCount(), 2);
+        // Its clock ticks only while the window is shown.
+        auto* clock = form.findChild<QTimer*>(QString(), Qt::FindDirectChildrenOnly);
+        QVERIFY(clock && !clock->isActive());
         QSignalSpy finished(&form, &SearchWindow::searchFinished);
         QVERIFY(form.startSearch(SmallRules(), FewStones(), memory));
         QVERIFY(form.isVisible());
+        QVERIFY(clock->isActive());
         QVERIFY(finished.wait(20000));
         QVERIFY(!form.running());
         QVERIFY(form.lastSearch()->Complete());
@@ -70,6 +77,8 @@ class SearchWindowTest : public QObject {
         // The stop button after the end asks nothing.
         form.stopButton()->click();
         QVERIFY(messages.shown.empty());
+        form.hide();
+        QVERIFY(!clock->isActive());
     }
 
     void stopAsksAndSecondStartIsIgnored() {
@@ -113,20 +122,82 @@ class SearchWindowTest : public QObject {
         QVERIFY(messages.shown.empty());
     }
 
-    void turningToAnotherWindowStops() {
+    void onlyTheGameWindowTakingTheFocusStops() {
+        FakeMessages messages;
+        SearchMemory memory;
+        QWidget game;
+        game.show();
+        QVERIFY(QTest::qWaitForWindowActive(&game));
+        auto* form = new SearchWindow(messages, &game);
+        Rules rules = SmallRules();
+        QSignalSpy finished(form, &SearchWindow::searchFinished);
+        QVERIFY(form->startSearch(rules, FullField(rules), memory));
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        // A look at some other window goes on searching.
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QVERIFY(!finished.wait(300));
+        game.activateWindow();
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 20000);
+        QVERIFY(messages.shown.empty());
+    }
+
+    void theStopQuestionTakingTheFocusDoesNotStop() {
+        // The question is a box of the search window that takes the focus while it asks.
+        struct FocusTakingMessages : FakeMessages {
+            QWidget* owner = nullptr;
+            Answer askConfirmation(std::string_view text, bool withCancel) override {
+                QDialog box(owner);
+                box.show();
+                box.activateWindow();
+                if (!QTest::qWaitForWindowActive(&box)) qWarning("the box never took the focus");
+                return FakeMessages::askConfirmation(text, withCancel);
+            }
+        } messages;
+        SearchMemory memory;
+        QWidget game;
+        game.show();
+        QVERIFY(QTest::qWaitForWindowActive(&game));
+        auto* form = new SearchWindow(messages, &game);
+        messages.owner = form;
+        Rules rules = SmallRules();
+        QSignalSpy finished(form, &SearchWindow::searchFinished);
+        QVERIFY(form->startSearch(rules, FullField(rules), memory));
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        messages.answer = Answer::No;
+        form->stopButton()->click();
+        QVERIFY(!finished.wait(300));
+        QVERIFY(form->running());
+        messages.answer = Answer::Yes;
+        form->stopButton()->click();
+        QVERIFY(finished.wait(20000));
+    }
+
+    void theHeaderRowStandsStillAndShowsItsFiguresInFull() {
         FakeMessages messages;
         SearchMemory memory;
         SearchWindow form(messages);
         Rules rules = SmallRules();
         QSignalSpy finished(&form, &SearchWindow::searchFinished);
         QVERIFY(form.startSearch(rules, FullField(rules), memory));
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-        QWidget other;
-        other.show();
-        other.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QTRY_VERIFY_WITH_TIMEOUT(!form.grid()->item(0, 1)->text().isEmpty(), 20000);
+        form.stopSearch();
         QVERIFY(finished.wait(20000));
-        QVERIFY(messages.shown.empty());
+        form.grid()->scrollToBottom();
+        QTableView* header = form.headerRow();
+        QVERIFY(header->isVisible());
+        QVERIFY(!header->isRowHidden(0) && form.grid()->isRowHidden(0));
+        QCOMPARE(header->rowAt(1), 0);
+        // The columns line up; the estimate has every line it needs, the
+        // share done and the years their whole width.
+        QCOMPARE(header->columnWidth(0), form.grid()->columnWidth(0));
+        QVERIFY(header->rowHeight(0) >= static_cast<QAbstractItemView*>(header)->sizeHintForRow(0));
+        const QString share = form.grid()->item(0, 1)->text();
+        QVERIFY(header->fontMetrics().horizontalAdvance(share) < header->columnWidth(1));
+        QLabel* years = form.yearsLabel();
+        QVERIFY(years->height() >= years->heightForWidth(years->width()));
     }
 };
 

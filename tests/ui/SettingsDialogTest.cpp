@@ -71,6 +71,12 @@ class SettingsDialogTest : public QObject {
         QCOMPARE(state.colourCount, 5);
         QVERIFY(form.jokerChoice(5)->isVisible());
         QVERIFY(!form.jokerChoice(7)->isVisible());
+        // Each picture stands over its own two choices, with any number of colours.
+        for (int c = 1; c <= 5; ++c) {
+            const int centre = form.colourPicture(c)->geometry().center().x();
+            QVERIFY(qAbs(form.jokerChoice(c)->geometry().center().x() - centre) <= 2);
+            QVERIFY(qAbs(form.glassChoice(c)->geometry().center().x() - centre) <= 2);
+        }
 
         form.premiumBox()->setChecked(true);
         QVERIFY(state.premiumBox);
@@ -144,6 +150,7 @@ class SettingsDialogTest : public QObject {
         SettingsDialogState state;
         SettingsDialog form(state);
         form.open(InForce());
+        form.premiumBox()->setChecked(true); // the prices under their stones
         form.show();
         const char* names[] = {"SettingsDialog",           "SettingsDialog-sady",
                                "SettingsDialog-hodnoceni", "SettingsDialog-prostredi",

@@ -2,6 +2,7 @@
 
 #include "ui/SoundClips.h"
 #include "engine/Bytes.h"
+#include "ui/PluginLoading.h"
 #include "ui/SoundPlayer.h"
 
 #include <QCoreApplication>
@@ -160,6 +161,7 @@ class SoundClipsTest : public QObject {
     }
 
     void playerIsSilentWhenSoundIsOffAndQuietWithoutADevice() {
+        SetPluginDirectory(QStringLiteral(TUMBLA_UI_BINARY_DIR));
         previousHandler = qInstallMessageHandler(Capture);
         SoundPlayer player;
         player.play(SoundClip::Glass);

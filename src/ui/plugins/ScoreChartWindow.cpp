@@ -1,6 +1,4 @@
-#include "ui/ScoreChartWindow.h"
-
-#include "record/ScoreTableText.h"
+#include "ui/plugins/ScoreChartWindow.h"
 
 #include <QChart>
 #include <QChartView>
@@ -10,7 +8,8 @@
 
 namespace tumbla {
 
-ScoreChartWindow::ScoreChartWindow(QWidget* parent) : QDialog(parent) {
+ScoreChartWindow::ScoreChartWindow(const std::vector<ScoreColumns>& columns, QWidget* parent)
+    : QDialog(parent) {
     setWindowTitle(QStringLiteral("body graficky:"));
     setModal(true);
     auto* chart = new QChart;
@@ -30,15 +29,15 @@ ScoreChartWindow::ScoreChartWindow(QWidget* parent) : QDialog(parent) {
         series->setName(QString::fromUtf8(line.name));
         series->setColor(line.colour);
         series->setPointsVisible(false);
-        for (int n = 1; n <= 70; ++n) {
-            const long long v = ScoreColumnsFor(n).*line.value;
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            const long long v = columns[i].*line.value;
             highest = std::max(highest, v);
-            series->append(n - 1, static_cast<double>(v));
+            series->append(static_cast<qreal>(i), static_cast<double>(v));
         }
         chart->addSeries(series);
     }
     auto* x = new QValueAxis(chart);
-    x->setRange(0, 69);
+    x->setRange(0, std::max<qreal>(0, static_cast<qreal>(columns.size()) - 1));
     x->setLabelFormat(QStringLiteral("%d"));
     auto* y = new QValueAxis(chart);
     y->setRange(-10, static_cast<double>(highest));
