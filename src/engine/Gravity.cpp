@@ -4,6 +4,7 @@
 
 #include <array>
 #include <bit>
+#include <type_traits>
 
 namespace tumbla {
 namespace {
@@ -174,10 +175,17 @@ std::uint32_t LinesThatFall(const StoneCode* cells, const Rules& rules, int dire
     }
 }
 
-} // namespace
+// The fall for the game, which keeps nothing of its steps (`NoSteps`), and
+// for a picture of it, which keeps the board between them (`FallSteps`).
+struct NoSteps {};
 
-bool ApplyGravity(MoveRecord& rec, const Rules& rules, int direction, bool commit) {
-    if (direction < GravityDown || direction > GravityRight) return false;
+template <typename Steps>
+bool Fall(MoveRecord& rec, const Rules& rules, int direction, bool commit, Steps& steps) {
+    constexpr bool keep = std::is_same_v<Steps, FallSteps>;
+    if (direction < GravityDown || direction > GravityRight) {
+        if constexpr (keep) steps.swallowed = steps.broken = rec.board;
+        return false;
+    }
     GravityPass pass{rec.board.cells.data(), rules};
     const bool columns = direction <= GravityUp;
     const Lines all = LinesOf(rules, direction);
@@ -189,6 +197,7 @@ bool ApplyGravity(MoveRecord& rec, const Rules& rules, int direction, bool commi
              lines &= lines - 1)
             pass.swallow(all[std::countr_zero(lines)]);
     }
+    if constexpr (keep) steps.swallowed = rec.board;
     if (rules.sklo != 0) {
         const auto glass = [&rules](const StoneCode* row) {
             return rowmasks::Holding(row, rules.sklo);
@@ -209,11 +218,24 @@ bool ApplyGravity(MoveRecord& rec, const Rules& rules, int direction, bool commi
             pass.breakGlass(line, barriers, count);
         }
     }
+    if constexpr (keep) steps.broken = rec.board;
     for (std::uint32_t falling = LinesThatFall(pass.cells, rules, direction); falling != 0;
          falling &= falling - 1)
         pass.fall(all[std::countr_zero(falling)]);
     if (pass.changed && commit) rec.GlassBroken = static_cast<std::uint16_t>(pass.broken);
     return pass.changed;
+}
+
+} // namespace
+
+bool ApplyGravity(MoveRecord& rec, const Rules& rules, int direction, bool commit) {
+    NoSteps none;
+    return Fall(rec, rules, direction, commit, none);
+}
+
+bool ApplyGravity(MoveRecord& rec, const Rules& rules, int direction, bool commit,
+                  FallSteps& steps) {
+    return Fall(rec, rules, direction, commit, steps);
 }
 
 bool CloseUpLines(MoveRecord& rec, const Rules& rules) {

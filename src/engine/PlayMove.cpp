@@ -6,9 +6,25 @@
 #include "engine/Scoring.h"
 #include "engine/Transformer.h"
 
+#include <type_traits>
+
 namespace tumbla {
 
-MoveEffects PlayMove(MoveRecord& rec, const Rules& rules, EngineState& state, Move move) {
+namespace {
+
+// The move for the game, which keeps nothing of its steps (`NoSteps`), and for
+// a picture of it, which keeps the board between them (`MoveSteps`).
+struct NoSteps {};
+
+template <typename Steps>
+MoveEffects Play(MoveRecord& rec, const Rules& rules, EngineState& state, Move move, Steps& steps) {
+    constexpr bool keep = std::is_same_v<Steps, MoveSteps>;
+    const auto fall = [&](int direction) {
+        if constexpr (keep)
+            ApplyGravity(rec, rules, direction, true, steps.fall);
+        else
+            ApplyGravity(rec, rules, direction, true);
+    };
     MoveEffects effects;
     const bool onField =
         move.row >= 1 && move.row <= rules.rows && move.col >= 1 && move.col <= rules.cols;
@@ -21,14 +37,18 @@ MoveEffects PlayMove(MoveRecord& rec, const Rules& rules, EngineState& state, Mo
     state.ColourCounters.fill(0);
 
     if (move.isGravityChange()) {
-        ApplyGravity(rec, rules, move.col, true);
+        if constexpr (keep) steps.taken = rec.board;
+        fall(move.col);
         rec.Gravity = move.col;
     } else if (const StoneCode code = rec.board.at(move.row, move.col); IsTransformer(code)) {
         ApplyTransformer(rec, rules, move.row, move.col, code == TransformerPlus ? 1 : 2);
+        if constexpr (keep) steps.taken = steps.fall.swallowed = steps.fall.broken = rec.board;
     } else {
         RemoveGroup(rec, rules, state, move.row, move.col);
-        ApplyGravity(rec, rules, rec.Gravity, true);
+        if constexpr (keep) steps.taken = rec.board;
+        fall(rec.Gravity);
     }
+    if constexpr (keep) steps.fallen = rec.board;
     CloseUpLines(rec, rules);
     effects.glassSound = ScoreMove(rec, rules, state);
     rec.MoveRow = move.row;
@@ -36,6 +56,18 @@ MoveEffects PlayMove(MoveRecord& rec, const Rules& rules, EngineState& state, Mo
     // Only a group removal frees gravity changes and the transformer again.
     state.MoveLock = rec.Removed == 0;
     return effects;
+}
+
+} // namespace
+
+MoveEffects PlayMove(MoveRecord& rec, const Rules& rules, EngineState& state, Move move) {
+    NoSteps none;
+    return Play(rec, rules, state, move, none);
+}
+
+MoveEffects PlayMove(MoveRecord& rec, const Rules& rules, EngineState& state, Move move,
+                     MoveSteps& steps) {
+    return Play(rec, rules, state, move, steps);
 }
 
 void ListCandidates(const MoveRecord& rec, const Rules& rules, const EngineState& state,

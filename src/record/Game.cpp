@@ -74,6 +74,7 @@ MoveOutcome Game::MakeMove(int row, int col) {
             DiscardHintList();
             ShowMoveCounter();
             ShowPosition(At(current_), At(current_ - 1));
+            if (!displaySuppressed_) view_.showMoveMade(At(current_ - 1), At(current_));
             RefreshLock(current_);
             RefreshNavigation();
             return MoveOutcome::Redone;
@@ -97,6 +98,7 @@ MoveOutcome Game::MakeMove(int row, int col) {
     RefreshNavigation();
     const MoveEffects effects = PlayMove(to, rules_, engine_, move);
     ShowPosition(to, At(current_ - 1));
+    if (!displaySuppressed_) view_.showMoveMade(At(current_ - 1), to);
     if (effects.glassSound) view_.playGlassSound();
     RefreshLock(current_);
 
@@ -122,6 +124,22 @@ MoveOutcome Game::Click(Move move) {
         return MoveOutcome::Refused;
     }
     return MakeMove(move.row, move.col);
+}
+
+MovePreview Game::PreviewClick(Move move) const {
+    if (move.isGravityChange()) {
+        if (!GravityButtonEnabled(move.col)) return {};
+        if (current_ >= 2 && Position(current_ - 1).MoveRow == 0) return {};
+    } else if (move.row > rules_.rows || move.col < 1 || move.col > rules_.cols) {
+        return {};
+    }
+    const MoveRecord& from = Current();
+    // A click that repeats the recorded move steps forward to the position it made.
+    const bool redo = current_ < last_ &&
+                      (move.row == 0 || from.board.at(move.row, move.col) != StoneEmpty) &&
+                      IsSameRecordedMove(from, rules_, move, Move{from.MoveRow, from.MoveCol});
+    if (!redo && current_ >= HistorySize) return {};
+    return PreviewMove(from, rules_, engine_, move);
 }
 
 void Game::RefreshLock(int k) {

@@ -5,6 +5,7 @@
 // the game asks of it through `GameView`.
 
 #include "engine/GameSettings.h"
+#include "engine/MovePreview.h"
 #include "engine/MoveRecord.h"
 #include "engine/Rules.h"
 #include "record/GameView.h"
@@ -62,6 +63,9 @@ class Game {
     // A click as the window delivers it: only cells in force and gravity
     // buttons that can be clicked reach `MakeMove`.
     MoveOutcome Click(Move move);
+    // What `Click(move)` would take and score now; nothing when it would be
+    // refused. The game does not change.
+    MovePreview PreviewClick(Move move) const;
 
     // --- Navigation
     void GoToStart();

@@ -60,6 +60,10 @@ class GameView {
 
     // One cell whose stone changed; calls come in the order the redraw walks.
     virtual void showCell(int row, int col, StoneCode code) = 0;
+    // A click has just made or redone the move recorded in `from` (`MoveRow`,
+    // `MoveCol`), which led to `to`; its cells have been shown already. A view
+    // may show the move in motion; navigation never comes here.
+    virtual void showMoveMade(const MoveRecord& /*from*/, const MoveRecord& /*to*/) {}
     // The gravity indicator moves from one direction to another.
     virtual void showGravity(int from, int to) = 0;
     virtual void showScoreFields(const ScoreFields& fields) = 0;

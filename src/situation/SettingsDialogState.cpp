@@ -137,6 +137,8 @@ GameSettings SettingsFromDialog(const SettingsDialogState& d, const GameSettings
 void OpenSettingsDialog(SettingsDialogState& d, const GameSettings& inForce) {
     d.openingCopy = inForce;
     d.openingKoruName = d.koruName;
+    d.openingDashing = d.dashingBox;
+    d.openingPreview = d.previewBox;
     d.lastCodeResult = 0;
     // Each opening starts with an empty entry: a code from an earlier
     // opening is never judged again.
@@ -185,6 +187,8 @@ const GameSettings& LeaveWithoutOk(SettingsDialogState& d) {
     d.backColour = d.openingCopy.Back;
     d.headColour = d.openingCopy.Head;
     d.koruName = d.openingKoruName;
+    d.dashingBox = d.openingDashing;
+    d.previewBox = d.openingPreview;
     d.lastCodeResult = 0;
     d.codeTyped = false;
     return d.openingCopy;

@@ -26,7 +26,6 @@ struct SettingsDialogState {
     int rockMaximum = 12;
     int wellField = 0; // 0..3
     bool transformerBox = false;
-    bool dashingBox = false; // "sesypávat", not offered
 
     // "&sady"
     int colourCount = 8; // "barvy:" 4..8
@@ -47,6 +46,9 @@ struct SettingsDialogState {
     bool jokerPictureBox = false; // "žolík"
     int gridChoice = 0;           // "žádná", "bílá", "černá", "šedá"
     bool soundBox = false;
+    // How the window shows the game; no part of the settings record.
+    bool dashingBox = false; // "sesypávat": a move is shown in motion
+    bool previewBox = true;  // the group and points a click would take
 
     // "&kód nastavení"
     std::string currentCode; // "aktuální nastavení:"
@@ -61,6 +63,8 @@ struct SettingsDialogState {
     int tab = 0;              // 0 = "&základní"
     GameSettings openingCopy; // the settings in force when the dialog opened
     std::string openingKoruName;
+    bool openingDashing = false;
+    bool openingPreview = true;
 };
 
 // Texts of the "&základní" tab: "10x20" and "skála (0-12):".

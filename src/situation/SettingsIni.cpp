@@ -121,10 +121,17 @@ GameSettings LoadSettingsFromIni(const IniStore& ini, SettingsDialogState& d,
     s.Zvuk = d.soundBox ? 1 : 0;
     s.Transformator = d.transformerBox ? 1 : 0;
 
+    LoadDisplayOptionsFromIni(ini, d);
+
     // 15. The steps above bring every value into a range that CheckSettings
     //     allows, whatever the file holds (the INI fuzz target holds them to it).
     NormaliseForForce(s);
     return s;
+}
+
+void LoadDisplayOptionsFromIni(const IniStore& ini, SettingsDialogState& d) {
+    d.dashingBox = ReadIniKey(ini, ini::Dashing) != 0;
+    d.previewBox = ReadIniKey(ini, ini::Preview) != 0;
 }
 
 IniSaveResult SaveSettingsToIni(IniStore& ini, bool iniWritable, SettingsDialogState& d,

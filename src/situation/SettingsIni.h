@@ -20,6 +20,8 @@ std::uint8_t DirectionsFromText(std::string_view text);
 // `inForce`.
 GameSettings LoadSettingsFromIni(const IniStore& ini, SettingsDialogState& d,
                                  const GameSettings& inForce);
+// Only the options of how the window shows the game ("sesypávat", the preview).
+void LoadDisplayOptionsFromIni(const IniStore& ini, SettingsDialogState& d);
 
 struct IniSaveResult {
     GameSettings settings; // read back from the file, to put in force

@@ -1,14 +1,10 @@
 #include "ui/BoardWidget.h"
 
-#include "ui/BoardArt.h"
 #include "ui/ColourValue.h"
+#include "ui/FallAnimation.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPaintEvent>
-#include <QPainter>
-#include <QStyle>
-#include <QStyleOptionButton>
 #include <QTimer>
 #include <QToolTip>
 
@@ -17,6 +13,7 @@ namespace tumbla {
 namespace {
 constexpr int HoverResetMs = 1000;
 constexpr int AnimationMs = 70;
+constexpr int FallFrameMs = 15;
 constexpr int PointerSize = 20;
 constexpr QColor MarkerRed{0xFF, 0x00, 0x00};
 constexpr QColor MarkerBlack{0x00, 0x00, 0x00};
@@ -27,72 +24,111 @@ BoardWidget::BoardWidget(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     hoverTimer_ = new QTimer(this);
     hoverTimer_->setInterval(HoverResetMs);
     connect(hoverTimer_, &QTimer::timeout, this, &BoardWidget::resetHover);
+    fallTimer_ = new QTimer(this);
+    fallTimer_->setInterval(FallFrameMs);
+    connect(fallTimer_, &QTimer::timeout, this, &BoardWidget::advanceFall);
 }
+
+BoardWidget::~BoardWidget() = default;
 
 QSize BoardWidget::PreferredSize(CellGeometry geometry, int rows, int cols) {
     return BoardLayout(geometry, rows, cols).areaSize();
 }
 
 QSize BoardWidget::sizeHint() const {
-    return layout_.areaSize();
+    return PreferredSize(base_.grownTo(preferredCell_), layout().rows(), layout().cols());
 }
 
 QSize BoardWidget::minimumSizeHint() const {
-    return layout_.areaSize();
+    return PreferredSize(base_, layout().rows(), layout().cols());
 }
 
 void BoardWidget::setCellGeometry(CellGeometry geometry) {
-    if (geometry == layout_.geometry()) return;
-    layout_ = BoardLayout(geometry, layout_.rows(), layout_.cols());
+    if (geometry == base_) return;
+    base_ = geometry;
+    preferredCell_ = geometry.cellWidth;
+    relayout();
     updateGeometry();
     redrawAll();
 }
 
+void BoardWidget::setPreferredCell(int cell) {
+    cell = std::clamp(cell, base_.cellWidth, CellGeometry::MaxCell);
+    if (cell == preferredCell_) return;
+    preferredCell_ = cell;
+    updateGeometry();
+}
+
+void BoardWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    relayout();
+}
+
+const BoardLayout& BoardWidget::layout() const {
+    if (layoutSize_ != size()) fitLayout();
+    return layout_;
+}
+
+void BoardWidget::fitLayout() const {
+    layout_ = BoardLayout::Fitting(base_, settings_.Rows, settings_.Cols, size());
+    layoutSize_ = size();
+}
+
 void BoardWidget::relayout() {
-    const BoardLayout next(layout_.geometry(), settings_.Rows, settings_.Cols);
-    const bool resized = next.rows() != layout_.rows() || next.cols() != layout_.cols();
-    layout_ = next;
-    if (resized) {
+    const int rows = layout_.rows();
+    const int cols = layout_.cols();
+    fitLayout();
+    if (layout_.rows() != rows || layout_.cols() != cols) {
         cursor_ = cursorCell_ = Move{1, 1};
         mouseTag_ = hoverTag_ = pressedTag_ = 0;
         updateGeometry();
     }
+    update();
 }
 
 void BoardWidget::setSettings(const GameSettings& settings) {
+    finishAnimation();
     settings_ = settings;
     relayout();
     lockedTag_ = lockedTransformerTag();
+    clearPreview();
     redrawAll();
 }
 
 void BoardWidget::setBoard(const Board& board) {
+    finishAnimation();
     QRegion dirty;
-    for (int row = 1; row <= layout_.rows(); ++row) {
-        for (int col = 1; col <= layout_.cols(); ++col) {
-            if (board.at(row, col) != board_.at(row, col)) dirty += layout_.cellRect(row, col);
+    for (int row = 1; row <= layout().rows(); ++row) {
+        for (int col = 1; col <= layout().cols(); ++col) {
+            if (board.at(row, col) != board_.at(row, col)) dirty += layout().cellRect(row, col);
         }
     }
     board_ = board;
     const int locked = lockedTransformerTag();
     if (locked != lockedTag_) {
         for (int tag : {lockedTag_, locked}) {
-            if (tag != 0) dirty += layout_.cellRect(tag / 100, tag % 100);
+            if (tag != 0) dirty += layout().cellRect(tag / 100, tag % 100);
         }
         lockedTag_ = locked;
     }
-    if (!dirty.isEmpty()) update(dirty);
+    if (!dirty.isEmpty()) {
+        clearPreview();
+        update(dirty);
+    }
 }
 
 void BoardWidget::setCell(int row, int col, StoneCode code) {
     if (row < 1 || row > MaxRows || col < 1 || col > MaxCols) return;
+    finishAnimation();
     const StoneCode old = board_.at(row, col);
     if (old == code) return;
+    clearPreview();
     board_.at(row, col) = code;
-    if (inForce(row, col)) update(layout_.cellRect(row, col));
+    if (inForce(row, col)) update(layout().cellRect(row, col));
     if (IsTransformer(old) || IsTransformer(code)) {
         const int locked = lockedTransformerTag();
         if (locked != lockedTag_) {
@@ -111,13 +147,13 @@ void BoardWidget::redrawAll() {
 
 void BoardWidget::setGravity(int direction) {
     if (direction == gravity_) return;
-    for (int d : {gravity_, direction}) update(layout_.gravityFrame(d));
+    for (int d : {gravity_, direction}) update(layout().gravityFrame(d));
     gravity_ = direction;
 }
 
 void BoardWidget::setLocked(bool locked) {
     locked_ = locked;
-    for (int d = GravityDown; d <= GravityRight; ++d) update(layout_.gravityFrame(d));
+    for (int d = GravityDown; d <= GravityRight; ++d) update(layout().gravityFrame(d));
     const int tag = lockedTransformerTag();
     for (int t : {lockedTag_, tag}) {
         if (t != 0) updateCell(t);
@@ -128,8 +164,8 @@ void BoardWidget::setLocked(bool locked) {
 int BoardWidget::lockedTransformerTag() const {
     if (!locked_ || settings_.Transformator == 0) return 0;
     int found = 0;
-    for (int row = 1; row <= layout_.rows(); ++row) {
-        for (int col = 1; col <= layout_.cols(); ++col) {
+    for (int row = 1; row <= layout().rows(); ++row) {
+        for (int col = 1; col <= layout().cols(); ++col) {
             if (IsTransformer(board_.at(row, col))) found = row * 100 + col;
         }
     }
@@ -149,6 +185,64 @@ void BoardWidget::hideShownMove() {
     updateAnimation();
 }
 
+// ---- the preview and the move in motion ----
+
+void BoardWidget::setPreview(Move at, const MovePreview& preview) {
+    if (previewAt_ == at && preview_ == preview) return;
+    clearPreview();
+    if (!preview.valid) return;
+    previewAt_ = at;
+    preview_ = preview;
+    update(previewRect());
+}
+
+void BoardWidget::clearPreview() {
+    if (!previewAt_) return;
+    update(previewRect());
+    previewAt_.reset();
+    preview_ = {};
+}
+
+void BoardWidget::animate(const FallPlan& plan) {
+    finishAnimation();
+    auto animation = std::make_unique<FallAnimation>(plan);
+    if (animation->duration() <= 0) return;
+    clearPreview();
+    fall_ = std::move(animation);
+    fallFrozenAt_ = -1;
+    fallClock_.start();
+    fallTimer_->start();
+    update(layout().fieldRect());
+}
+
+int BoardWidget::fallTime() const {
+    return fallFrozenAt_ >= 0 ? fallFrozenAt_ : static_cast<int>(fallClock_.elapsed());
+}
+
+void BoardWidget::advanceFall() {
+    if (!fall_) return;
+    if (fallTime() >= fall_->duration()) {
+        finishAnimation();
+        return;
+    }
+    update(layout().fieldRect());
+}
+
+void BoardWidget::finishAnimation() {
+    if (!fall_) return;
+    fall_.reset();
+    fallTimer_->stop();
+    update(layout().fieldRect());
+    emit animationFinished();
+}
+
+void BoardWidget::freezeAnimationAt(int milliseconds) {
+    fallFrozenAt_ = milliseconds;
+    update(layout().fieldRect());
+}
+
+// ----
+
 void BoardWidget::setBusy(bool busy) {
     if (busy == busy_) return;
     busy_ = busy;
@@ -158,22 +252,36 @@ void BoardWidget::setBusy(bool busy) {
     updateAnimation();
 }
 
+int BoardWidget::pointerSize() const {
+    return layout().geometry().scaled(PointerSize);
+}
+
+QRect BoardWidget::pointerRect() const {
+    return QRect(pointerPosition(), QSize(pointerSize(), pointerSize()));
+}
+
 void BoardWidget::setPointerVisible(bool visible) {
     if (visible == pointerVisible_) return;
     pointerVisible_ = visible;
-    update(QRect(pointer_, QSize(PointerSize, PointerSize)));
+    update(pointerRect());
 }
 
 void BoardWidget::setPointerPosition(QPoint topLeft) {
-    if (topLeft == pointer_) return;
-    if (pointerVisible_) update(QRect(pointer_, QSize(PointerSize, PointerSize)));
-    pointer_ = topLeft;
-    if (pointerVisible_) update(QRect(pointer_, QSize(PointerSize, PointerSize)));
+    const double scale = layout().geometry().scale;
+    const QPointF base = QPointF(topLeft - layout().origin()) / scale;
+    if (base == pointer_) return;
+    if (pointerVisible_) update(pointerRect());
+    pointer_ = base;
+    if (pointerVisible_) update(pointerRect());
+}
+
+QPoint BoardWidget::pointerPosition() const {
+    return layout().origin() + (pointer_ * layout().geometry().scale).toPoint();
 }
 
 QRect BoardWidget::moveRect(Move move) const {
-    if (move.row == 0) return layout_.gravityButton(move.col);
-    return layout_.cellRect(move.row, move.col);
+    if (move.row == 0) return layout().gravityButton(move.col);
+    return layout().cellRect(move.row, move.col);
 }
 
 void BoardWidget::resetHover() {
@@ -182,7 +290,7 @@ void BoardWidget::resetHover() {
 }
 
 bool BoardWidget::inForce(int row, int col) const {
-    return row >= 1 && row <= layout_.rows() && col >= 1 && col <= layout_.cols();
+    return row >= 1 && row <= layout().rows() && col >= 1 && col <= layout().cols();
 }
 
 PictureRef BoardWidget::pictureAt(int row, int col) const {
@@ -223,15 +331,19 @@ QColor BoardWidget::gridColour() const {
 }
 
 void BoardWidget::updateCell(int tag) {
-    if (tag > 0) update(layout_.cellRect(tag / 100, tag % 100));
+    if (tag > 0) update(layout().cellRect(tag / 100, tag % 100));
 }
 
 void BoardWidget::updateMoveRect(std::optional<Move> move) {
     if (!move) return;
     if (move->row == 0)
-        update(layout_.arrowCorner());
+        update(layout().arrowBox(move->col));
     else
-        update(layout_.cellRect(move->row, move->col));
+        update(layout().cellRect(move->row, move->col));
+}
+
+void BoardWidget::updateCursor() {
+    if (cursorVisible_) update(cursorRect(cursor_));
 }
 
 void BoardWidget::updateAnimation() {
@@ -241,8 +353,8 @@ void BoardWidget::updateAnimation() {
         animationTimer_->setInterval(AnimationMs);
         connect(animationTimer_, &QTimer::timeout, this, [this] {
             ++animationPhase_;
-            if (busy_) update(layout_.fieldRect());
-            if (shownMove_ && shownMove_->row == 0) update(layout_.arrowCorner());
+            if (busy_) update(layout().fieldRect());
+            if (shownMove_ && shownMove_->row == 0) update(layout().arrowBox(shownMove_->col));
         });
     }
     if (animationTimer_ == nullptr) return;
@@ -251,7 +363,7 @@ void BoardWidget::updateAnimation() {
 }
 
 int BoardWidget::gravityButtonAt(QPoint p) const {
-    const int d = layout_.gravityButtonAt(p);
+    const int d = layout().gravityButtonAt(p);
     return isGravityButtonVisible(d) ? d : -1;
 }
 
@@ -260,7 +372,7 @@ int BoardWidget::gravityButtonAt(QPoint p) const {
 void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
     if (!hoverTimer_->isActive()) hoverTimer_->start();
     const QPoint at = event->position().toPoint();
-    const int tag = layout_.cellAt(at);
+    const int tag = layout().cellAt(at);
     if (tag != mouseTag_) {
         // Like a button the mouse enters: the old cell loses its highlight, the new one gets it.
         updateCell(hoverTag_);
@@ -272,16 +384,16 @@ void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
     }
     const int button = gravityButtonAt(at);
     if (button != hoverButton_) {
-        if (hoverButton_ >= 0) update(layout_.gravityFrame(hoverButton_));
+        if (hoverButton_ >= 0) update(layout().gravityFrame(hoverButton_));
         hoverButton_ = button;
-        if (button >= 0) update(layout_.gravityFrame(button));
+        if (button >= 0) update(layout().gravityFrame(button));
     }
 }
 
 void BoardWidget::leaveEvent(QEvent*) {
     updateCell(hoverTag_);
     updateCell(mouseTag_);
-    if (hoverButton_ >= 0) update(layout_.gravityFrame(hoverButton_));
+    if (hoverButton_ >= 0) update(layout().gravityFrame(hoverButton_));
     const bool wasOverCell = mouseTag_ != 0;
     mouseTag_ = hoverTag_ = 0;
     hoverButton_ = -1;
@@ -290,8 +402,10 @@ void BoardWidget::leaveEvent(QEvent*) {
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
     if (busy_ || event->button() != Qt::LeftButton) return;
+    // A click during a move in motion first shows where the move led.
+    finishAnimation();
     const QPoint at = event->position().toPoint();
-    if (const int tag = layout_.cellAt(at); tag != 0) {
+    if (const int tag = layout().cellAt(at); tag != 0) {
         pressedTag_ = tag;
         mouseTag_ = tag;
         updateCell(tag);
@@ -300,8 +414,17 @@ void BoardWidget::mousePressEvent(QMouseEvent* event) {
     const int button = gravityButtonAt(at);
     if (button >= 0 && isGravityButtonEnabled(button)) {
         pressedButton_ = button;
-        update(layout_.gravityFrame(button));
+        update(layout().gravityFrame(button));
     }
+}
+
+void BoardWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The first click of the pair has made its move; the second press makes none.
+    if (pressedTag_ != 0) updateCell(pressedTag_);
+    if (pressedButton_ >= 0) update(layout().gravityFrame(pressedButton_));
+    pressedTag_ = 0;
+    pressedButton_ = -1;
+    event->accept();
 }
 
 void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
@@ -313,13 +436,15 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
     pressedButton_ = -1;
     if (tag != 0) {
         updateCell(tag);
-        if (layout_.cellAt(at) == tag && !busy_) {
-            if (cursorVisible_) update(moveRect(cursor_).adjusted(-3, -3, 3, 3));
+        if (layout().cellAt(at) == tag && !busy_) {
+            // The keyboard cursor follows the mouse, repainted where it was and where it is.
+            updateCursor();
             cursor_ = cursorCell_ = Move::FromCode(tag);
+            updateCursor();
             emit cellClicked(tag / 100, tag % 100);
         }
     } else if (button >= 0) {
-        update(layout_.gravityFrame(button));
+        update(layout().gravityFrame(button));
         if (gravityButtonAt(at) == button && isGravityButtonEnabled(button)) {
             emit cellClicked(0, button);
         }
@@ -337,17 +462,20 @@ void BoardWidget::keyPressEvent(QKeyEvent* event) {
     }
     event->accept();
     if (busy_) return;
-    const QRect before = moveRect(cursor_).adjusted(-3, -3, 3, 3);
+    finishAnimation();
     if (!cursorVisible_) {
         // The first key only shows where the cursor is.
         cursorVisible_ = true;
-        update(before);
+        updateCursor();
+        emit cursorMoved(cursor_.row, cursor_.col);
         return;
     }
     if (arrow) {
+        updateCursor();
+        const Move before = cursor_;
         moveCursor(key);
-        update(before);
-        update(moveRect(cursor_).adjusted(-3, -3, 3, 3));
+        updateCursor();
+        if (cursor_ != before) emit cursorMoved(cursor_.row, cursor_.col);
         return;
     }
     if (cursor_.row == 0) {
@@ -376,13 +504,13 @@ void BoardWidget::moveCursor(int key) {
         row > 1 ? --row : beyond = GravityUp;
         break;
     case Qt::Key_Down:
-        row < layout_.rows() ? ++row : beyond = GravityDown;
+        row < layout().rows() ? ++row : beyond = GravityDown;
         break;
     case Qt::Key_Left:
         col > 1 ? --col : beyond = GravityLeft;
         break;
     default:
-        col < layout_.cols() ? ++col : beyond = GravityRight;
+        col < layout().cols() ? ++col : beyond = GravityRight;
         break;
     }
     if (beyond >= 0) {
@@ -397,125 +525,17 @@ void BoardWidget::moveCursor(int key) {
 
 void BoardWidget::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
-    if (cursorVisible_) update(moveRect(cursor_).adjusted(-3, -3, 3, 3));
+    updateCursor();
 }
 
 void BoardWidget::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
-    if (cursorVisible_) update(moveRect(cursor_).adjusted(-3, -3, 3, 3));
+    updateCursor();
 }
 
 void BoardWidget::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::EnabledChange) update();
-}
-
-// ---- painting ----
-
-void BoardWidget::paintEvent(QPaintEvent* event) {
-    QPainter p(this);
-    const QRect clip = event->rect();
-    p.fillRect(clip, backgroundColour());
-
-    if (const QColor grid = gridColour(); grid.isValid()) {
-        for (int i = 1; i <= layout_.rows() + 1; ++i) p.fillRect(layout_.horizontalLine(i), grid);
-        for (int i = 1; i <= layout_.cols() + 1; ++i) p.fillRect(layout_.verticalLine(i), grid);
-    }
-    paintCells(p, clip);
-    paintGravityButtons(p, clip);
-    if (shownMove_ && shownMove_->row == 0 && clip.intersects(layout_.arrowCorner())) {
-        PaintGravityArrow(p, layout_.arrowCorner(), shownMove_->col, animationPhase_);
-    }
-    if (cursorVisible_ && hasFocus()) paintCursor(p);
-    if (pointerVisible_) {
-        p.drawPixmap(pointer_, StonePictures::pointer(PointerSize, devicePixelRatioF()));
-    }
-    if (busy_) PaintBusyPanel(p, layout_.fieldRect(), animationPhase_);
-}
-
-void BoardWidget::paintCells(QPainter& p, const QRect& clip) {
-    const qreal dpr = devicePixelRatioF();
-    const auto& g = layout_.geometry();
-    const int firstRow = std::max(1, (clip.top() - g.topOffset) / g.rowPitch());
-    const int lastRow = std::min(layout_.rows(), (clip.bottom() - g.topOffset) / g.rowPitch());
-    const int firstCol = std::max(1, (clip.left() - g.leftOffset) / g.colPitch());
-    const int lastCol = std::min(layout_.cols(), (clip.right() - g.leftOffset) / g.colPitch());
-    for (int row = firstRow; row <= lastRow; ++row) {
-        for (int col = firstCol; col <= lastCol; ++col) paintCell(p, row, col, dpr);
-    }
-}
-
-void BoardWidget::paintCell(QPainter& p, int row, int col, qreal dpr) {
-    const QRect r = layout_.cellRect(row, col);
-    const int tag = row * 100 + col;
-    const bool raised = shownMove_ && shownMove_->row == row && shownMove_->col == col;
-    const bool pressed = pressedTag_ == tag && mouseTag_ == tag;
-    const bool hover = hoverTag_ == tag && !raised && !busy_;
-    const PictureRef picture = pictureAt(row, col);
-    const int size = r.width();
-    const QColor light(255, 255, 255, 200);
-    const QColor shadow(0, 0, 0, 170);
-
-    const auto bevel = [&p](const QRect& b, const QColor& topLeft, const QColor& bottomRight) {
-        p.fillRect(QRect(b.left(), b.top(), b.width(), 1), topLeft);
-        p.fillRect(QRect(b.left(), b.top(), 1, b.height()), topLeft);
-        p.fillRect(QRect(b.left(), b.bottom(), b.width(), 1), bottomRight);
-        p.fillRect(QRect(b.right(), b.top(), 1, b.height()), bottomRight);
-    };
-
-    if (raised) {
-        // The button face of a cell that stands out: the move about to be made.
-        QLinearGradient face(r.topLeft(), r.bottomLeft());
-        face.setColorAt(0, QColor(0xF6, 0xF7, 0xF9));
-        face.setColorAt(1, QColor(0xB9, 0xBE, 0xC7));
-        p.fillRect(r, face);
-        bevel(r, Qt::white, QColor(0x30, 0x33, 0x3A));
-        bevel(r.adjusted(1, 1, -1, -1), QColor(255, 255, 255, 150), QColor(0x70, 0x76, 0x80));
-        p.drawPixmap(r.topLeft() + QPoint(2, 2), StonePictures::pixmap(picture, size - 4, dpr));
-        return;
-    }
-    if (hover) p.fillRect(r, QColor(255, 255, 255, 45));
-    const QPoint shift = pressed ? QPoint(1, 1) : QPoint(0, 0);
-    if (picture.kind != PictureRef::None) {
-        p.drawPixmap(r.topLeft() + shift, StonePictures::pixmap(picture, size, dpr));
-    }
-    if (pressed)
-        bevel(r, shadow, light);
-    else if (hover)
-        bevel(r, light, shadow);
-}
-
-void BoardWidget::paintGravityButtons(QPainter& p, const QRect& clip) {
-    for (int d = GravityDown; d <= GravityRight; ++d) {
-        if (!isGravityButtonVisible(d)) continue;
-        const QRect frame = layout_.gravityFrame(d);
-        if (!clip.intersects(frame)) continue;
-        p.fillRect(frame, markerColour(d));
-        const bool enabled = isGravityButtonEnabled(d);
-        QStyleOptionButton option;
-        option.initFrom(this);
-        option.rect = layout_.gravityButton(d);
-        option.state = QStyle::State_Raised;
-        if (enabled) option.state |= QStyle::State_Enabled;
-        if (enabled && hoverButton_ == d) option.state |= QStyle::State_MouseOver;
-        if (pressedButton_ == d) option.state |= QStyle::State_Sunken;
-        style()->drawControl(QStyle::CE_PushButtonBevel, &option, &p, this);
-        const QColor glyph = enabled ? QColor(0x1C, 0x22, 0x2C) : QColor(0xA0, 0xA4, 0xAA);
-        PaintButtonGlyph(p, option.rect, d, glyph);
-    }
-}
-
-void BoardWidget::paintCursor(QPainter& p) {
-    const QRect r = moveRect(cursor_).adjusted(-2, -2, 1, 1);
-    const bool darkBack = backgroundColour().lightnessF() < 0.5;
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(darkBack ? QColor(0xFF, 0xE0, 0x3A) : QColor(0x10, 0x50, 0xC8), 2));
-    p.drawRect(r.adjusted(1, 1, 0, 0));
-    p.setPen(QPen(darkBack ? QColor(0, 0, 0, 160) : QColor(255, 255, 255, 200), 1));
-    p.drawRect(r.adjusted(-1, -1, 1, 1));
-    p.restore();
 }
 
 const char* const BoardWidget::GravityHint = "překlopení gtravitace do tohoto směru ";

@@ -4,34 +4,49 @@
 // the busy panel, in one widget. It behaves as a grid of flat buttons would:
 // a cell under the mouse is highlighted until the hover reset, a shown move is
 // raised, and a click is reported with the cell's row and column (row 0 and
-// the direction for a gravity button). It only shows a position; the game's
-// rules are never decided here.
+// the direction for a gravity button). The cells grow with the widget, square
+// and centred. Over the cells it may show what a click would take, and a move
+// in motion. It only shows a position; the game's rules are never decided here.
 
 #include "engine/GameSettings.h"
+#include "engine/MovePreview.h"
 #include "engine/MoveRecord.h"
+#include "record/FallPlan.h"
 #include "ui/BoardLayout.h"
 #include "ui/StonePictures.h"
 
 #include <QColor>
+#include <QElapsedTimer>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 
 class QTimer;
 
 namespace tumbla {
 
+class FallAnimation;
+
 class BoardWidget : public QWidget {
     Q_OBJECT
   public:
     explicit BoardWidget(QWidget* parent = nullptr);
+    ~BoardWidget() override;
 
     // The area a field of rows x cols needs, gravity buttons and frames included.
     static QSize PreferredSize(CellGeometry geometry, int rows, int cols);
 
+    // The geometry the cells grow from: the smallest they get.
     void setCellGeometry(CellGeometry geometry);
+    const CellGeometry& baseGeometry() const { return base_; }
+    // The geometry in force at the widget's size.
     const CellGeometry& cellGeometry() const { return layout_.geometry(); }
-    const BoardLayout& layout() const { return layout_; }
+    // Fitted to the widget's size, also while it is hidden and gets no resize event.
+    const BoardLayout& layout() const;
+    // The cell size the widget asks its window for (never below the base).
+    void setPreferredCell(int cell);
+    int preferredCell() const { return preferredCell_; }
 
     // Pictures, grid, background, the size in force and the allowed directions.
     // Redraws everything and resets the hover highlight.
@@ -53,19 +68,35 @@ class BoardWidget : public QWidget {
     void setLocked(bool locked);
     bool isLocked() const { return locked_; }
 
-    // A move about to be made: a cell drawn raised, or the arrow of a gravity change.
+    // A move about to be made: a cell drawn raised, or an arrow at its gravity button.
     void showMove(Move move);
     void hideShownMove();
     std::optional<Move> shownMove() const { return shownMove_; }
+
+    // What a click on `at` would take, outlined over the field, with its points
+    // beside it. Anything that changes the board takes it away.
+    void setPreview(Move at, const MovePreview& preview);
+    void clearPreview();
+    std::optional<Move> previewCell() const { return previewAt_; }
+    const MovePreview& preview() const { return preview_; }
+
+    // The board already shows where the move led; the picture follows the
+    // plan there in about 300 ms. A click, a key or a new board ends it at once.
+    void animate(const FallPlan& plan);
+    void finishAnimation();
+    bool isAnimating() const { return fall_ != nullptr; }
+    // Holds the animation at one moment, for pictures of single frames.
+    void freezeAnimationAt(int milliseconds);
 
     // "pracuji..." over the field; clicks and keys are ignored meanwhile.
     void setBusy(bool busy);
     bool isBusy() const { return busy_; }
 
-    // The demo's pointer, its top-left corner in widget pixels.
+    // The demo's pointer, its top-left corner in widget pixels. It keeps its
+    // place on the field when the cells grow or shrink.
     void setPointerVisible(bool visible);
     void setPointerPosition(QPoint topLeft);
-    QPoint pointerPosition() const { return pointer_; }
+    QPoint pointerPosition() const;
     // Where a cell (row > 0) or a gravity button (row 0) lies.
     QRect moveRect(Move move) const;
 
@@ -96,12 +127,17 @@ class BoardWidget : public QWidget {
     void cellClicked(int row, int col);
     // The cell under the mouse changed; (0, 0) when the mouse is over no cell.
     void cellHovered(int row, int col);
+    // The keyboard cursor moved or showed; (0, direction) on a gravity button.
+    void cursorMoved(int row, int col);
+    void animationFinished();
 
   protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -111,20 +147,32 @@ class BoardWidget : public QWidget {
 
   private:
     void relayout();
+    void fitLayout() const;
     void updateCell(int tag);
     void updateMoveRect(std::optional<Move> move);
+    void updateCursor();
     void updateAnimation();
+    void advanceFall();
     void moveCursor(int key);
     int lockedTransformerTag() const;
     bool inForce(int row, int col) const;
     int gravityButtonAt(QPoint p) const;
+    int pointerSize() const;
+    QRect pointerRect() const;
+    QRect cursorRect(Move move) const;
+    QRect previewRect() const;
 
     void paintCells(QPainter& p, const QRect& clip);
     void paintCell(QPainter& p, int row, int col, qreal dpr);
     void paintGravityButtons(QPainter& p, const QRect& clip);
     void paintCursor(QPainter& p);
+    void paintPreview(QPainter& p);
+    int fallTime() const;
 
-    BoardLayout layout_;
+    CellGeometry base_ = CellGeometry::Normal();
+    int preferredCell_ = CellGeometry::Normal().cellWidth;
+    mutable BoardLayout layout_;
+    mutable QSize layoutSize_{-1, -1}; // the size layout_ was fitted to
     GameSettings settings_;
     Board board_;
     int gravity_ = GravityDown;
@@ -132,6 +180,14 @@ class BoardWidget : public QWidget {
     int lockedTag_ = 0; // the transformer that shows the locked picture
     std::optional<Move> shownMove_;
     bool busy_ = false;
+
+    std::optional<Move> previewAt_;
+    MovePreview preview_;
+
+    std::unique_ptr<FallAnimation> fall_;
+    QElapsedTimer fallClock_;
+    int fallFrozenAt_ = -1; // the moment shown instead of the clock's
+    QTimer* fallTimer_ = nullptr;
 
     int mouseTag_ = 0;       // the cell under the mouse
     int hoverTag_ = 0;       // the cell that shows the highlight
@@ -144,7 +200,7 @@ class BoardWidget : public QWidget {
     bool cursorVisible_ = false;
 
     bool pointerVisible_ = false;
-    QPoint pointer_{0, 0};
+    QPointF pointer_{0, 0}; // in pixels of the area at the base geometry
 
     QTimer* hoverTimer_ = nullptr;
     QTimer* animationTimer_ = nullptr;

@@ -6,6 +6,8 @@
 
 #include <QTimer>
 
+#include <cmath>
+
 namespace tumbla {
 
 DemoMode::DemoMode(Game& game, BoardWidget* board, QObject* parent)
@@ -102,7 +104,10 @@ void DemoMode::movePointerTo(Move move) {
     if (!board_) return;
     const QRect target = board_->moveRect(move);
     const QPoint from = board_->pointerPosition();
-    const QPoint to(target.left() + DemoPointerOffsetX, target.top() + DemoPointerOffsetY);
+    // The pointer's offset grows with the cells.
+    const double scale = board_->cellGeometry().scale;
+    const QPoint to(target.left() + static_cast<int>(std::lround(DemoPointerOffsetX * scale)),
+                    target.top() + static_cast<int>(std::lround(DemoPointerOffsetY * scale)));
     for (int i = 1; i <= DemoPointerSteps; ++i) {
         board_->setPointerPosition(
             QPoint(DemoPointerStep(from.x(), to.x(), i), DemoPointerStep(from.y(), to.y(), i)));

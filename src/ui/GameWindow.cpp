@@ -1,6 +1,7 @@
 #include "ui/GameWindow.h"
 
 #include "engine/Scoring.h"
+#include "record/FallPlan.h"
 #include "record/SavedGameFile.h"
 #include "situation/SettingsIni.h"
 #include "ui/BoardWidget.h"
@@ -32,6 +33,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 #include <cctype>
@@ -93,9 +95,10 @@ GameWindow::GameWindow(StartupOptions options, QWidget* parent)
     area->setContentsMargins(2, 2, 2, 2);
     board_ = new BoardWidget(playArea_);
     board_->setCellGeometry(geometry_);
+    preferredCell_ = geometry_.cellWidth;
     board_->setBusy(true); // "pracuji..." until the first activation is done
     board_->setEnabled(false);
-    area->addWidget(board_, 0, 0, Qt::AlignCenter);
+    area->addWidget(board_, 0, 0);
     top->addWidget(playArea_, 1);
     top->addWidget(buildScorePanel());
     outer->addLayout(top, 1);
@@ -105,6 +108,12 @@ GameWindow::GameWindow(StartupOptions options, QWidget* parent)
     connect(board_, &BoardWidget::cellClicked, this,
             [this](int row, int col) { game_->Click(Move::FromCode(row * 100 + col)); });
     connect(board_, &BoardWidget::cellHovered, this, &GameWindow::onCellHovered);
+    connect(board_, &BoardWidget::cursorMoved, this, [this](int row, int col) {
+        cursorCell_ = Move::FromCode(row * 100 + col);
+        cursorNewer_ = true;
+        refreshPreview();
+    });
+    connect(board_, &BoardWidget::animationFinished, this, &GameWindow::refreshPreview);
 
     startDirectory_ = QDir::currentPath();
     connectDialogs();
@@ -130,8 +139,25 @@ GameWindow::~GameWindow() {
 
 void GameWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    // The work waits until the window, "pracuji..." on it, is on screen.
-    if (firstActivationPending_) QTimer::singleShot(0, this, &GameWindow::firstActivation);
+    // The work waits until the window, "pracuji..." on it, is on screen: the
+    // window system has then also framed it, so that fitting the window to
+    // the field keeps it where it was put.
+    if (!firstActivationPending_) return;
+    if (QWindow* window = windowHandle()) window->installEventFilter(this);
+    // A window that is never exposed (started minimised) still gets its game.
+    QTimer::singleShot(2000, this, &GameWindow::firstActivation);
+}
+
+void GameWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (firstActivationPending_ || fitting_ || sizeRestored_ || size() == fittedSize_) return;
+    // The player gave the window this size: the cells that fill it now are
+    // the ones the next field of another size gets.
+    const BoardLayout fitted = BoardLayout::Fitting(board_->baseGeometry(), board_->layout().rows(),
+                                                    board_->layout().cols(), board_->size());
+    preferredCell_ = fitted.geometry().cellWidth;
+    board_->setPreferredCell(preferredCell_);
+    fittedSize_ = size();
 }
 
 void GameWindow::changeEvent(QEvent* event) {
@@ -165,10 +191,21 @@ void GameWindow::firstActivation() {
         game_->PutSettingsInForce(LoadSettingsFromIni(ini_, settingsState_, game_->Settings()));
         game_->NewSituation();
     }
+    // A file named at the start leaves the settings of the file alone, but
+    // the window's own options come from it in every case.
+    LoadDisplayOptionsFromIni(ini_, settingsState_);
+    takeDisplayOptions();
     board_->setBusy(false);
     board_->setEnabled(true);
     board_->resetHover();
     board_->setFocus();
+}
+
+void GameWindow::takeDisplayOptions() {
+    previewOn_ = settingsState_.previewBox;
+    fallOn_ = settingsState_.dashingBox;
+    if (!fallOn_) board_->finishAnimation();
+    refreshPreview();
 }
 
 void GameWindow::bringForward() {
@@ -187,6 +224,9 @@ QString GameWindow::fieldText(const QString& name) const {
 
 void GameWindow::onCellHovered(int row, int col) {
     if (firstActivationPending_) return;
+    hoveredCell_ = Move::FromCode(std::max(0, row) * 100 + std::max(0, col));
+    cursorNewer_ = false;
+    refreshPreview();
     QLabel* position = labels_.at(QStringLiteral("position"));
     if (row <= 0 || col <= 0) {
         position->setText(QStringLiteral("   "));
@@ -241,6 +281,35 @@ void GameWindow::showCell(int row, int col, StoneCode code) {
     board_->setBoard(shown_);
 }
 
+void GameWindow::showMoveMade(const MoveRecord& from, const MoveRecord& to) {
+    if (!fallOn_) return;
+    if (const std::optional<FallPlan> plan = PlanFall(from, game_->CurrentRules(), to.board))
+        board_->animate(*plan);
+}
+
+// --- The preview of a click
+
+void GameWindow::refreshPreview() {
+    const Move at = cursorNewer_ || hoveredCell_.row == 0 ? cursorCell_ : hoveredCell_;
+    const bool cursorShown = board_->isCursorVisible() && board_->hasFocus();
+    if (!previewOn_ || firstActivationPending_ || board_->isAnimating() || board_->isBusy() ||
+        at.row == 0 || (at == cursorCell_ && at != hoveredCell_ && !cursorShown)) {
+        board_->clearPreview();
+        return;
+    }
+    board_->setPreview(at, game_->PreviewClick(at));
+}
+
+void GameWindow::refreshPreviewSoon() {
+    // Once per change of the position, however many requests it makes.
+    if (previewRefreshPending_) return;
+    previewRefreshPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        previewRefreshPending_ = false;
+        refreshPreview();
+    });
+}
+
 void GameWindow::showGravity(int, int to) {
     board_->setGravity(to);
 }
@@ -249,6 +318,7 @@ void GameWindow::showScoreFields(const ScoreFields& fields) {
     labels_.at(QStringLiteral("total"))->setText(Utf8(fields.total));
     labels_.at(QStringLiteral("removed"))->setText(Utf8(fields.removed));
     labels_.at(QStringLiteral("points"))->setText(Utf8(fields.points));
+    refreshPreviewSoon();
 }
 
 void GameWindow::showStoneCounts(const std::array<int, 9>& counts) {
@@ -280,6 +350,7 @@ void GameWindow::showNavigation(const NavigationState& state) {
 void GameWindow::showLock(bool locked, int gravity) {
     board_->setGravity(gravity);
     board_->setLocked(locked);
+    refreshPreviewSoon();
 }
 
 void GameWindow::showMoveMark(Move move) {
@@ -321,16 +392,54 @@ void GameWindow::showGameOver() {
 // --- Window size and place
 
 void GameWindow::fitToField() {
-    // The window follows the size of the field.
-    board_->setFixedSize(board_->sizeHint());
-    for (QLayout* l : {playArea_->layout(), centralWidget()->layout(), layout()}) l->invalidate();
-    resize(sizeHint());
+    // The window follows the size of the field, at the cells the player chose.
+    // Every resize on the way is the window's own, not the player's.
+    fitting_ = true;
+    board_->setPreferredCell(preferredCell_);
+    // The sizes the layouts ask for, and the window's least size, follow the
+    // new field before the window is resized: a smaller field lets it shrink.
+    for (QLayout* l : {playArea_->layout(), centralWidget()->layout(), layout()}) {
+        l->invalidate();
+        l->activate();
+    }
+    const bool restored = sizeRestored_;
+    sizeRestored_ = false;
+    // The stored size comes first; the cells fill it.
+    if (!restored && !isMaximized() && !isFullScreen()) {
+        QSize target = sizeHint();
+        if (const QScreen* s = screen())
+            target =
+                target.boundedTo(s->availableGeometry().size() - (frameGeometry().size() - size()));
+        resize(target.expandedTo(minimumSizeHint()));
+    }
     // Lay the field out now, so that it is drawn in its place in the first paint.
     for (QLayout* l : {layout(), centralWidget()->layout(), playArea_->layout()}) l->activate();
+    fittedSize_ = size();
+    fitting_ = false;
+    // The stored size is the player's: its cells are the ones to keep. A
+    // field the screen cannot hold at the player's cells leaves them as they are.
+    if (restored) {
+        preferredCell_ = BoardLayout::Fitting(board_->baseGeometry(), board_->layout().rows(),
+                                              board_->layout().cols(), board_->size())
+                             .geometry()
+                             .cellWidth;
+        board_->setPreferredCell(preferredCell_);
+    }
 }
 
 void GameWindow::restoreGeometry() {
     if (!options_.iniWritable) return;
+    // The size is the window's inside, the place that of its frame, as they were stored.
+    const int width = ini_.readInteger(IniSection::GameWindow, "Width", -1);
+    const int height = ini_.readInteger(IniSection::GameWindow, "Height", -1);
+    if (width > 0 && height > 0) {
+        QSize size(width, height);
+        if (const QScreen* s = QGuiApplication::primaryScreen())
+            size = size.boundedTo(s->availableGeometry().size());
+        resize(size);
+        fittedSize_ = this->size();
+        sizeRestored_ = true;
+    }
     const int x = ini_.readInteger(IniSection::GameWindow, "Left", -1);
     const int y = ini_.readInteger(IniSection::GameWindow, "Top", -1);
     if (x >= 0 && y >= 0) {

@@ -123,6 +123,7 @@ class GameWindow : public QMainWindow, public GameView {
     void showNewField(const FieldLayout& layout, const Board& board) override;
     void showSituation(std::int32_t number, std::string_view settingsCode) override;
     void showCell(int row, int col, StoneCode code) override;
+    void showMoveMade(const MoveRecord& from, const MoveRecord& to) override;
     void showGravity(int from, int to) override;
     void showScoreFields(const ScoreFields& fields) override;
     void showStoneCounts(const std::array<int, 9>& counts) override;
@@ -184,6 +185,7 @@ class GameWindow : public QMainWindow, public GameView {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -203,6 +205,11 @@ class GameWindow : public QMainWindow, public GameView {
     void restoreGeometry();
     void storeGeometry();
     void fitToField();
+    // The preview of the cell under the mouse, or else under the keyboard cursor.
+    void refreshPreview();
+    void refreshPreviewSoon();
+    // "sesypávat" and the preview, as the settings dialog's controls hold them.
+    void takeDisplayOptions();
     void connectDialogs();
     void connectResultWindows();
     // What the first paint does not need: made once the window is shown.
@@ -261,6 +268,21 @@ class GameWindow : public QMainWindow, public GameView {
     SearchMemory searchMemory_; // the best of the whole run
     QString startDirectory_;    // the current directory at start, where the copy window begins
     bool firstActivationPending_ = true;
+
+    // The window follows the field at the cell size the player last gave it
+    // by resizing the window; a size that differs from the one asked for is
+    // the player's.
+    int preferredCell_ = 0;
+    QSize fittedSize_;
+    bool sizeRestored_ = false; // the stored size stands until the first field is in
+    bool fitting_ = false;
+
+    bool previewOn_ = true;
+    bool fallOn_ = false;
+    Move hoveredCell_;         // row 0: the mouse is over no cell
+    Move cursorCell_;          // row 0: the keyboard cursor is on no cell
+    bool cursorNewer_ = false; // the cursor moved since the mouse did
+    bool previewRefreshPending_ = false;
 };
 
 } // namespace tumbla

@@ -82,6 +82,7 @@ void GameWindow::runCommand(Command command) {
                                                 ? LoadSavedSettings(c, game_->Settings())
                                                 : LoadKoruTask(c, game_->Settings());
         game_->PutSettingsInForce(outcome.settings);
+        takeDisplayOptions();
         if (outcome.newSituation) game_->NewSituation();
         break;
     }

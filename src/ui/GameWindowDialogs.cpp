@@ -24,6 +24,8 @@
 #include <QApplication>
 #include <QEvent>
 #include <QLineEdit>
+#include <QTimer>
+#include <QWindow>
 
 #include <memory>
 #include <vector>
@@ -56,6 +58,7 @@ SettingsDialog* GameWindow::settingsDialog() {
         const IniSaveResult saved =
             SaveSettingsToIni(ini_, options_.iniWritable, d, game_->Settings(), messages_);
         game_->PutSettingsInForce(saved.settings);
+        takeDisplayOptions();
     });
     settingsDialog_->setSaveAction([this](SettingsDialogState&) {
         SettingsFlowContext c = settingsFlow();
@@ -136,6 +139,9 @@ void GameWindow::savePlace(const QWidget* window) {
 }
 
 bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Expose && watched == windowHandle() && firstActivationPending_ &&
+        windowHandle()->isExposed())
+        QTimer::singleShot(0, this, &GameWindow::firstActivation);
     if (event->type() == QEvent::Hide && placeSections_.count(watched))
         savePlace(static_cast<QWidget*>(watched));
     return QMainWindow::eventFilter(watched, event);

@@ -239,18 +239,15 @@ QWidget* SettingsDialog::buildBasicTab() {
     });
     rightColumn->addWidget(number_);
 
-    // Rocks, wells, the transformer and "sesypávat" are kept but never offered.
+    // Rocks, wells and the transformer are kept but never offered.
     rockLabel_ = new QLabel(page);
     rocks_ = new QSpinBox(page);
     wells_ = new QSpinBox(page);
     wells_->setRange(0, 3);
     auto* wellLabel = new QLabel(Text("studna:"), page);
     transformer_ = new QCheckBox(Text("transformátor:"), page);
-    dashing_ = new QCheckBox(Text("sesypávat"), page);
-    dashing_->setToolTip(Text("dosud není implementováno"));
-    dashing_->setEnabled(false);
-    for (QWidget* hidden : std::initializer_list<QWidget*>{rockLabel_, rocks_, wellLabel, wells_,
-                                                           transformer_, dashing_}) {
+    for (QWidget* hidden :
+         std::initializer_list<QWidget*>{rockLabel_, rocks_, wellLabel, wells_, transformer_}) {
         rightColumn->addWidget(hidden);
         hidden->hide();
     }
@@ -404,7 +401,19 @@ QWidget* SettingsDialog::buildSurroundingsTab() {
     connect(sound_, &QCheckBox::toggled, this,
             [this](bool on) { changed([&] { state_.soundBox = on; }); });
     layout->addWidget(sound_, 4, 0);
-    layout->setRowStretch(5, 1);
+    dashing_ = new QCheckBox(Text("sesypávat"), page);
+    dashing_->setToolTip(Text("tah se ukáže v pohybu: skupina zmizí, kameny se sesypou "
+                              "a sloupce (řádky) se přisunou"));
+    connect(dashing_, &QCheckBox::toggled, this,
+            [this](bool on) { changed([&] { state_.dashingBox = on; }); });
+    layout->addWidget(dashing_, 5, 0, 1, 2);
+    preview_ = new QCheckBox(Text("náhled tahu"), page);
+    preview_->setToolTip(Text("skupina pod ukazatelem se zvýrazní a ukáže se, "
+                              "kolik bodů by tah přinesl"));
+    connect(preview_, &QCheckBox::toggled, this,
+            [this](bool on) { changed([&] { state_.previewBox = on; }); });
+    layout->addWidget(preview_, 6, 0, 1, 2);
+    layout->setRowStretch(7, 1);
     return page;
 }
 
@@ -498,7 +507,6 @@ void SettingsDialog::refresh() {
     rocks_->setValue(state_.rockField);
     wells_->setValue(state_.wellField);
     transformer_->setChecked(state_.transformerBox);
-    dashing_->setChecked(state_.dashingBox);
 
     Check(colours_, state_.colourCount - 4);
     Check(imageSet_, state_.imageSet);
@@ -530,6 +538,8 @@ void SettingsDialog::refresh() {
     jokerPicture_->setChecked(state_.jokerPictureBox);
     Check(grid_, state_.gridChoice);
     sound_->setChecked(state_.soundBox);
+    dashing_->setChecked(state_.dashingBox);
+    preview_->setChecked(state_.previewBox);
 
     currentCode_->setText(QString::fromStdString(state_.currentCode));
     if (codeEntry_->text().toStdString() != state_.codeEntry)

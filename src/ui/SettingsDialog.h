@@ -121,6 +121,7 @@ class SettingsDialog : public QDialog {
     QSpinBox* wells_ = nullptr;
     QCheckBox* transformer_ = nullptr;
     QCheckBox* dashing_ = nullptr;
+    QCheckBox* preview_ = nullptr;
     QButtonGroup* colours_ = nullptr;
     QButtonGroup* imageSet_ = nullptr;
     QButtonGroup* joker_ = nullptr;

@@ -6,8 +6,10 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
+#include <vector>
 
 namespace tumbla {
 
@@ -82,12 +84,46 @@ QHash<quint64, QPixmap>& Cache() {
     return cache;
 }
 
+// The pictures of a few sizes are kept: a board that is resized step by step
+// would otherwise keep every size it ever passed through.
+constexpr std::size_t KeptSizes = 12;
+constexpr quint64 SizeBits = (quint64{1} << 40) - 1; // the size and density of a cache key
+
+struct SizeUse {
+    quint64 size;
+    quint64 lastUse;
+};
+
+void TouchSize(quint64 key) {
+    static std::vector<SizeUse> sizes;
+    static quint64 clock = 0;
+    const quint64 size = key & SizeBits;
+    ++clock;
+    const auto found = std::find_if(sizes.begin(), sizes.end(),
+                                    [size](const SizeUse& u) { return u.size == size; });
+    if (found != sizes.end()) {
+        found->lastUse = clock;
+        return;
+    }
+    sizes.push_back({size, clock});
+    if (sizes.size() <= KeptSizes) return;
+    const auto oldest =
+        std::min_element(sizes.begin(), sizes.end(),
+                         [](const SizeUse& a, const SizeUse& b) { return a.lastUse < b.lastUse; });
+    const quint64 gone = oldest->size;
+    sizes.erase(oldest);
+    auto& cache = Cache();
+    for (auto it = cache.begin(); it != cache.end();)
+        it = (it.key() & SizeBits) == gone ? cache.erase(it) : std::next(it);
+}
+
 QPixmap Drawn(CacheKind kind, int index, int size, qreal dpr,
               const std::function<void(QPainter&, const QRectF&)>& paint) {
     if (size <= 0 || size > 1024 || !(dpr > 0) || dpr > 16) return {};
     const auto hundredths = static_cast<quint64>(std::lround(dpr * 100));
     const quint64 key = (kind << 56) | (static_cast<quint64>(index) << 40) |
                         (static_cast<quint64>(size) << 16) | hundredths;
+    TouchSize(key);
     auto& cache = Cache();
     const auto found = cache.constFind(key);
     if (found != cache.constEnd()) return *found;

@@ -30,6 +30,7 @@ class RecordingView : public GameView {
     std::string hintCounter; // empty while hidden
     int glassSounds = 0;
     int gameOvers = 0;
+    int movesMade = 0; // moves a click made or redid
     std::array<int, 9> stoneCounts{};
     FieldLayout layout;
 
@@ -50,6 +51,7 @@ class RecordingView : public GameView {
         shown.at(row, col) = code;
         cellOrder.emplace_back(row, col);
     }
+    void showMoveMade(const MoveRecord&, const MoveRecord&) override { ++movesMade; }
     void showGravity(int from, int to) override {
         EXPECT_EQ(from, gravity) << "the indicator moves from where it stands";
         gravity = to;

@@ -168,11 +168,15 @@ TEST(SettingsDialog, LeavingWithoutOkKeepsTheOpeningSettings) {
     ChooseJoker(d, 4);
     d.backColour = 0x00FF00;
     d.koruName = "ZZZZ";
+    d.dashingBox = true;
+    d.previewBox = false;
     EXPECT_EQ(LeaveWithoutOk(d), inForce);
     // The controls mirror the settings in force again.
     EXPECT_EQ(d.jokerChoice, 1);
     EXPECT_EQ(d.backColour, inForce.Back);
     EXPECT_EQ(d.koruName, "");
+    EXPECT_FALSE(d.dashingBox);
+    EXPECT_TRUE(d.previewBox);
     EXPECT_EQ(SettingsFromDialog(d, inForce), inForce);
 }
 

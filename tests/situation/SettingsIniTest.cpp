@@ -58,6 +58,20 @@ TEST(LoadSettingsFromIni, RocksAndWellsForbidClosingUp) {
     EXPECT_EQ(Load("[Dimensions]\nRows=5\nCols=10\n[Others]\nSkala=30\n").Skala, 5);
 }
 
+TEST(LoadSettingsFromIni, TheWindowsOptionsAreReadToo) {
+    const auto options = [](std::string_view text) {
+        SettingsDialogState d;
+        d.dashingBox = true;
+        d.previewBox = false;
+        LoadSettingsFromIni(MemoryIniStore::FromIniText(text), d, GameSettings{});
+        return std::pair{d.dashingBox, d.previewBox};
+    };
+    // Files from before the preview lack its key: it is on.
+    EXPECT_EQ(options(""), std::pair(false, true));
+    EXPECT_EQ(options("[Others]\nDashing=1\nPreview=0\n"), std::pair(true, false));
+    EXPECT_EQ(options("[Others]\nDashing=0\nPreview=1\n"), std::pair(false, true));
+}
+
 TEST(LoadSettingsFromIni, BeginNumberThatIsNoIntegerReadsAsZero) {
     EXPECT_EQ(Load("[Others]\nBeginNumber= 123 \n").BeginNumber, 123);
     EXPECT_EQ(Load("[Others]\nBeginNumber=-5\n").BeginNumber, -5);
@@ -135,17 +149,18 @@ TEST(SaveSettingsToIni, WritesEveryKeyInOrderAndReadsItBack) {
     EXPECT_TRUE(r.written);
     EXPECT_TRUE(messages.errors.empty());
     const std::vector<std::string> order{
-        "Colors/Count",    "Colors/Joly",        "Colors/Sklo",          "Colors/Back",
-        "Colors/Head",     "Dimensions/Rows",    "Dimensions/Cols",      "Others/Directions",
-        "Others/Doraz",    "Others/Rating",      "Others/Premie",        "Others/Dashing",
-        "Others/ImageSet", "Others/BeginNumber", "Others/JineSklo",      "Others/JinyZolik",
-        "Others/Skala",    "Others/Studna",      "Others/Transformator", "Others/Mrizka",
-        "Others/Zvuk",     "KORU/Name"};
+        "Colors/Count",     "Colors/Joly",     "Colors/Sklo",        "Colors/Back",
+        "Colors/Head",      "Dimensions/Rows", "Dimensions/Cols",    "Others/Directions",
+        "Others/Doraz",     "Others/Rating",   "Others/Premie",      "Others/Dashing",
+        "Others/Preview",   "Others/ImageSet", "Others/BeginNumber", "Others/JineSklo",
+        "Others/JinyZolik", "Others/Skala",    "Others/Studna",      "Others/Transformator",
+        "Others/Mrizka",    "Others/Zvuk",     "KORU/Name"};
     EXPECT_EQ(ini.writeOrder(), order);
     EXPECT_EQ(ini.readValue("Others", "Directions"), "UR");
     EXPECT_EQ(ini.readValue("Others", "Rating"), "2");
     EXPECT_EQ(ini.readValue("Others", "Premie"), "1");
     EXPECT_EQ(ini.readValue("Others", "Dashing"), "0");
+    EXPECT_EQ(ini.readValue("Others", "Preview"), "1");
     EXPECT_EQ(ini.readValue("Others", "BeginNumber"), "815");
     EXPECT_EQ(ini.readValue("Others", "JineSklo"), "1");
     EXPECT_EQ(ini.readValue("Others", "Skala"), "0");

@@ -2,6 +2,9 @@
 
 #include "ui/BoardWidget.h"
 
+#include "engine/PlayMove.h"
+#include "ui/FallAnimation.h"
+
 #include <QSignalSpy>
 #include <QTest>
 
@@ -77,11 +80,14 @@ class BoardWidgetTest : public QObject {
             QVERIFY(!l.gravityFrame(d).intersects(field));
             QVERIFY(QRect(QPoint(0, 0), l.areaSize()).contains(l.gravityFrame(d)));
         }
-        // Neither the buttons nor the arrow corner reach into the field, even with large cells.
+        // Neither the buttons nor their arrows reach into the field, even with large cells.
         const BoardLayout big(CellGeometry::Large(), 5, 10);
-        for (int d = 0; d < 4; ++d) QVERIFY(!big.gravityFrame(d).intersects(big.fieldRect()));
-        QVERIFY(!big.arrowCorner().intersects(big.fieldRect()));
-        QVERIFY(!l.arrowCorner().intersects(l.gravityFrame(GravityUp)));
+        for (int d = 0; d < 4; ++d) {
+            QVERIFY(!big.gravityFrame(d).intersects(big.fieldRect()));
+            QVERIFY(!big.arrowBox(d).intersects(big.fieldRect()));
+            QVERIFY(l.arrowBox(d).contains(l.gravityButton(d)));
+            QVERIFY(QRect(QPoint(0, 0), l.areaSize()).contains(l.arrowBox(d)));
+        }
     }
 
     void preferredSizeFollowsTheField() {
@@ -146,6 +152,119 @@ class BoardWidgetTest : public QObject {
         QCOMPARE(clicks.size(), 0);
         QTest::mouseClick(&w, Qt::RightButton, {}, w.layout().cellRect(2, 2).center());
         QCOMPARE(clicks.size(), 0);
+    }
+
+    void aDoubleClickIsOneClick() {
+        BoardWidget w;
+        w.setSettings(Settings(10, 20, DirUp));
+        w.resize(w.sizeHint());
+        QSignalSpy clicks(&w, &BoardWidget::cellClicked);
+        // However the second press of a double-click arrives, it makes no second move.
+        for (const bool pressBeforeDoubleClick : {true, false}) {
+            for (const QPoint at : {w.layout().cellRect(2, 2).center(),
+                                    w.layout().gravityButton(GravityUp).center()}) {
+                QTest::mousePress(&w, Qt::LeftButton, {}, at);
+                QTest::mouseRelease(&w, Qt::LeftButton, {}, at);
+                if (pressBeforeDoubleClick) QTest::mousePress(&w, Qt::LeftButton, {}, at);
+                QTest::mouseDClick(&w, Qt::LeftButton, {}, at);
+                QTest::mouseRelease(&w, Qt::LeftButton, {}, at);
+                QCOMPARE(clicks.size(), 1);
+                clicks.clear();
+            }
+        }
+    }
+
+    void aGrownBoardTakesEachClickOnTheSameCell_data() {
+        QTest::addColumn<bool>("large");
+        QTest::addColumn<QSize>("space");
+        const auto grown = [](CellGeometry g, int cell) {
+            return BoardWidget::PreferredSize(g.grownTo(cell), 15, 25);
+        };
+        QTest::newRow("22 px, wide") << false << QSize(1500, 445);
+        QTest::newRow("32 px") << false << grown(CellGeometry::Normal(), 32);
+        QTest::newRow("64 px, tall") << false << grown(CellGeometry::Normal(), 64) + QSize(7, 300);
+        QTest::newRow("/B, 45 px") << true << grown(CellGeometry::Large(), 45) + QSize(30, 0);
+    }
+    void aGrownBoardTakesEachClickOnTheSameCell() {
+        QFETCH(bool, large);
+        QFETCH(QSize, space);
+        const CellGeometry base = large ? CellGeometry::Large() : CellGeometry::Normal();
+        BoardWidget start;
+        start.setCellGeometry(base);
+        start.setSettings(Settings(15, 25));
+        start.resize(start.sizeHint());
+        QCOMPARE(start.cellGeometry(), base);
+        BoardWidget w;
+        w.setCellGeometry(base);
+        w.setSettings(Settings(15, 25));
+        w.resize(space);
+        const BoardLayout& l = w.layout();
+        const CellGeometry& g = l.geometry();
+        // The largest square cells that fit, the whole area centred.
+        QCOMPARE(g.cellHeight, g.cellWidth);
+        const QRect area(l.origin(), l.areaSize());
+        QVERIFY(w.rect().contains(area));
+        QVERIFY(qAbs(area.left() - (w.width() - 1 - area.right())) <= 1);
+        QVERIFY(qAbs(area.top() - (w.height() - 1 - area.bottom())) <= 1);
+        const QSize larger = BoardWidget::PreferredSize(base.grownTo(g.cellWidth + 1), 15, 25);
+        QVERIFY(larger.width() > space.width() || larger.height() > space.height());
+        // A click where a cell of the starting board lies, grown in proportion,
+        // reaches that cell.
+        QSignalSpy clicks(&w, &BoardWidget::cellClicked);
+        for (int row = 1; row <= 15; ++row) {
+            for (int col = 1; col <= 25; ++col) {
+                const QPoint at = start.layout().cellRect(row, col).center() +
+                                  QPoint((row * 5) % 11 - 5, (col * 3) % 11 - 5);
+                QTest::mouseClick(&w, Qt::LeftButton, {}, l.origin() + at * g.scale);
+                QCOMPARE(clicks.size(), 1);
+                QCOMPARE(clicks.takeFirst(), (QVariantList{row, col}));
+            }
+        }
+    }
+
+    void aMoveInMotionStartsFromTheOldPictureAndEndsOnTheNew() {
+        GameSettings s = Settings(5, 10);
+        s.Count = 4;
+        s.Doraz = 1;
+        const Rules rules = RulesFromSettings(s);
+        MoveRecord from;
+        for (int row = 1; row <= 5; ++row)
+            for (int col = 1; col <= 10; ++col)
+                from.board.at(row, col) = static_cast<StoneCode>((row * 3 + col * col) % 4 + 1);
+        // A column of one colour: taking it closes the field up.
+        for (int row = 1; row <= 5; ++row) from.board.at(row, 4) = 2;
+        from.MoveRow = 3;
+        from.MoveCol = 4;
+        MoveRecord to = from;
+        EngineState state;
+        PlayMove(to, rules, state, Move{3, 4});
+        const std::optional<FallPlan> plan = PlanFall(from, rules, to.board);
+        QVERIFY(plan && plan->taken && plan->closesUp);
+
+        BoardWidget w;
+        w.setSettings(s);
+        w.resize(w.sizeHint());
+        w.setBoard(from.board);
+        const QImage before = Look(w);
+        w.setBoard(to.board);
+        const QImage after = Look(w);
+        w.animate(*plan);
+        QVERIFY(w.isAnimating());
+        w.freezeAnimationAt(0);
+        QCOMPARE(Look(w), before);
+        w.freezeAnimationAt(FallAnimation::FadeMs + FallAnimation::FallMs / 2);
+        const QImage between = Look(w);
+        QVERIFY(between != before && between != after);
+        w.freezeAnimationAt(FallAnimation::FadeMs + FallAnimation::CloseUpMs);
+        QVERIFY(Look(w) != between);
+        w.freezeAnimationAt(1000);
+        QCOMPARE(Look(w), after);
+        // A click ends the motion at once and is taken as usual.
+        QSignalSpy clicks(&w, &BoardWidget::cellClicked);
+        QTest::mouseClick(&w, Qt::LeftButton, {}, w.layout().cellRect(5, 1).center());
+        QVERIFY(!w.isAnimating());
+        QCOMPARE(clicks.size(), 1);
+        QCOMPARE(Look(w), after);
     }
 
     void hoverHighlightsACellUntilTheHoverReset() {
@@ -259,9 +378,10 @@ class BoardWidgetTest : public QObject {
         w.hideShownMove();
         QCOMPARE(Look(w), before);
 
-        // A gravity change shows its arrow in the corner.
+        // A gravity change shows its arrow at its button.
         w.showMove(tumbla::Move{0, GravityUp});
-        QVERIFY(Part(Look(w), w.layout().arrowCorner()) != Part(before, w.layout().arrowCorner()));
+        const QRect arrow = w.layout().arrowBox(GravityUp);
+        QVERIFY(Part(Look(w), arrow) != Part(before, arrow));
         w.hideShownMove();
         QCOMPARE(Look(w), before);
     }

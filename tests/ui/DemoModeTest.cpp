@@ -88,9 +88,14 @@ class DemoModeTest : public QObject {
             demo.tick();
             const auto pick = demo.lastPick();
             QVERIFY(pick);
+            // The offsets grow with the cells; after the resize below the cells are
+            // those of the start, and so are the offsets.
             const QRect target = board.moveRect(pick->move);
+            const double k = board.cellGeometry().scale;
+            QVERIFY(move <= 2 ? k > 1 : k == 1);
             QCOMPARE(board.pointerPosition(),
-                     QPoint(target.left() + DemoPointerOffsetX, target.top() + DemoPointerOffsetY));
+                     QPoint(target.left() + qRound(DemoPointerOffsetX * k),
+                            target.top() + qRound(DemoPointerOffsetY * k)));
             if (!pick->gravity) {
                 QVERIFY(game.NextMoveShown());
                 QCOMPARE(game.ShownMove(), pick->move);

@@ -5,12 +5,62 @@
 
 #include "engine/Scoring.h"
 
+#include "ui/DemoMode.h"
+#include "ui/EndGameWindow.h"
+#include "ui/SettingsDialog.h"
+
 #include <QAction>
+#include <QFile>
 #include <QLabel>
+#include <QScreen>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace tumbla;
 using namespace tumbla::test;
+
+namespace {
+
+// A Tumbla.ini of a small known situation, with the window's options.
+void WriteIni(const QTemporaryDir& dir, const QString& others) {
+    QFile ini(dir.filePath(QStringLiteral("Tumbla.ini")));
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("[Colors]\nCount=4\n[Dimensions]\nRows=5\nCols=10\n[Others]\nBeginNumber=4242\n");
+    ini.write(others.toUtf8());
+}
+
+struct Played {
+    Board board;
+    std::int32_t total = 0;
+    int moves = 0;
+    int clicksInMotion = 0;
+};
+
+// Plays the situation to its end as fast as the clicks come, one group after
+// the other, and leaves the end-of-game window at once.
+void PlayThrough(bool dashing, Played& played) {
+    QTemporaryDir dir;
+    WriteIni(dir, dashing ? QStringLiteral("Dashing=1\n") : QStringLiteral("Dashing=0\n"));
+    auto w = OpenWindow(dir);
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&w] {
+        if (w->endGameWindow()->isVisible()) w->endGameWindow()->reject();
+    });
+    closer.start(10);
+    while (const auto pair = FindPair(w->game().Current().board, 5, 10)) {
+        played.clicksInMotion += w->board()->isAnimating();
+        ClickOn(w->board(), *pair);
+        // Now and then the picture gets time to move before the next click.
+        if (++played.moves % 3 == 0) QTest::qWait(60);
+    }
+    QTRY_VERIFY(!w->board()->isAnimating());
+    QVERIFY(w->game().GameOver());
+    QVERIFY(w->board()->board() == w->game().Current().board);
+    played.board = w->game().Current().board;
+    played.total = w->game().Current().TotalScore;
+}
+
+} // namespace
 
 class GameWindowPlayTest : public QObject {
     Q_OBJECT
@@ -130,6 +180,120 @@ class GameWindowPlayTest : public QObject {
         QCOMPARE(board->cursor(), *pair);
         QTest::keyClick(board, Qt::Key_Space);
         QCOMPARE(w->fieldText("moves"), QStringLiteral("1"));
+    }
+
+    void mousePlayLeavesNoTraceOfTheKeyboardCursor() {
+        QTemporaryDir dir;
+        auto w = OpenWindow(dir);
+        w->runCommand(Command::Level3);
+        BoardWidget* board = w->board();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        board->setFocus();
+        for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down})
+            QTest::keyClick(board, key);
+        QVERIFY(board->isCursorVisible());
+        for (int move = 0; move < 6; ++move) {
+            const auto pair = FindPair(board->board(), 10, 20);
+            if (!pair) break;
+            QTest::mouseMove(board, board->moveRect(*pair).center());
+            ClickOn(board, *pair);
+            QCoreApplication::processEvents();
+        }
+        // What reached the screen is what a full repaint of the board draws.
+        const QRect area(board->mapTo(w.get(), QPoint(0, 0)), board->size());
+        const QImage screen = w->screen()->grabWindow(w->winId()).toImage();
+        QCOMPARE(screen.copy(area).convertToFormat(QImage::Format_RGB32),
+                 board->grab().toImage().convertToFormat(QImage::Format_RGB32));
+    }
+
+    void aGameInMotionEndsAsTheSameGameShownAtOnce() {
+        Played still;
+        Played moving;
+        PlayThrough(false, still);
+        PlayThrough(true, moving);
+        QVERIFY(still.moves > 3);
+        QCOMPARE(moving.moves, still.moves);
+        QVERIFY(moving.board == still.board);
+        QCOMPARE(moving.total, still.total);
+        // Every click but the first came while the last move was still in motion.
+        QCOMPARE(still.clicksInMotion, 0);
+        QCOMPARE(moving.clicksInMotion, moving.moves - 1);
+    }
+
+    void navigationAndTheDemoWithTheMoveInMotion() {
+        QTemporaryDir dir;
+        WriteIni(dir, QStringLiteral("Dashing=1\n"));
+        auto w = OpenWindow(dir);
+        ClickOn(w->board(), *FindPair(w->game().Current().board, 5, 10));
+        QVERIFY(w->board()->isAnimating());
+        // A step back shows its position at once.
+        w->runCommand(Command::Back);
+        QVERIFY(!w->board()->isAnimating());
+        QVERIFY(w->board()->board() == w->game().Current().board);
+        // The demo's moves are shown in motion too.
+        DemoMode* demo = w->demo();
+        w->runCommand(Command::Demo);
+        bool demoInMotion = false;
+        for (int tick = 0; tick < 8 && !demoInMotion; ++tick) {
+            const int before = w->game().CurrentPosition();
+            demo->tick();
+            demoInMotion = w->game().CurrentPosition() > before && w->board()->isAnimating();
+        }
+        QVERIFY(demoInMotion);
+        w->runCommand(Command::Demo);
+        QVERIFY(!w->board()->isAnimating());
+    }
+
+    void thePreviewShowsWhatTheClickTakes() {
+        QTemporaryDir dir;
+        WriteIni(dir, {});
+        auto w = OpenWindow(dir);
+        BoardWidget* board = w->board();
+        const Move pair = *FindPair(w->game().Current().board, 5, 10);
+        const MovePreview expected = w->game().PreviewClick(pair);
+        QVERIFY(expected.valid && expected.stones >= 2);
+        QTest::mouseMove(board, board->moveRect(pair).center());
+        QCOMPARE(board->previewCell(), std::optional(pair));
+        QVERIFY(board->preview() == expected);
+        // After the click the cell under the pointer shows what it takes now.
+        ClickOn(board, pair);
+        QTRY_VERIFY(board->previewCell().has_value() || !w->game().PreviewClick(pair).valid);
+        if (board->previewCell()) QVERIFY(board->preview() == w->game().PreviewClick(pair));
+        // The keyboard cursor shows the same, over a cell the mouse left.
+        QTest::mouseMove(board, board->rect().topLeft() + QPoint(1, 1));
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        board->setFocus();
+        QTest::keyClick(board, Qt::Key_Right);
+        const Move cursor = board->cursor();
+        QCOMPARE(board->previewCell().has_value(), w->game().PreviewClick(cursor).valid);
+
+        // Turned off in the settings, no preview shows.
+        w->settingsDialogState().previewBox = false;
+        QTimer::singleShot(0, [&w] { w->settingsDialog()->okButton()->click(); });
+        w->runCommand(Command::Settings);
+        QTest::mouseMove(board, board->moveRect(pair).center() + QPoint(1, 0));
+        QVERIFY(!board->previewCell().has_value());
+    }
+
+    void aResizedWindowPlaysOnItsGrownCells() {
+        QTemporaryDir dir;
+        auto w = OpenWindow(dir);
+        w->runCommand(Command::Level1);
+        const QSize before = w->size();
+        w->resize(before + QSize(120, 120));
+        QTRY_VERIFY(w->board()->cellGeometry().cellWidth > 28);
+        const int cell = w->board()->cellGeometry().cellWidth;
+        QCOMPARE(w->board()->cellGeometry().cellHeight, cell);
+        const Move pair = *FindPair(w->game().Current().board, 5, 10);
+        ClickOn(w->board(), pair);
+        QCOMPARE(w->game().CurrentPosition(), 2);
+        QCOMPARE((Move{w->game().Position(1).MoveRow, w->game().Position(1).MoveCol}), pair);
+        // Another level and back: the window keeps the player's cells.
+        w->runCommand(Command::Level5);
+        w->runCommand(Command::Level1);
+        QCOMPARE(w->board()->cellGeometry().cellWidth, cell);
     }
 
     void marksCounterAndHint() {

@@ -163,6 +163,25 @@ class GameWindowStartupTest : public QObject {
         QVERIFY(help->plainText().contains(QStringLiteral("gravitace")));
     }
 
+    void theStoredPlaceAndSizeComeBackAtEveryStart() {
+        QTemporaryDir dir;
+        QRect kept;
+        {
+            auto w = OpenWindow(dir);
+            w->move(130, 90);
+            w->resize(w->size() + QSize(12, 30)); // the offscreen screen is 800 x 600
+            QTRY_COMPARE(w->frameGeometry().topLeft(), QPoint(130, 90));
+            kept = QRect(w->frameGeometry().topLeft(), w->size());
+            w->close();
+        }
+        // Nothing creeps from one start to the next.
+        for (int start = 0; start < 3; ++start) {
+            auto w = OpenWindow(dir);
+            QCOMPARE(QRect(w->frameGeometry().topLeft(), w->size()), kept);
+            w->close();
+        }
+    }
+
     void startsWithoutItsPlugins() {
         MessageBoxes::setAutoAnswer(true);
         QTemporaryDir dir;

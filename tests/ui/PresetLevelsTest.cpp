@@ -51,6 +51,17 @@ class PresetLevelsTest : public QObject {
             }
         }
     }
+
+    void aSmallerLevelShrinksTheWindowAtOnce() {
+        QTemporaryDir dir;
+        auto w = OpenWindow(dir);
+        w->runCommand(Command::Level1);
+        const QSize small = w->size();
+        w->runCommand(Command::Level5);
+        QVERIFY(w->width() > small.width() && w->height() > small.height());
+        w->runCommand(Command::Level1);
+        QCOMPARE(w->size(), small);
+    }
 };
 
 QTEST_MAIN(PresetLevelsTest)

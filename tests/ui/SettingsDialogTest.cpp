@@ -28,6 +28,12 @@ GameSettings InForce() {
     return s;
 }
 
+QCheckBox* CheckBox(const QWidget& form, const QString& text) {
+    for (QCheckBox* box : form.findChildren<QCheckBox*>())
+        if (box->text() == text) return box;
+    return nullptr;
+}
+
 } // namespace
 
 class SettingsDialogTest : public QObject {
@@ -85,6 +91,16 @@ class SettingsDialogTest : public QObject {
 
         form.gridChoice(2)->click();
         QCOMPARE(state.gridChoice, 2);
+        // The window's own options sit on the same tab, with hints that say what they do.
+        form.tabs()->setCurrentIndex(3);
+        for (const auto& [text, field] : {std::pair{"sesypávat", &state.dashingBox},
+                                          std::pair{"náhled tahu", &state.previewBox}}) {
+            QCheckBox* box = CheckBox(form, QString::fromUtf8(text));
+            QVERIFY(box && box->isVisible() && box->isEnabled() && !box->toolTip().isEmpty());
+            const bool before = *field;
+            box->click();
+            QCOMPARE(*field, !before);
+        }
     }
 
     void backColourPreviewsAndReturnRestores() {

@@ -3,8 +3,13 @@
 //   QT_QPA_PLATFORM=offscreen tumbla-shots docs
 // QT_SCALE_FACTOR=2 draws them as a high-density screen would.
 
+#include "engine/Groups.h"
+#include "engine/MovePreview.h"
+#include "engine/PlayMove.h"
+#include "record/FallPlan.h"
 #include "situation/Generator.h"
 #include "ui/BoardWidget.h"
+#include "ui/FallAnimation.h"
 #include "ui/HeadStrip.h"
 #include "ui/StoneArt.h"
 #include "ui/StonePictures.h"
@@ -114,6 +119,40 @@ QPixmap SpecialSheet(qreal dpr) {
     return sheet;
 }
 
+// The largest group of a position: the move whose preview and fall are shown.
+Move LargestGroup(const MoveRecord& rec, const Rules& rules) {
+    CandidateList groups;
+    ListGroups(rec, rules, groups);
+    Move best;
+    int most = 0;
+    for (int i = 0; i < groups.count; ++i) {
+        const Move m = Move::FromCode(groups.items[static_cast<std::size_t>(i)]);
+        const MovePreview p = PreviewMove(rec, rules, EngineState{}, m);
+        if (p.stones > most) {
+            most = p.stones;
+            best = m;
+        }
+    }
+    return best;
+}
+
+// Pictures side by side on the board's background, each with a caption above.
+QPixmap Strip(const QList<QPixmap>& pictures, const QStringList& captions) {
+    const QSize one = pictures.first().deviceIndependentSize().toSize();
+    const qreal dpr = pictures.first().devicePixelRatio();
+    const int label = 24;
+    QPixmap strip(QSize(pictures.size() * one.width(), one.height() + label) * dpr);
+    strip.setDevicePixelRatio(dpr);
+    strip.fill(QColor(0x26, 0x29, 0x2F));
+    QPainter p(&strip);
+    p.setPen(QColor(0xE0, 0xE3, 0xE8));
+    for (int i = 0; i < pictures.size(); ++i) {
+        p.drawText(QRect(i * one.width(), 0, one.width(), label), Qt::AlignCenter, captions[i]);
+        p.drawPixmap(i * one.width(), label, pictures[i]);
+    }
+    return strip;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -221,6 +260,95 @@ int main(int argc, char** argv) {
         w.hideShownMove();
         w.setBusy(true);
         Save(Shot(w), out.filePath(QStringLiteral("board-busy.png")));
+    }
+
+    // The same field with cells of 22, 32 and 64 pixels.
+    for (const int cell : {22, 32, 64}) {
+        BoardWidget w;
+        GameSettings s = Sample(4, 6, 10);
+        s.Mrizka = 3;
+        w.setSettings(s);
+        w.setBoard(PlayedBoard(s));
+        w.setPreferredCell(cell);
+        Save(Shot(w), out.filePath(QStringLiteral("board-%1px.png").arg(cell)));
+    }
+
+    // The preview: the group under the pointer and what it scores, in a premium mode.
+    {
+        BoardWidget w;
+        GameSettings s = Sample(0, 8, 14);
+        s.Joly = 3;
+        s.JinyZolik = 24;
+        s.Rating = 6;
+        w.setSettings(s);
+        MoveRecord rec;
+        rec.board = PlayedBoard(s);
+        w.setBoard(rec.board);
+        w.setPreferredCell(32);
+        w.resize(w.sizeHint());
+        const Rules rules = RulesFromSettings(s);
+        const Move at = LargestGroup(rec, rules);
+        Hover(w, w.layout().cellRect(at.row, at.col).center());
+        w.setPreview(at, PreviewMove(rec, rules, EngineState{}, at));
+        Save(Shot(w), out.filePath(QStringLiteral("board-preview.png")));
+    }
+
+    // Three moments of a move in motion: the group fades, the stones fall
+    // (the glass above it breaks), the columns close up.
+    {
+        GameSettings s = Sample(6, 6, 10);
+        s.Count = 5;
+        s.Sklo = 4;
+        s.JineSklo = 22;
+        s.Directions = 0;
+        s.Doraz = 1;
+        const Rules rules = RulesFromSettings(s);
+        MoveRecord from;
+        std::optional<FallPlan> plan;
+        MoveRecord to;
+        for (std::int32_t number = 1; number < 400; ++number) {
+            s.BeginNumber = number;
+            Random rng;
+            from = GenerateBoard(s, rng).position;
+            const Move move = LargestGroup(from, rules);
+            from.MoveRow = move.row;
+            from.MoveCol = move.col;
+            to = from;
+            EngineState state;
+            PlayMove(to, rules, state, move);
+            plan = PlanFall(from, rules, to.board);
+            if (plan && plan->closesUp && to.GlassBroken > 0) break;
+        }
+        BoardWidget w;
+        w.setSettings(s);
+        w.setBoard(to.board);
+        w.setPreferredCell(32);
+        w.resize(w.sizeHint());
+        const int moments[] = {
+            FallAnimation::FadeMs / 2, FallAnimation::FadeMs + FallAnimation::FallMs / 3,
+            FallAnimation::FadeMs + FallAnimation::FallMs + FallAnimation::CloseUpMs / 2};
+        QList<QPixmap> frames;
+        QStringList captions;
+        for (const int ms : moments) {
+            w.animate(*plan);
+            w.freezeAnimationAt(ms);
+            frames << Shot(w);
+            captions << QStringLiteral("%1 ms").arg(ms);
+        }
+        Save(Strip(frames, captions), out.filePath(QStringLiteral("board-fall.png")));
+    }
+
+    // A shown gravity move points from its own button.
+    {
+        BoardWidget w;
+        GameSettings s = Sample(2, 6, 10);
+        s.Mrizka = 3;
+        w.setSettings(s);
+        w.setBoard(PlayedBoard(s));
+        w.setPreferredCell(32);
+        w.resize(w.sizeHint());
+        w.showMove(Move{0, GravityLeft});
+        Save(Shot(w), out.filePath(QStringLiteral("board-gravity-arrow.png")));
     }
 
     {
