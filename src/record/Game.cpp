@@ -176,7 +176,12 @@ void Game::ShowScoreFields(const MoveRecord& rec) {
     if (displaySuppressed_) return;
     const std::string total = std::to_string(rec.TotalScore);
     std::string removed = std::to_string(rec.Removed);
-    if (settings_.Sklo != 0) removed += "/" + std::to_string(rec.GlassBroken);
+    if (settings_.Sklo != 0) {
+        // Appended piece by piece: "/" + to_string(...) inserts at the front of
+        // a temporary, which GCC 12 at -O3 takes for an overlapping copy.
+        removed += '/';
+        removed += std::to_string(rec.GlassBroken);
+    }
     const std::string points = std::to_string(rec.Points);
     view_.showScoreFields(ScoreFields{total, removed, points});
 }

@@ -7,9 +7,9 @@
 
 namespace tumbla {
 
-bool IniWritable(const std::filesystem::path& programDirectory) {
+bool AcceptsNewFiles(const std::filesystem::path& directory) {
     namespace fs = std::filesystem;
-    const fs::path probe = programDirectory / "Test@@@.@@@";
+    const fs::path probe = directory / "Test@@@.@@@";
     {
         std::ofstream file(probe, std::ios::binary | std::ios::trunc);
         if (!file) return false;
@@ -17,8 +17,14 @@ bool IniWritable(const std::filesystem::path& programDirectory) {
         if (file.fail()) return false;
     }
     std::error_code ec;
-    if (!fs::remove(probe, ec) || ec) return false;
+    return fs::remove(probe, ec) && !ec;
+}
 
+bool IniWritable(const std::filesystem::path& programDirectory) {
+    namespace fs = std::filesystem;
+    if (!AcceptsNewFiles(programDirectory)) return false;
+
+    std::error_code ec;
     const fs::path ini = programDirectory / "Tumbla.ini";
     const fs::file_status status = fs::status(ini, ec);
     if (ec) return status.type() == fs::file_type::not_found;

@@ -20,7 +20,8 @@ constexpr QColor MarkerBlack{0x00, 0x00, 0x00};
 } // namespace
 
 BoardWidget::BoardWidget(QWidget* parent)
-    : QWidget(parent), layout_(CellGeometry::Normal(), settings_.Rows, settings_.Cols) {
+    // settings_ is made after layout_: its default is read from a fresh record.
+    : QWidget(parent), layout_(CellGeometry::Normal(), GameSettings{}.Rows, GameSettings{}.Cols) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);

@@ -70,7 +70,7 @@ GameWindow::GameWindow(StartupOptions options, QWidget* parent)
     : QMainWindow(parent), options_(std::move(options)),
       geometry_(WantsLargeCells(options_.arguments) ? CellGeometry::Large()
                                                     : CellGeometry::Normal()),
-      messages_(this), files_(this), ini_(options_.programDirectory / "Tumbla.ini") {
+      messages_(this), files_(this), ini_(options_.folders.settings / "Tumbla.ini") {
     setObjectName(QStringLiteral("GameWindow"));
     setWindowTitle(Caption());
     headStrip_ = HeadStrip::AttachTo(this);
@@ -428,7 +428,7 @@ void GameWindow::fitToField() {
 }
 
 void GameWindow::restoreGeometry() {
-    if (!options_.iniWritable) return;
+    if (!options_.folders.iniWritable) return;
     // The size is the window's inside, the place that of its frame, as they were stored.
     const int width = ini_.readInteger(IniSection::GameWindow, "Width", -1);
     const int height = ini_.readInteger(IniSection::GameWindow, "Height", -1);
@@ -449,7 +449,7 @@ void GameWindow::restoreGeometry() {
 }
 
 void GameWindow::storeGeometry() {
-    if (!options_.iniWritable) return;
+    if (!options_.folders.iniWritable) return;
     const QRect frame = frameGeometry();
     ini_.writeInteger(IniSection::GameWindow, "Left", frame.x());
     ini_.writeInteger(IniSection::GameWindow, "Top", frame.y());

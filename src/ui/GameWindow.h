@@ -10,6 +10,7 @@
 #include "situation/SettingsDialogState.h"
 #include "situation/SettingsFileFlows.h"
 #include "ui/BoardLayout.h"
+#include "ui/GameFolders.h"
 #include "ui/MessageBoxes.h"
 
 #include <QMainWindow>
@@ -45,8 +46,7 @@ class HelpWindow;
 class SoundPlayer;
 
 struct StartupOptions {
-    std::filesystem::path programDirectory; // every file of the game lives here
-    bool iniWritable = false;
+    GameFolders folders;                // where Tumbla.ini, the results and the shipped data are
     std::vector<std::string> arguments; // the command line without the program's name
 };
 

@@ -76,8 +76,8 @@ void GameWindow::runCommand(Command command) {
         break;
     case Command::SavedSettings:
     case Command::KoruTasks: {
-        SettingsFlowContext c{ini_,      options_.iniWritable,     settingsState_, files_,
-                              messages_, options_.programDirectory};
+        SettingsFlowContext c{ini_,      options_.folders.iniWritable, settingsState_, files_,
+                              messages_, options_.folders.data};
         const SettingsFlowOutcome outcome = command == Command::SavedSettings
                                                 ? LoadSavedSettings(c, game_->Settings())
                                                 : LoadKoruTask(c, game_->Settings());
@@ -147,8 +147,7 @@ void GameWindow::applyPreset(int level) {
 }
 
 void GameWindow::openSavedFile() {
-    const auto path =
-        files_.chooseOpen(OpenSavedFileRequest(DirectoryText(options_.programDirectory)));
+    const auto path = files_.chooseOpen(OpenSavedFileRequest(DirectoryText(options_.folders.data)));
     if (path) loadFile(*path);
 }
 
@@ -165,8 +164,8 @@ bool GameWindow::loadFile(const std::string& path) {
 }
 
 bool GameWindow::applySettingsFile(const std::string& path) {
-    SettingsFlowContext c{ini_,      options_.iniWritable,     settingsState_, files_,
-                          messages_, options_.programDirectory};
+    SettingsFlowContext c{ini_,      options_.folders.iniWritable, settingsState_, files_,
+                          messages_, options_.folders.data};
     const SettingsFlowOutcome outcome = OpenSettingsFile(c, game_->Settings(), path);
     game_->PutSettingsInForce(outcome.settings);
     // At start there is no game yet, so the settings always bring a new one.
@@ -176,7 +175,7 @@ bool GameWindow::applySettingsFile(const std::string& path) {
 
 void GameWindow::saveGame() {
     const FileDialogRequest request =
-        SaveGameInProgressRequest(*game_, DirectoryText(options_.programDirectory));
+        SaveGameInProgressRequest(*game_, DirectoryText(options_.folders.data));
     WriteSavedGame(*game_, files_, messages_, request, {});
 }
 
@@ -193,13 +192,13 @@ void GameWindow::showAbout() {
     AboutBox box(this);
     previewHeadColour(SettingsDialog::ColourOf(game_->Settings().Head));
     // Its place is kept like every window's, in a section of its own.
-    if (options_.iniWritable) {
+    if (options_.folders.iniWritable) {
         const int x = ini_.readInteger("AboutBox", "Left", -1);
         const int y = ini_.readInteger("AboutBox", "Top", -1);
         if (x >= 0 && y >= 0) box.move(x, y);
     }
     box.exec();
-    if (options_.iniWritable) {
+    if (options_.folders.iniWritable) {
         ini_.writeInteger("AboutBox", "Left", box.frameGeometry().x());
         ini_.writeInteger("AboutBox", "Top", box.frameGeometry().y());
         if (!ini_.commit()) ini_.discard();

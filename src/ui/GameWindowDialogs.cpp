@@ -56,7 +56,7 @@ SettingsDialog* GameWindow::settingsDialog() {
     settingsDialog_->setOkAction([this](SettingsDialogState& d) {
         // Settings come into force only through the file: written, then read back.
         const IniSaveResult saved =
-            SaveSettingsToIni(ini_, options_.iniWritable, d, game_->Settings(), messages_);
+            SaveSettingsToIni(ini_, options_.folders.iniWritable, d, game_->Settings(), messages_);
         game_->PutSettingsInForce(saved.settings);
         takeDisplayOptions();
     });
@@ -120,21 +120,21 @@ SearchWindow* GameWindow::searchWindow() {
 }
 
 SettingsFlowContext GameWindow::settingsFlow() {
-    return SettingsFlowContext{ini_,      options_.iniWritable,     settingsState_, files_,
-                               messages_, options_.programDirectory};
+    return SettingsFlowContext{ini_,      options_.folders.iniWritable, settingsState_, files_,
+                               messages_, options_.folders.data};
 }
 
 // --- Window places
 
 void GameWindow::keepPlace(QWidget* window, const char* section) {
-    if (options_.iniWritable) RestoreWindowPlacement(*window, ini_, section);
+    if (options_.folders.iniWritable) RestoreWindowPlacement(*window, ini_, section);
     placeSections_[window] = section;
     window->installEventFilter(this);
 }
 
 void GameWindow::savePlace(const QWidget* window) {
     const auto it = placeSections_.find(window);
-    if (!options_.iniWritable || it == placeSections_.end()) return;
+    if (!options_.folders.iniWritable || it == placeSections_.end()) return;
     if (!SaveWindowPlacement(*window, ini_, it->second) || !ini_.commit()) ini_.discard();
 }
 
@@ -205,7 +205,7 @@ void GameWindow::workWithMarks() {
 
 void GameWindow::showScoreTable() {
     ScoreTableWindow view(this);
-    ShowScoreView(view, ini_, options_.iniWritable, IniSection::ScoreTableWindow);
+    ShowScoreView(view, ini_, options_.folders.iniWritable, IniSection::ScoreTableWindow);
 }
 
 void GameWindow::showScoreGraph() {
@@ -221,7 +221,7 @@ void GameWindow::showScoreGraph() {
     for (int n = 1; n <= 70; ++n) columns.push_back(ScoreColumnsFor(n));
     const std::unique_ptr<QDialog> view(charts->makeScoreChart(columns, this));
     HeadStrip::AttachTo(view.get()); // the plugin knows nothing of the game's strips
-    ShowScoreView(*view, ini_, options_.iniWritable, IniSection::ScoreChartWindow);
+    ShowScoreView(*view, ini_, options_.folders.iniWritable, IniSection::ScoreChartWindow);
 }
 
 void GameWindow::setUpStoneCountsWindow() {

@@ -48,7 +48,7 @@ SoundPlayer* GameWindow::soundPlayer() {
 EndGameWindow* GameWindow::endGameWindow() {
     if (endGameWindow_) return endGameWindow_;
     endGameWindow_ = new EndGameWindow(messages_, files_, this);
-    endGameWindow_->setProgramDirectory(options_.programDirectory);
+    endGameWindow_->setProgramDirectory(options_.folders.data);
     endGameWindow_->setGame(game_.get());
     endGameWindow_->setAbbreviation(koruAbbreviation());
     endGameWindow_->setSoundPlayer(soundPlayer());
@@ -59,8 +59,8 @@ EndGameWindow* GameWindow::endGameWindow() {
 HallOfFameWindow* GameWindow::hallOfFameWindow() {
     if (!hallOfFameWindow_) {
         hallOfFameWindow_ = new HallOfFameWindow(messages_, this);
-        hallOfFameWindow_->setProgramDirectory(options_.programDirectory);
-        hallOfFameWindow_->setIniWritable(options_.iniWritable);
+        hallOfFameWindow_->setProgramDirectory(options_.folders.data);
+        hallOfFameWindow_->setIniWritable(options_.folders.iniWritable);
         keepPlace(hallOfFameWindow_, IniSection::HallOfFameWindow);
     }
     return hallOfFameWindow_;
@@ -113,7 +113,7 @@ void GameWindow::copyKoruFiles() {
 }
 
 void GameWindow::openKoruMail() {
-    OpenCompetitionForm(options_.programDirectory, messages_);
+    OpenCompetitionForm(options_.folders.resources, messages_);
 }
 
 void GameWindow::toggleDemo() {

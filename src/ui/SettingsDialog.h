@@ -46,6 +46,7 @@ class SettingsDialog : public QDialog {
     bool ask(const GameSettings& inForce);
     // The opening without the modal loop, for a caller that shows it itself.
     void open(const GameSettings& inForce);
+    using QDialog::open;
     // Mirrors the state into the controls, after it was changed from outside.
     void refresh();
 

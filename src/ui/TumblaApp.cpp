@@ -1,15 +1,18 @@
 #include "ui/TumblaApp.h"
 
-#include "situation/IniWritable.h"
+#include "ui/AppIcon.h"
+#include "ui/GameFolders.h"
 #include "ui/GameWindow.h"
 #include "ui/MessageBoxes.h"
+#include "ui/QtTranslations.h"
 #include "ui/QuickStartStyle.h"
 #include "ui/SingleInstance.h"
 
-#include <QDir>
 #include <QFile>
 #include <QProxyStyle>
+#include <QTimer>
 
+#include <cstdio>
 #include <cstdlib>
 #include <exception>
 
@@ -62,24 +65,40 @@ std::vector<std::string> ProgramArguments(int argc, char** argv) {
 int RunTumbla(int argc, char** argv) {
     TumblaApplication app(argc, argv);
     QApplication::setStyle(new QuickStartStyle(QApplication::style()->name()));
+    InstallCzechQtTranslations(app);
+    QApplication::setWindowIcon(AppIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral(TUMBLA_APP_ID));
 
+    // The folders come first: everything after them, the single instance
+    // included, depends on where the player's files are.
     StartupOptions options;
-    options.programDirectory =
-        QDir(QApplication::applicationDirPath()).absolutePath().toStdString();
+    options.folders = FindGameFolders();
 
     // One game per data folder: two would overwrite each other's results.
-    SingleInstance instance(QFile::decodeName(options.programDirectory.c_str()));
+    SingleInstance instance(QFile::decodeName(options.folders.data.c_str()));
     if (instance.claim() == SingleInstance::Claim::Signalled) return 0;
 
-    options.iniWritable = IniWritable(options.programDirectory);
     options.arguments = ProgramArguments(argc, argv);
 
-    if (!options.iniWritable) MessageBoxes().showWarning(ReadOnlyWarningText);
+    if (!options.folders.iniWritable) MessageBoxes().showWarning(ReadOnlyWarningText);
 
     GameWindow window(std::move(options));
     QObject::connect(&instance, &SingleInstance::activationRequested, &window,
                      &GameWindow::bringForward);
     window.show();
+    if (qEnvironmentVariableIsSet("TUMBLA_QUIT_WHEN_SHOWN")) {
+        // A check of an installed copy: the window opens, sets up its first
+        // game and the program ends.
+        auto* poll = new QTimer(&app);
+        QObject::connect(poll, &QTimer::timeout, &app, [&window] {
+            if (window.isVisible() && !window.firstActivationPending()) {
+                std::printf("Tumbla: the game window is open\n");
+                std::fflush(stdout);
+                QCoreApplication::quit();
+            }
+        });
+        poll->start(50);
+    }
     return app.exec();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// The start of the game: one instance, the program directory and whether it
-// can be written, the main window, and the last resort for unhandled errors.
+// The start of the game: Qt's Czech texts and the icon, the folders of the
+// player's files and whether they can be written, one instance, the main
+// window, and the last resort for unhandled errors.
 
 #include <QApplication>
 

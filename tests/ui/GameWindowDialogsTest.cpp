@@ -446,11 +446,13 @@ class GameWindowDialogsTest : public QObject {
               std::tuple{Command::ScoreGraph, "body graficky:", "ScoreChartWindow",
                          IniSection::ScoreChartWindow}}) {
             QString seen;
-            WhileOpen(*w, command, [&w, &seen, shot] {
+            // clang 14 cannot capture a structured binding.
+            const QString shotName = QString::fromLatin1(shot);
+            WhileOpen(*w, command, [&w, &seen, &shotName] {
                 QWidget* modal = QApplication::activeModalWidget();
                 QVERIFY(modal);
                 seen = modal->windowTitle();
-                KeepShot(*w, *modal, QString::fromLatin1(shot));
+                KeepShot(*w, *modal, shotName);
                 modal->close();
             });
             QCOMPARE(seen, QString::fromUtf8(title));

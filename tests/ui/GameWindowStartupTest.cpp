@@ -40,8 +40,7 @@ class GameWindowStartupTest : public QObject {
     void busyPanelIsPaintedBeforeTheFirstWork() {
         QTemporaryDir dir;
         StartupOptions options;
-        options.programDirectory = dir.path().toStdString();
-        options.iniWritable = true;
+        options.folders = GameFolders::InOne(dir.path().toStdString(), true);
         GameWindow w(options);
         int busyPaints = 0;
         BusyPaintCounter counter(&busyPaints);
@@ -187,8 +186,7 @@ class GameWindowStartupTest : public QObject {
         QTemporaryDir dir;
         QTemporaryDir plugins;
         StartupOptions options;
-        options.programDirectory = dir.path().toStdString();
-        options.iniWritable = true;
+        options.folders = GameFolders::InOne(dir.path().toStdString(), true);
         SetPluginDirectory(plugins.path());
         {
             GameWindow w(options);
@@ -229,8 +227,7 @@ class GameWindowStartupTest : public QObject {
         QVERIFY(QFile::remove(ini));
 
         StartupOptions options;
-        options.programDirectory = dir.path().toStdString();
-        options.iniWritable = false;
+        options.folders = GameFolders::InOne(dir.path().toStdString(), false);
         {
             GameWindow w(options);
             w.show();

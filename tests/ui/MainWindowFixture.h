@@ -21,8 +21,7 @@ inline std::unique_ptr<GameWindow> OpenWindow(const QTemporaryDir& dir,
     // The plugins are built beside the game, not beside the tests.
     SetPluginDirectory(QStringLiteral(TUMBLA_UI_BINARY_DIR));
     StartupOptions options;
-    options.programDirectory = dir.path().toStdString();
-    options.iniWritable = true;
+    options.folders = GameFolders::InOne(dir.path().toStdString(), true);
     options.arguments = std::move(arguments);
     auto window = std::make_unique<GameWindow>(std::move(options));
     window->show();

@@ -6,10 +6,12 @@
 #include "MainWindowFixture.h"
 #include "record/SavedGame.h"
 #include "ui/MessageBoxes.h"
+#include "ui/QtTranslations.h"
 
-#include <QTemporaryDir>
-
+#include <QDialogButtonBox>
 #include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -103,6 +105,14 @@ class TumblaAppTest : public QObject {
         auto w = test::OpenWindow(dir, {path});
         QVERIFY(MessageBoxes::takeShownTexts().empty());
         QCOMPARE(w->game().Settings().BeginNumber, 77);
+    }
+
+    // Qt's own dialogs and buttons speak Czech like the rest of the game.
+    void standardButtonsSpeakCzech() {
+        QVERIFY(InstallCzechQtTranslations(*qApp));
+        QDialogButtonBox box(QDialogButtonBox::Cancel | QDialogButtonBox::Close);
+        QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Zrušit"));
+        QCOMPARE(box.button(QDialogButtonBox::Close)->text(), QStringLiteral("Zavřít"));
     }
 
     void anyOtherThrowEndsWithAGeneralMessage() {
