@@ -88,7 +88,6 @@ TEST(GameSettings, DefaultsAreThoseOfAMissingIniFile) {
     EXPECT_EQ(s.Rating, 1);
     EXPECT_EQ(s.Head, 0xFFFFFF);
     EXPECT_EQ(s.ColourMap, (std::array<std::int32_t, 8>{1, 2, 3, 4, 5, 6, 7, 8}));
-    EXPECT_TRUE(SettingsInRange(s));
 }
 
 TEST(GameSettings, CompareSettingsTellsDisplayFromGameChanges) {
@@ -126,20 +125,4 @@ TEST(GameSettings, RocksMaximumFollowsTheFieldSize) {
             EXPECT_GE(RocksMaximum(rows, cols), 5);
             EXPECT_LE(RocksMaximum(rows, cols), 20);
         }
-}
-
-TEST(GameSettings, RangeCheckRefusesWhatNoGameAllows) {
-    auto with = [](auto change) {
-        GameSettings s;
-        change(s);
-        return SettingsInRange(s);
-    };
-    EXPECT_FALSE(with([](GameSettings& s) { s.Rows = 20; }));
-    EXPECT_FALSE(with([](GameSettings& s) { s.Cols = 9; }));
-    EXPECT_FALSE(with([](GameSettings& s) { s.Count = 3; }));
-    EXPECT_FALSE(with([](GameSettings& s) { s.Rating = 4; }));
-    EXPECT_FALSE(with([](GameSettings& s) { s.Count = 5, s.Joly = 6; }));
-    EXPECT_FALSE(with([](GameSettings& s) { s.ColourMap[3] = 9; }));
-    EXPECT_FALSE(with([](GameSettings& s) { s.Studna = 4; }));
-    EXPECT_TRUE(with([](GameSettings& s) { s.Rating = 7, s.Skala = 20, s.Directions = 15; }));
 }
