@@ -42,7 +42,6 @@ class SingleInstance : public QObject {
     void activationRequested();
 
   private:
-    bool takeLock();
     bool listen();
     bool signalHolder() const;
     void readSignals();
