@@ -28,13 +28,20 @@ struct SilentMessages : Messages {
     Answer askConfirmation(std::string_view, bool) override { return Answer::Yes; }
 };
 
-// A scratch directory of this run, removed when the fuzzer ends.
+// A scratch directory of this run, removed when the fuzzer ends. In memory
+// where the system has such a folder: every change of the file waits for the
+// disk otherwise, and the fuzzer would try a hundred inputs where it can try
+// thousands.
 struct ScratchDirectory {
     std::filesystem::path path;
     ScratchDirectory() {
         std::random_device seed;
-        path = std::filesystem::temp_directory_path() /
-               ("tumbla-fame-fuzz-" + std::to_string(seed()) + std::to_string(seed()));
+        std::error_code ec;
+        const std::filesystem::path memory = "/dev/shm";
+        path =
+            (std::filesystem::is_directory(memory, ec) ? memory
+                                                       : std::filesystem::temp_directory_path()) /
+            ("tumbla-fame-fuzz-" + std::to_string(seed()) + std::to_string(seed()));
         std::filesystem::create_directories(path);
     }
     ~ScratchDirectory() {
@@ -76,40 +83,54 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < order.size() && i < size; ++i) order[i] = letters[data[i] % 6];
     FameFilters filters{};
     for (std::size_t i = 0; i < filters.size(); ++i) filters[i] = (knob >> (i % 8)) & 1;
-    const auto sorted = SortFameList(records, order, filters, CompareCaseBlind);
-    const std::vector<FameRow> rows = BuildFameRows(records, sorted);
-    Require(rows.size() == records.size());
-    for (const FameRow& row : rows) {
-        Require(row.number < records.size());
-        FameDetailTexts(records[row.number].settings);
-        const auto again = hall.read(row.number);
-        Require(again && Same(*again, records[row.number]));
+    const FameListing list = ListHallOfFame(hall, order, filters, CompareCaseBlind);
+    Require(list.size() == records.size());
+    for (std::size_t row = 0; row < list.size(); ++row) {
+        const FameSelection picked = list.selection(row);
+        Require(picked.number < records.size() && list.row(row).number == picked.number);
+        Require(Same(UnpackFameRecord(picked.bytes), records[picked.number]));
+        FameDetailTexts(records[picked.number].settings);
+        const auto again = hall.read(picked.number);
+        Require(again && Same(*again, records[picked.number]));
     }
     Require(!hall.read(records.size()));
 
-    // The ranking of the game the first record (or the default) was played in.
+    // The ranking of the game the first record (or the default) was played in,
+    // over the records in memory and over the file, read once.
     const GameSettings current = records.empty() ? GameSettings{} : records.front().settings;
     const RankingSwitches switches{(knob & 1) != 0, (knob & 2) != 0, (knob & 4) != 0};
-    const auto ranking = RankCurrentGame(
-        records, current, switches, knob & 8 ? std::optional<std::int32_t>(knob) : std::nullopt);
+    const std::optional<std::int32_t> points =
+        knob & 8 ? std::optional<std::int32_t>(knob) : std::nullopt;
+    const auto ranking = RankCurrentGame(records, current, switches, points);
+    const FameRanker ranker = RankHallOfFame(hall, current, switches, points);
+    Require(ranker.ranking() == ranking && ranker.records().size() == ranking.size());
     Require(ranking.size() <= RankingSize);
     for (std::size_t i = 0; i < ranking.size(); ++i) {
         if (i > 0) Require(ranking[i - 1].points >= ranking[i].points);
-        MakeRankingRow(i + 1, ranking[i], records, "jméno");
+        Require(ranking[i].isCurrent() == !ranker.records()[i]);
+        MakeRankingRow(i + 1, ranking[i], ranker.records()[i], "jméno");
     }
 
     SilentMessages messages;
-    if (!rows.empty()) TakeOverSettings(hall, messages, rows.front().number);
+    if (!list.empty()) TakeOverSettings(hall, messages, list.selection(0));
 
-    // Delete on the copy the input was written to: exactly one record goes.
+    // Delete on the copy the input was written to: exactly the selected record
+    // goes, and a selection that no longer fits deletes nothing.
     if (!records.empty()) {
         const std::size_t victim = knob % records.size();
-        Require(hall.remove(victim));
+        const PackedFameRecord bytes = *hall.readPacked(victim);
+        Require(hall.remove({victim, bytes}) == HallOfFame::Removal::Removed);
         const std::vector<FameRecord> after = hall.readAll();
         Require(after.size() == records.size() - 1);
         for (std::size_t i = 0; i < after.size(); ++i)
             Require(Same(after[i], records[i < victim ? i : i + 1]));
-        Require(!std::filesystem::exists(hall.workPath()));
+        Require(hall.remove({after.size(), bytes}) == HallOfFame::Removal::Gone);
+        std::size_t files = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(Directory())) {
+            (void)entry;
+            ++files;
+        }
+        Require(files == 1); // no temporary stays
     }
 
     // An append lands after the last whole record.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the normal build (with the window's
-# tests on the offscreen platform), the plain libraries under
+# tests on the offscreen platform) and the kill test, the plain libraries under
 # AddressSanitizer and UndefinedBehaviorSanitizer, the fuzzers, a packager's
 # Release build with its Debian package started from a scratch folder, the
 # desktop files' validators, and the check that scripts/deps.sh installs every
@@ -24,6 +24,12 @@ run_ctest() {
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTUMBLA_WERROR=ON >/dev/null
 cmake --build build -j"$jobs"
 run_ctest build
+
+# A game killed at random moments while it saves a game and changes
+# Tumbla.Fam: every file stays whole, and the next save and delete leave no
+# temporary behind (TUMBLA_KILLS, 300 by default).
+build/tests/tumbla-kill-test "${TUMBLA_KILLS:-300}" build/kill-test
+passed=$((passed + 1))
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTUMBLA_SANITIZE=ON -DTUMBLA_UI=OFF \
   -DTUMBLA_WERROR=ON >/dev/null

@@ -80,16 +80,4 @@ int RocksMaximum(int rows, int cols) {
     return static_cast<int>(std::nearbyint(cols * (rows * 0.046) + 2.8));
 }
 
-bool SettingsInRange(const GameSettings& s) {
-    auto within = [](int v, int lo, int hi) { return v >= lo && v <= hi; };
-    if (!within(s.Count, 4, 8) || !within(s.Rows, 5, 15) || !within(s.Cols, 10, 25)) return false;
-    for (std::int32_t code : s.ColourMap)
-        if (!within(code, 1, 8)) return false;
-    const bool ratingKnown = s.Rating <= 2 || within(s.Rating, 5, 7);
-    return s.Directions <= 15 && s.Joly <= s.Count && s.Sklo <= s.Count && ratingKnown &&
-           s.Zvuk <= 1 && s.Doraz <= 2 && s.ImageSet <= 14 &&
-           (s.JinyZolik == 0 || s.JinyZolik == 24) && (s.JineSklo == 0 || s.JineSklo == 22) &&
-           s.Mrizka <= 3 && s.Skala <= 20 && s.Studna <= 3 && s.Transformator <= 1;
-}
-
 } // namespace tumbla

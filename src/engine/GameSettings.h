@@ -56,7 +56,4 @@ int CompareSettings(const GameSettings& oldSettings, const GameSettings& newSett
 // Rocks that fit a field: Cols x (Rows x 0.046) + 2.8, rounded half to even.
 int RocksMaximum(int rows, int cols);
 
-// Whether every field lies in the range a valid game allows (files are checked with it).
-bool SettingsInRange(const GameSettings& s);
-
 } // namespace tumbla

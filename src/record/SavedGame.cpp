@@ -2,6 +2,7 @@
 
 #include "engine/Bytes.h"
 #include "record/Game.h"
+#include "situation/SettingsCheck.h"
 
 namespace tumbla {
 namespace {
@@ -51,7 +52,7 @@ std::optional<SavedGame> UnpackSavedGame(std::span<const std::uint8_t> bytes) {
 
     SavedGame saved;
     saved.settings = UnpackSettings(bytes.subspan(8, GameSettings::PackedSize));
-    if (!SettingsInRange(saved.settings)) return std::nullopt;
+    if (!SettingsAllowed(saved.settings)) return std::nullopt;
     saved.positions.reserve(count);
     for (std::size_t k = 0; k < count; ++k) {
         const auto record = bytes.subspan(SavedGame::HeaderSize + k * MoveRecord::PackedSize,

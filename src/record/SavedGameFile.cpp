@@ -1,9 +1,10 @@
 #include "record/SavedGameFile.h"
 
-#include "record/FileStart.h"
 #include "record/Game.h"
 #include "record/SavedGame.h"
+#include "record/SavedGameReplay.h"
 #include "record/TextCase.h"
+#include "situation/FileRead.h"
 #include "situation/ReplaceFile.h"
 #include "situation/SettingsCode.h"
 
@@ -28,6 +29,13 @@ std::string ZeroPadded(std::string digits, std::size_t width) {
 bool FileExists(const std::string& path) {
     std::error_code error;
     return std::filesystem::exists(path, error) && !std::filesystem::is_directory(path, error);
+}
+
+// A directory or a pipe named at start is there: it is refused when it is
+// read, as a file that cannot be read, rather than reported missing.
+bool NameExists(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::exists(path, error);
 }
 
 std::string FileNameOf(std::string_view path) {
@@ -139,11 +147,15 @@ LoadOutcome LoadSavedFile(Game& game, Messages& messages, const std::string& pat
     const std::size_t largest = SavedGame::HeaderSize + MoveRecord::PackedSize * Game::HistorySize;
     const auto bytes = ReadFileStart(path, largest);
     const std::optional<SavedGame> saved = bytes ? UnpackSavedGame(*bytes) : std::nullopt;
-    if (!saved) {
+    // A file whose positions the recorded moves do not lead to is no game
+    // that was played, whatever its totals claim.
+    const std::optional<ReplayedGame> replayed =
+        saved ? std::optional(ReplaySavedGame(*saved)) : std::nullopt;
+    if (!replayed || !replayed->agrees()) {
         messages.showError(BadFileText);
         return LoadOutcome::Refused;
     }
-    game.InstallSavedGame(saved->settings, saved->positions);
+    game.InstallSavedGame(saved->settings, replayed->positions);
     return LoadOutcome::Loaded;
 }
 
@@ -152,9 +164,9 @@ std::optional<std::string> StartupFile(const std::vector<std::string>& arguments
     for (const std::string& argument : arguments) {
         const std::string upper = UpperCase(argument);
         if (upper == "/B") continue;
-        if (!FileExists(argument)) messages.showWarning("Soubor " + upper + " neexistuje!");
+        if (!NameExists(argument)) messages.showWarning("Soubor " + upper + " neexistuje!");
     }
-    if (arguments.empty() || UpperCase(arguments.back()) == "/B" || !FileExists(arguments.back()))
+    if (arguments.empty() || UpperCase(arguments.back()) == "/B" || !NameExists(arguments.back()))
         return std::nullopt;
     return arguments.back();
 }

@@ -45,7 +45,8 @@ enum class LoadOutcome {
     SettingsFile // ".hrs"
 };
 
-// "N&ačíst" and the start-up file. A settings file goes through the settings
+// "N&ačíst" and the start-up file. A saved game is loaded only when its
+// recorded moves lead to its stored positions. A settings file goes through the settings
 // dialog as its OK does and starts a new situation from what is then in force;
 // without `settingsFlow` it is only reported.
 LoadOutcome LoadSavedFile(Game& game, Messages& messages, const std::string& path,

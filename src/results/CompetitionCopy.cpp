@@ -1,7 +1,7 @@
 #include "results/CompetitionCopy.h"
 
-#include <filesystem>
-#include <system_error>
+#include "situation/FileRead.h"
+#include "situation/ReplaceFile.h"
 
 namespace tumbla {
 
@@ -27,20 +27,14 @@ CopyPaths CompetitionCopyPaths(std::string_view sourceDirectory,
 }
 
 bool PlainFileCopier::copy(const std::string& source, const std::string& destination) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    if (!fs::is_regular_file(source, ec)) return false;
-    const fs::path target(destination);
-    fs::path temporary = target;
-    temporary += ".tmp~";
-    fs::copy_file(source, temporary, fs::copy_options::overwrite_existing, ec);
-    if (!ec) fs::rename(temporary, target, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return false;
-    }
-    return true;
+    // A result file is small; it is read whole and written as every file of
+    // the game is, so that a failed copy leaves the old file and no temporary.
+    const ReadableFile from(source);
+    if (!from.isOpen()) return false;
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(from.size()));
+    const auto n = from.readAt(0, bytes.data(), bytes.size());
+    if (!n || *n != bytes.size()) return false;
+    return ReplaceFileWith(destination, bytes);
 }
 
 std::string CopyFailedText(std::string_view source, std::string_view destination) {

@@ -1,7 +1,7 @@
 #include "results/CompetitionName.h"
 
 #include "results/FameSortKey.h"
-#include "results/Windows1250.h"
+#include "situation/Windows1250.h"
 
 #include <array>
 #include <vector>

@@ -9,9 +9,7 @@ void EndGameSession::begin(EndGameMode mode, const GameSettings& settings, std::
     mode_ = mode;
     settings_ = settings;
     total_ = totalScore;
-    records_ = hall.readAll();
-    ranking_ = RankCurrentGame(records_, settings_, switches_,
-                               mode == EndGameMode::End ? std::optional(totalScore) : std::nullopt);
+    rank(hall, mode == EndGameMode::End ? std::optional(totalScore) : std::nullopt);
     // A name from an earlier game is proposed again, but only a result that
     // made it into the table can be entered.
     entryOpen_ = false;
@@ -29,9 +27,14 @@ void EndGameSession::begin(EndGameMode mode, const GameSettings& settings, std::
 
 void EndGameSession::setSwitches(const RankingSwitches& switches, const HallOfFame& hall) {
     switches_ = switches;
-    records_ = hall.readAll();
-    ranking_ = RankCurrentGame(records_, settings_, switches_, std::nullopt);
+    rank(hall, std::nullopt);
     if (entryOpen_ && !entryText_.empty()) entryOpen_ = false;
+}
+
+void EndGameSession::rank(const HallOfFame& hall, std::optional<std::int32_t> currentPoints) {
+    FameRanker ranker = RankHallOfFame(hall, settings_, switches_, currentPoints);
+    ranking_ = ranker.ranking();
+    records_ = ranker.records();
 }
 
 void EndGameSession::type(std::string_view utf8) {
@@ -71,7 +74,7 @@ std::string EndGameSession::nameLabel() const {
 std::vector<std::optional<RankingRow>> EndGameSession::rows() const {
     std::vector<std::optional<RankingRow>> out(RankingSize);
     for (std::size_t i = 0; i < ranking_.size() && i < RankingSize; ++i) {
-        out[i] = MakeRankingRow(i + 1, ranking_[i], records_, currentName_);
+        out[i] = MakeRankingRow(i + 1, ranking_[i], records_[i], currentName_);
     }
     return out;
 }

@@ -51,19 +51,20 @@ class EndGameSession {
     std::optional<std::size_t> currentRow() const { return currentRow_; }
 
     const std::vector<RankEntry>& ranking() const { return ranking_; }
-    const std::vector<FameRecord>& records() const { return records_; }
     std::int32_t totalScore() const { return total_; }
     // The rows of the table, 15 of them, empty after the last entry.
     std::vector<std::optional<RankingRow>> rows() const;
 
   private:
     void confirm(const HallOfFame& hall, Messages& messages);
+    // Reads the file once and keeps the ranked entries with their records.
+    void rank(const HallOfFame& hall, std::optional<std::int32_t> currentPoints);
 
     EndGameMode mode_ = EndGameMode::Ranking;
     GameSettings settings_;
     std::int32_t total_ = 0;
     RankingSwitches switches_;
-    std::vector<FameRecord> records_;
+    std::vector<std::optional<FameRecord>> records_; // of ranking_, entry by entry
     std::vector<RankEntry> ranking_;
     std::string entryText_;
     bool entryOpen_ = false;

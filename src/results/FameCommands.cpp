@@ -1,6 +1,7 @@
 #include "results/FameCommands.h"
 
 #include "results/FameDate.h"
+#include "situation/SettingsCheck.h"
 
 namespace tumbla {
 
@@ -14,13 +15,13 @@ bool AppendResult(const HallOfFame& hall, Messages& messages, const GameSettings
 }
 
 bool DeleteSelectedResult(const HallOfFame& hall, Messages& messages, bool iniWritable,
-                          std::optional<std::size_t> selected) {
+                          const std::optional<FameSelection>& selected) {
     if (!iniWritable) {
         messages.showError(FameReadOnlyText);
         return false;
     }
     if (!selected) return false;
-    if (hall.remove(*selected)) return true;
+    if (hall.remove(*selected) == HallOfFame::Removal::Removed) return true;
     // The file is as it was; say so rather than let the row stay without a word.
     messages.showError(FameUpdateFailedText);
     return true;
@@ -41,15 +42,16 @@ DeleteAllOutcome DeleteAllResults(const HallOfFame& hall, Messages& messages, bo
 }
 
 std::optional<GameSettings> TakeOverSettings(const HallOfFame& hall, Messages& messages,
-                                             std::optional<std::size_t> selected) {
+                                             const std::optional<FameSelection>& selected) {
     if (!selected) return std::nullopt;
-    const std::optional<FameRecord> record = hall.read(*selected);
-    if (!record) return std::nullopt;
-    if (!SettingsInRange(record->settings)) {
+    const std::optional<PackedFameRecord> stored = hall.readPacked(selected->number);
+    if (!stored || *stored != selected->bytes) return std::nullopt;
+    const FameRecord record = UnpackFameRecord(selected->bytes);
+    if (!SettingsAllowed(record.settings)) {
         messages.showError(FameRecordBrokenText);
         return std::nullopt;
     }
-    return record->settings;
+    return record.settings;
 }
 
 } // namespace tumbla

@@ -28,9 +28,11 @@ bool AppendResult(const HallOfFame& hall, Messages& messages, const GameSettings
                   std::string_view nameUtf8, std::int32_t points,
                   std::optional<double> entered = std::nullopt);
 
-// "zruš označenou položku": true when the list must be rebuilt.
+// "zruš označenou položku": true when the list must be rebuilt. A record that
+// another copy of the game has changed or deleted since the list was read is
+// not deleted: the player hears so and sees the list as it now is.
 bool DeleteSelectedResult(const HallOfFame& hall, Messages& messages, bool iniWritable,
-                          std::optional<std::size_t> selected);
+                          const std::optional<FameSelection>& selected);
 
 enum class DeleteAllOutcome {
     Refused, // the directory cannot be written
@@ -44,8 +46,9 @@ DeleteAllOutcome DeleteAllResults(const HallOfFame& hall, Messages& messages, bo
 
 // "převezmi nastavení": the settings of the selected record, which the window
 // closes with and the main window puts in force. Settings that no game allows
-// (a damaged record) are refused with a message, as a bad file is.
+// (a damaged record) are refused with a message, as a bad file is; a record
+// that is no longer in the file gives nothing.
 std::optional<GameSettings> TakeOverSettings(const HallOfFame& hall, Messages& messages,
-                                             std::optional<std::size_t> selected);
+                                             const std::optional<FameSelection>& selected);
 
 } // namespace tumbla

@@ -18,47 +18,67 @@ bool MatchesCurrentGame(const GameSettings& stored, const GameSettings& current,
     return true;
 }
 
+FameRanker::FameRanker(const GameSettings& current, const RankingSwitches& switches,
+                       std::optional<std::int32_t> currentPoints)
+    : current_(current), switches_(switches) {
+    ranking_.reserve(RankingSize + 1);
+    records_.reserve(RankingSize + 1);
+    if (currentPoints) {
+        ranking_.push_back({*currentPoints, std::nullopt});
+        records_.emplace_back();
+    }
+}
+
+void FameRanker::add(std::size_t number, const FameRecord& record) {
+    if (!MatchesCurrentGame(record.settings, current_, switches_)) return;
+    const RankEntry entry{record.points, number};
+    const std::int32_t p = entry.points;
+    if (ranking_.empty() || (ranking_.size() < RankingSize && ranking_.back().points >= p)) {
+        ranking_.push_back(entry);
+        records_.emplace_back(record);
+        return;
+    }
+    if (ranking_.size() >= RankingSize && p < ranking_.back().points) return;
+    // Before the first entry with fewer points; the fifteenth falls off.
+    std::size_t at = 0;
+    while (at < ranking_.size() && ranking_[at].points >= p) ++at;
+    if (at == ranking_.size()) return; // a full table with nothing below p
+    ranking_.insert(ranking_.begin() + static_cast<std::ptrdiff_t>(at), entry);
+    records_.insert(records_.begin() + static_cast<std::ptrdiff_t>(at), record);
+    if (ranking_.size() > RankingSize) {
+        ranking_.pop_back();
+        records_.pop_back();
+    }
+}
+
 std::vector<RankEntry> RankCurrentGame(const std::vector<FameRecord>& records,
                                        const GameSettings& current, const RankingSwitches& switches,
                                        std::optional<std::int32_t> currentPoints) {
-    std::vector<RankEntry> ranking;
-    ranking.reserve(RankingSize + 1);
-    if (currentPoints) ranking.push_back({*currentPoints, std::nullopt});
+    FameRanker ranker(current, switches, currentPoints);
+    for (std::size_t n = 0; n < records.size(); ++n) ranker.add(n, records[n]);
+    return ranker.ranking();
+}
 
-    for (std::size_t n = 0; n < records.size(); ++n) {
-        if (!MatchesCurrentGame(records[n].settings, current, switches)) continue;
-        const RankEntry entry{records[n].points, n};
-        const std::int32_t p = entry.points;
-        if (ranking.empty()) {
-            ranking.push_back(entry);
-            continue;
-        }
-        if (ranking.size() < RankingSize && ranking.back().points >= p) {
-            ranking.push_back(entry);
-            continue;
-        }
-        if (ranking.size() >= RankingSize && p < ranking.back().points) continue;
-        // Before the first entry with fewer points; the fifteenth falls off.
-        auto at = ranking.begin();
-        while (at != ranking.end() && at->points >= p) ++at;
-        if (at == ranking.end()) continue; // a full table with nothing below p
-        ranking.insert(at, entry);
-        if (ranking.size() > RankingSize) ranking.pop_back();
-    }
-    return ranking;
+FameRanker RankHallOfFame(const HallOfFame& hall, const GameSettings& current,
+                          const RankingSwitches& switches,
+                          std::optional<std::int32_t> currentPoints) {
+    FameRanker ranker(current, switches, currentPoints);
+    hall.forEach([&](std::size_t number, const PackedFameRecord& bytes) {
+        ranker.add(number, UnpackFameRecord(bytes));
+    });
+    return ranker;
 }
 
 RankingRow MakeRankingRow(std::size_t position, const RankEntry& entry,
-                          const std::vector<FameRecord>& records, const std::string& currentName) {
+                          const std::optional<FameRecord>& record, const std::string& currentName) {
     RankingRow row;
     row.rank = RightAligned(std::to_string(position), 2);
     row.points = RightAligned(std::to_string(entry.points), 10);
     if (entry.isCurrent()) {
         row.name = currentName;
-    } else if (*entry.number < records.size()) {
-        const FameRecord& r = records[*entry.number];
-        row.name = FameName(r);
-        row.entered = r.entered;
+    } else if (record) {
+        row.name = FameName(*record);
+        row.entered = record->entered;
     }
     return row;
 }

@@ -35,19 +35,41 @@ struct RankEntry {
 bool MatchesCurrentGame(const GameSettings& stored, const GameSettings& current,
                         const RankingSwitches& switches);
 
+// Ranks stored results one at a time, in file order, keeping no more than the
+// table holds: among equal points the current result comes first, then the
+// stored ones in file order.
+class FameRanker {
+  public:
+    FameRanker(const GameSettings& current, const RankingSwitches& switches,
+               std::optional<std::int32_t> currentPoints);
+    void add(std::size_t number, const FameRecord& record);
+
+    const std::vector<RankEntry>& ranking() const { return ranking_; }
+    // The stored record of each entry, in ranking order; none for the current result.
+    const std::vector<std::optional<FameRecord>>& records() const { return records_; }
+
+  private:
+    GameSettings current_;
+    RankingSwitches switches_;
+    std::vector<RankEntry> ranking_;
+    std::vector<std::optional<FameRecord>> records_;
+};
+
 // Ranks the stored `records` (numbered by position) that match `current`,
-// together with the not yet stored result when `currentPoints` is given. Among
-// equal points the current result comes first, then the stored ones in file
-// order.
+// together with the not yet stored result when `currentPoints` is given.
 std::vector<RankEntry> RankCurrentGame(const std::vector<FameRecord>& records,
                                        const GameSettings& current, const RankingSwitches& switches,
                                        std::optional<std::int32_t> currentPoints);
 
-// The same over the file; a missing file ranks the current result alone.
+// The same over the file, read once; a missing file ranks the current result alone.
+FameRanker RankHallOfFame(const HallOfFame& hall, const GameSettings& current,
+                          const RankingSwitches& switches,
+                          std::optional<std::int32_t> currentPoints);
+
 inline std::vector<RankEntry> RankCurrentGame(const HallOfFame& hall, const GameSettings& current,
                                               const RankingSwitches& switches,
                                               std::optional<std::int32_t> currentPoints) {
-    return RankCurrentGame(hall.readAll(), current, switches, currentPoints);
+    return RankHallOfFame(hall, current, switches, currentPoints).ranking();
 }
 
 // Columns 1 to 3 of a ranking row: rank (width 2), name, points (width 10).
@@ -60,9 +82,10 @@ struct RankingRow {
     std::optional<double> entered;
 };
 
-// Row `position` (from 1); `currentName` is what the current result's row shows
+// Row `position` (from 1) of `entry`, whose stored record is `record` (none for
+// the current result); `currentName` is what the current result's row shows
 // (empty until the name is confirmed).
 RankingRow MakeRankingRow(std::size_t position, const RankEntry& entry,
-                          const std::vector<FameRecord>& records, const std::string& currentName);
+                          const std::optional<FameRecord>& record, const std::string& currentName);
 
 } // namespace tumbla

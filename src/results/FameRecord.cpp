@@ -1,7 +1,7 @@
 #include "results/FameRecord.h"
 
 #include "engine/Bytes.h"
-#include "results/Windows1250.h"
+#include "situation/Windows1250.h"
 
 #include <algorithm>
 #include <bit>

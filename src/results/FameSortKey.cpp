@@ -1,7 +1,7 @@
 #include "results/FameSortKey.h"
 
 #include "results/FameDate.h"
-#include "results/Windows1250.h"
+#include "situation/Windows1250.h"
 
 namespace tumbla {
 namespace {

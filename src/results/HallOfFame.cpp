@@ -1,113 +1,142 @@
 #include "results/HallOfFame.h"
 
-#include <climits>
-#include <cstdio>
-#include <memory>
+#include "situation/DirectoryLock.h"
+#include "situation/FileRead.h"
+#include "situation/ReplaceFile.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <system_error>
 
 namespace tumbla {
 namespace {
 
-using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
-
-File Open(const std::filesystem::path& path, const char* mode) {
-    return File(std::fopen(path.c_str(), mode), &std::fclose);
-}
-
-// Closes explicitly so that a failing close (the last buffered bytes) is seen.
-bool Close(File& f) {
-    std::FILE* raw = f.release();
-    return std::fclose(raw) == 0;
-}
-
+namespace fs = std::filesystem;
 constexpr std::size_t Size = FameRecord::PackedSize;
+// Records read at a time: the file is read in one pass, in pieces of this many.
+constexpr std::size_t Batch = 512;
 
-// The whole records of the file as raw bytes, or nothing when it cannot be read.
-std::optional<std::vector<PackedFameRecord>> ReadRaw(const std::filesystem::path& path) {
-    File f = Open(path, "rb");
-    if (!f) return std::nullopt;
-    std::vector<PackedFameRecord> records;
-    PackedFameRecord block;
-    while (std::fread(block.data(), 1, Size, f.get()) == Size) records.push_back(block);
-    if (std::ferror(f.get())) return std::nullopt;
-    return records;
+bool WriteWhole(int fd, const std::uint8_t* bytes, std::size_t count, off_t at) {
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t n = ::pwrite(fd, bytes + done, count - done, at + static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
 }
 
 } // namespace
 
-HallOfFame::HallOfFame(std::filesystem::path directory)
-    : file_(directory / "Tumbla.Fam"), work_(directory / "_Work.WK") {}
+HallOfFame::HallOfFame(fs::path directory)
+    : directory_(std::move(directory)), file_(directory_ / "Tumbla.Fam") {}
 
 bool HallOfFame::append(const FameRecord& record) const {
-    std::error_code ec;
-    const bool exists = std::filesystem::exists(file_, ec);
-    if (ec) return false;
-    File f = Open(file_, exists ? "r+b" : "wb");
-    if (!f) return false;
+    const fs::path file = FollowLinks(file_);
+    const DirectoryLock lock(file.parent_path());
+    if (!lock.held()) return false;
+    // Never waits on a pipe; a device or a directory is refused below.
+    const int fd =
+        ::open(file.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0666);
+    if (fd < 0) return false;
+    struct stat st {};
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & S_IWUSR) != 0;
     // The end of the last whole record; a cut-off tail is shorter than a record,
-    // so the new one covers it completely.
-    if (std::fseek(f.get(), 0, SEEK_END) != 0) return false;
-    const long size = std::ftell(f.get());
-    if (size < 0) return false;
-    const long end = size - size % static_cast<long>(Size);
-    if (std::fseek(f.get(), end, SEEK_SET) != 0) return false;
-    const PackedFameRecord bytes = PackFameRecord(record);
-    const bool written =
-        std::fwrite(bytes.data(), 1, Size, f.get()) == Size && std::fflush(f.get()) == 0;
-    const bool closed = Close(f);
-    if (written && closed) return true;
-    // Leave no half record behind where it can be helped.
-    std::filesystem::resize_file(file_, static_cast<std::uintmax_t>(end), ec);
-    return false;
+    // so the new one covers it.
+    const off_t end = ok ? st.st_size - st.st_size % static_cast<off_t>(Size) : 0;
+    if (ok) {
+        const PackedFameRecord bytes = PackFameRecord(record);
+        ok = WriteWhole(fd, bytes.data(), Size, end) && ::fsync(fd) == 0;
+        // Leave no half record behind where it can be helped.
+        if (!ok) (void)!::ftruncate(fd, std::max<off_t>(end, 0));
+    }
+    ok = ::close(fd) == 0 && ok;
+    return ok;
+}
+
+std::optional<PackedFameRecord> HallOfFame::readPacked(std::size_t number) const {
+    const ReadableFile f(file_);
+    if (!f.isOpen() || number >= f.size() / Size) return std::nullopt;
+    PackedFameRecord block;
+    const auto n = f.readAt(static_cast<std::uint64_t>(number) * Size, block.data(), Size);
+    if (!n || *n != Size) return std::nullopt;
+    return block;
 }
 
 std::optional<FameRecord> HallOfFame::read(std::size_t number) const {
-    File f = Open(file_, "rb");
-    if (!f) return std::nullopt;
-    if (number > static_cast<std::size_t>(LONG_MAX / static_cast<long>(Size) - 1))
-        return std::nullopt;
-    if (std::fseek(f.get(), static_cast<long>(number * Size), SEEK_SET) != 0) return std::nullopt;
-    PackedFameRecord block;
-    if (std::fread(block.data(), 1, Size, f.get()) != Size) return std::nullopt;
-    return UnpackFameRecord(block);
+    const auto block = readPacked(number);
+    if (!block) return std::nullopt;
+    return UnpackFameRecord(*block);
+}
+
+bool HallOfFame::forEach(
+    const std::function<void(std::size_t, const PackedFameRecord&)>& visit) const {
+    const ReadableFile f(file_);
+    if (!f.isOpen()) {
+        std::error_code ec;
+        return !fs::exists(file_, ec) && !ec;
+    }
+    std::vector<std::uint8_t> piece(Batch * Size);
+    std::size_t number = 0;
+    for (std::uint64_t at = 0;;) {
+        const auto n = f.readAt(at, piece.data(), piece.size());
+        if (!n) return false;
+        PackedFameRecord block;
+        for (std::size_t i = 0; i + Size <= *n; i += Size) {
+            std::copy(piece.begin() + static_cast<std::ptrdiff_t>(i),
+                      piece.begin() + static_cast<std::ptrdiff_t>(i + Size), block.begin());
+            visit(number++, block);
+        }
+        if (*n < piece.size()) return true;
+        at += *n;
+    }
 }
 
 std::vector<FameRecord> HallOfFame::readAll() const {
     std::vector<FameRecord> out;
-    if (auto raw = ReadRaw(file_)) {
-        out.reserve(raw->size());
-        for (const PackedFameRecord& block : *raw) out.push_back(UnpackFameRecord(block));
-    }
+    forEach([&](std::size_t, const PackedFameRecord& block) {
+        out.push_back(UnpackFameRecord(block));
+    });
     return out;
 }
 
-bool HallOfFame::remove(std::size_t number) const {
-    auto raw = ReadRaw(file_);
-    if (!raw || number >= raw->size()) return false;
+HallOfFame::Removal HallOfFame::remove(const FameSelection& selected) const {
+    const fs::path file = FollowLinks(file_);
+    const DirectoryLock lock(file.parent_path());
+    if (!lock.held()) return Removal::Failed;
 
+    // What the file holds now, not what the list showed.
+    const ReadableFile f(file);
+    if (!f.isOpen()) {
+        std::error_code ec;
+        return fs::exists(file, ec) ? Removal::Failed : Removal::Gone;
+    }
+    const std::uint64_t records = f.size() / Size;
+    if (selected.number >= records) return Removal::Gone;
+    std::vector<std::uint8_t> kept(static_cast<std::size_t>(records * Size));
+    const auto n = f.readAt(0, kept.data(), kept.size());
+    if (!n || *n != kept.size()) return Removal::Failed;
+    const auto at = kept.begin() + static_cast<std::ptrdiff_t>(selected.number * Size);
+    if (!std::equal(selected.bytes.begin(), selected.bytes.end(), at)) return Removal::Gone;
+    kept.erase(at, at + static_cast<std::ptrdiff_t>(Size));
+
+    // The copy that earlier versions built under one fixed name; a kill left it.
     std::error_code ec;
-    bool ok = false;
-    bool created = false;
-    if (File f = Open(work_, "wb")) {
-        ok = created = true;
-        // Records are copied byte for byte, so nothing of them changes on the way.
-        for (std::size_t i = 0; ok && i < raw->size(); ++i)
-            if (i != number) ok = std::fwrite((*raw)[i].data(), 1, Size, f.get()) == Size;
-        ok = ok && std::fflush(f.get()) == 0;
-        ok = Close(f) && ok;
-    }
-    if (ok) {
-        // Renaming over the old file replaces it in one step.
-        std::filesystem::rename(work_, file_, ec);
-        ok = !ec;
-    }
-    if (!ok && created) std::filesystem::remove(work_, ec);
-    return ok;
+    const fs::path oldWork = file.parent_path() / "_Work.WK";
+    if (fs::is_regular_file(fs::symlink_status(oldWork, ec))) fs::remove(oldWork, ec);
+    return ReplaceFileWith(file, kept, lock) ? Removal::Removed : Removal::Failed;
 }
 
 bool HallOfFame::removeAll() const {
+    const fs::path file = FollowLinks(file_);
+    const DirectoryLock lock(file.parent_path());
     std::error_code ec;
-    std::filesystem::remove(file_, ec);
+    fs::remove(file, ec);
     return !ec;
 }
 

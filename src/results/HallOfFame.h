@@ -1,48 +1,66 @@
 #pragma once
-// The file Tumbla.Fam in the program directory: whole 120-byte records, one
+// The file Tumbla.Fam in the player's data folder: whole 120-byte records, one
 // after another, appended and never rewritten in place. A trailing part of a
 // record (a write cut short) is not a record: readers skip it and the next
 // append writes over it.
+//
+// Other copies of the game, of this player or of another sharing the folder,
+// may change the file at any moment. Every change therefore takes the lock of
+// the folder, reads what the file holds then, and replaces it in one step.
 
 #include "results/FameRecord.h"
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <vector>
 
 namespace tumbla {
+
+// A record as the player picked it from a list: its number then, and its
+// bytes, by which it is found again however the file changed since.
+struct FameSelection {
+    std::size_t number = 0;
+    PackedFameRecord bytes{};
+};
 
 class HallOfFame {
   public:
     explicit HallOfFame(std::filesystem::path directory);
 
     const std::filesystem::path& filePath() const { return file_; }
-    // The copy a delete builds before it takes the file's place.
-    const std::filesystem::path& workPath() const { return work_; }
 
-    // Writes `record` after the last whole record, creating the file.
+    // Writes `record` whole after the last whole record, creating the file.
     bool append(const FameRecord& record) const;
 
     // Record `number` (from 0), or nothing when the file cannot be read or
     // holds no such whole record.
     std::optional<FameRecord> read(std::size_t number) const;
+    // The same as stored, byte for byte.
+    std::optional<PackedFameRecord> readPacked(std::size_t number) const;
 
+    // Hands every whole record to `visit` in file order, reading the file once
+    // in pieces; false when it cannot be read (a missing file has none).
+    bool forEach(const std::function<void(std::size_t, const PackedFameRecord&)>& visit) const;
     // Every whole record in file order; a missing or unreadable file gives none.
     std::vector<FameRecord> readAll() const;
 
-    // Drops record `number`; the records after it move down one number. The
-    // other records go completely into _Work.WK, which is flushed and then
-    // renamed over Tumbla.Fam, so the file is never lost on the way. False when
-    // nothing changed.
-    bool remove(std::size_t number) const;
+    enum class Removal {
+        Removed, // the records after it moved down one number
+        Gone,    // the file no longer holds that record at that number: nothing changed
+        Failed,  // the file could not be changed: it is as it was
+    };
+    // Drops the selected record, if the file still holds exactly those bytes
+    // under that number.
+    Removal remove(const FameSelection& selected) const;
 
     // Removes the file; true when it is gone (or never was).
     bool removeAll() const;
 
   private:
+    std::filesystem::path directory_;
     std::filesystem::path file_;
-    std::filesystem::path work_;
 };
 
 } // namespace tumbla

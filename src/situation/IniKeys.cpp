@@ -1,6 +1,29 @@
 #include "situation/IniKeys.h"
 
+#include "situation/Blanks.h"
+
 namespace tumbla {
+
+namespace ini {
+
+std::string DirectionsWritten(D d) {
+    // "U", "L", "R" of the allowed directions in that order, never "D".
+    std::string text;
+    if (d.upBox) text += 'U';
+    if (d.leftBox) text += 'L';
+    if (d.rightBox) text += 'R';
+    return text;
+}
+
+std::string NumberWritten(D d) {
+    return std::string(TrimBlanks(d.numberText));
+}
+
+std::string KoruNameWritten(D d) {
+    return std::string(TrimBlanks(d.koruName));
+}
+
+} // namespace ini
 
 int ReadIniKey(const IniStore& store, const IniKey& key) {
     if (key.kind == IniKind::YesNo)
@@ -15,13 +38,10 @@ std::string ReadIniText(const IniStore& store, const IniKey& key) {
     return store.readText(key.section, key.key, key.defaultText);
 }
 
-bool WriteIniKey(IniStore& store, const IniKey& key, int value) {
-    if (key.kind == IniKind::YesNo) return store.writeBool(key.section, key.key, value != 0);
-    return store.writeInteger(key.section, key.key, value);
-}
-
-bool WriteIniText(IniStore& store, const IniKey& key, std::string_view text) {
-    return store.writeText(key.section, key.key, text);
+bool WriteIniKeys(IniStore& store, const SettingsDialogState& d) {
+    for (const IniKey* key : SettingsIniKeys)
+        if (!store.writeValue(key->section, key->key, key->written(d))) return false;
+    return true;
 }
 
 } // namespace tumbla

@@ -1,5 +1,7 @@
 #include "situation/IniWritable.h"
 
+#include "situation/IniFileStore.h"
+
 #include <fstream>
 #include <system_error>
 
@@ -28,9 +30,13 @@ bool IniWritable(const std::filesystem::path& programDirectory) {
     if (ec) return status.type() == fs::file_type::not_found;
     if (status.type() == fs::file_type::not_found) return true;
     // The owner's write bit stands for the platform's read-only attribute,
-    // which holds even for a user allowed to write anyway.
-    return status.type() == fs::file_type::regular &&
-           (status.permissions() & fs::perms::owner_write) != fs::perms::none;
+    // which holds even for a user allowed to write anyway. A file too big to
+    // be the game's is not one it can work with either.
+    if (status.type() != fs::file_type::regular ||
+        (status.permissions() & fs::perms::owner_write) == fs::perms::none)
+        return false;
+    const std::uintmax_t size = fs::file_size(ini, ec);
+    return !ec && size <= IniSizeLimit;
 }
 
 } // namespace tumbla

@@ -1,8 +1,8 @@
 #pragma once
-// An INI file held in memory, for tests and for reading INI text without a
-// file. Sections and keys are found regardless of letter case, as the
-// platform's INI files are; the first of two equal keys counts.
+// An INI file held in memory, read and written in the dialect of Tumbla.ini
+// (IniDocument): for tests, and for reading INI text without a file.
 
+#include "situation/IniDocument.h"
 #include "situation/IniStore.h"
 
 #include <cstddef>
@@ -15,9 +15,8 @@ namespace tumbla {
 class MemoryIniStore final : public IniStore {
   public:
     MemoryIniStore() = default;
-    // Reads INI text: "[Section]" lines, "key=value" lines, ";" comments.
     static MemoryIniStore FromIniText(std::string_view text);
-    std::string toIniText() const;
+    std::string toIniText() const { return document_.text(); }
 
     std::optional<std::string> readValue(std::string_view section,
                                          std::string_view key) const override;
@@ -33,18 +32,11 @@ class MemoryIniStore final : public IniStore {
     const std::vector<std::string>& writeOrder() const { return writeOrder_; }
 
   private:
-    struct Entry {
-        std::string section;
-        std::string key;
-        std::string value;
+    struct Pending {
+        std::string section, key, text;
     };
-    static const Entry* find(const std::vector<Entry>& entries, std::string_view section,
-                             std::string_view key);
-    static void put(std::vector<Entry>& entries, std::string_view section, std::string_view key,
-                    std::string_view value, bool replace);
-
-    std::vector<Entry> stored_;
-    std::vector<Entry> pending_;
+    IniDocument document_;
+    std::vector<Pending> pending_;
     std::vector<std::string> writeOrder_;
     std::size_t writesLeft_ = static_cast<std::size_t>(-1);
     bool commitFails_ = false;

@@ -1,33 +1,140 @@
 #include "situation/ReplaceFile.h"
 
-#include <fstream>
-#include <system_error>
+#include <atomic>
+#include <cerrno>
+#include <fcntl.h>
+#include <random>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tumbla {
+namespace {
 
-bool ReplaceFileWith(const std::filesystem::path& target, std::span<const std::uint8_t> bytes) {
-    namespace fs = std::filesystem;
-    fs::path temporary = target;
-    temporary += ".~tmp";
+namespace fs = std::filesystem;
+
+// "game.hra" writes through "game.hra.k3Zq9a.~tmp"; "game.hra.~tmp" is the
+// fixed name that earlier versions used.
+constexpr std::string_view TemporarySuffix = ".~tmp";
+constexpr std::size_t RandomLength = 6;
+constexpr std::string_view Alphabet =
+    "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+
+std::string RandomPart() {
+    static std::atomic<std::uint64_t> counter{0};
+    thread_local std::mt19937_64 random;
+    thread_local pid_t seededIn = 0;
+    // A forked process would otherwise draw the same names as its parent.
+    if (seededIn != ::getpid()) {
+        seededIn = ::getpid();
+        random.seed(std::random_device{}() ^ (static_cast<std::uint64_t>(seededIn) << 32) ^
+                    counter.fetch_add(1));
+    }
+    std::string part;
+    for (std::size_t i = 0; i < RandomLength; ++i) part += Alphabet[random() % Alphabet.size()];
+    return part;
+}
+
+void RemoveStaleTemporaries(const fs::path& file) {
+    const std::string target = file.filename().string();
     std::error_code ec;
-    bool ok;
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        ok = static_cast<bool>(file);
-        if (ok) {
-            file.write(reinterpret_cast<const char*>(bytes.data()),
-                       static_cast<std::streamsize>(bytes.size()));
-            file.flush();
-            file.close();
-            ok = !file.fail();
-        }
+    for (fs::directory_iterator it(file.parent_path().empty() ? "." : file.parent_path(), ec), end;
+         !ec && it != end; it.increment(ec)) {
+        if (!IsTemporaryOf(it->path().filename().string(), target)) continue;
+        std::error_code ignored;
+        if (it->symlink_status(ignored).type() == fs::file_type::regular)
+            fs::remove(it->path(), ignored);
     }
-    if (ok) {
-        fs::rename(temporary, target, ec);
-        ok = !ec;
+}
+
+bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
     }
-    if (!ok) fs::remove(temporary, ec);
+    return true;
+}
+
+bool Replace(const fs::path& file, std::span<const std::uint8_t> bytes, bool staleOnesGo) {
+    struct stat old {};
+    const bool exists = ::lstat(file.c_str(), &old) == 0;
+    if (!exists && errno != ENOENT) return false;
+    if (exists) {
+        // Only a player's file is replaced, never a pipe, a device or a directory,
+        // and a read-only one is left as it is, even for a user allowed to write.
+        if (!S_ISREG(old.st_mode) || (old.st_mode & S_IWUSR) == 0) return false;
+        if (::access(file.c_str(), W_OK) != 0) return false;
+    }
+    if (staleOnesGo) RemoveStaleTemporaries(file);
+
+    int fd = -1;
+    fs::path temporary;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temporary = file;
+        temporary += "." + RandomPart() + std::string(TemporarySuffix);
+        // A new file gets the permissions the player's umask gives.
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+        if (fd < 0 && errno != EEXIST) return false;
+    }
+    if (fd < 0) return false;
+
+    bool ok = WriteAll(fd, bytes);
+    if (ok && exists) {
+        ok = ::fchmod(fd, old.st_mode & 07777) == 0;
+        struct stat now {};
+        // Root replacing a player's file leaves it the player's; others cannot and need not.
+        if (ok && ::fstat(fd, &now) == 0 && (now.st_uid != old.st_uid || now.st_gid != old.st_gid))
+            (void)!::fchown(fd, old.st_uid, old.st_gid);
+    }
+    ok = ok && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && ::rename(temporary.c_str(), file.c_str()) == 0;
+    if (!ok) ::unlink(temporary.c_str());
     return ok;
+}
+
+} // namespace
+
+bool IsTemporaryOf(const std::string& name, const std::string& target) {
+    const std::string_view n(name);
+    if (n.size() <= target.size() || n.substr(0, target.size()) != target) return false;
+    std::string_view rest = n.substr(target.size());
+    if (rest == TemporarySuffix) return true;
+    if (rest.size() != 1 + RandomLength + TemporarySuffix.size() || rest.front() != '.' ||
+        rest.substr(1 + RandomLength) != TemporarySuffix)
+        return false;
+    for (const char c : rest.substr(1, RandomLength))
+        if (Alphabet.find(c) == std::string_view::npos) return false;
+    return true;
+}
+
+fs::path FollowLinks(const fs::path& path) {
+    fs::path at = path;
+    // As the system does, a chain of more than 40 links is a loop.
+    for (int depth = 0; depth < 40; ++depth) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(at, ec)) || ec) return at;
+        const fs::path to = fs::read_symlink(at, ec);
+        if (ec) return at;
+        at = to.is_absolute() ? to : at.parent_path() / to;
+    }
+    return at;
+}
+
+bool ReplaceFileWith(const fs::path& target, std::span<const std::uint8_t> bytes) {
+    const fs::path file = FollowLinks(target);
+    const DirectoryLock lock(file.parent_path());
+    // Without the lock another copy may be writing this very file: its
+    // temporary is no stale one, so none is removed.
+    return Replace(file, bytes, lock.held());
+}
+
+bool ReplaceFileWith(const fs::path& file, std::span<const std::uint8_t> bytes,
+                     const DirectoryLock& held) {
+    return Replace(file, bytes, held.held());
 }
 
 } // namespace tumbla

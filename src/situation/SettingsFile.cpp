@@ -1,9 +1,9 @@
 #include "situation/SettingsFile.h"
 
 #include "engine/Bytes.h"
+#include "situation/FileRead.h"
 #include "situation/ReplaceFile.h"
-
-#include <fstream>
+#include "situation/SettingsCheck.h"
 
 namespace tumbla {
 namespace {
@@ -32,7 +32,9 @@ PackedSettings PackSettingsFile(const GameSettings& s) {
 std::optional<GameSettings> UnpackSettingsFile(std::span<const std::uint8_t> bytes) {
     if (bytes.size() < GameSettings::PackedSize) return std::nullopt;
     if (GetU8(bytes, GameSettings::PackedSize - 1) != SettingsFileCheckByte) return std::nullopt;
-    return Carried(UnpackSettings(bytes.first(GameSettings::PackedSize)));
+    const GameSettings s = Carried(UnpackSettings(bytes.first(GameSettings::PackedSize)));
+    if (!SettingsAllowed(s)) return std::nullopt;
+    return s;
 }
 
 bool KonvertFromSetings(const std::filesystem::path& file, const SettingsDialogState& d) {
@@ -41,12 +43,8 @@ bool KonvertFromSetings(const std::filesystem::path& file, const SettingsDialogS
 }
 
 SettingsFileRead KonvertToSetings(const std::filesystem::path& file, SettingsDialogState& d) {
-    PackedSettings bytes{};
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return SettingsFileRead::Refused;
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    const auto got = static_cast<std::size_t>(in.gcount());
-    const std::optional<GameSettings> s = UnpackSettingsFile(std::span(bytes).first(got));
+    const auto bytes = ReadFileStart(file, GameSettings::PackedSize);
+    const std::optional<GameSettings> s = bytes ? UnpackSettingsFile(*bytes) : std::nullopt;
     if (!s) return SettingsFileRead::Refused;
     NastavFormular(d, *s);
     return SettingsFileRead::Accepted;

@@ -18,8 +18,9 @@ inline constexpr std::uint8_t SettingsFileCheckByte = 222;
 // The 72 bytes of a settings file: the fields a player chooses, no rocks,
 // wells or transformer, and the check byte.
 PackedSettings PackSettingsFile(const GameSettings& s);
-// The record of a settings file, or nothing when it is shorter than 72 bytes
-// or lacks the check byte. Bytes after the 72nd are ignored, and so are the
+// The record of a settings file, or nothing when it is shorter than 72 bytes,
+// lacks the check byte or holds settings that no game allows (CheckSettings).
+// Bytes after the 72nd are ignored, and so are the
 // fields a settings file does not carry: rocks, wells and the transformer are
 // off, the colour map is the plain one.
 std::optional<GameSettings> UnpackSettingsFile(std::span<const std::uint8_t> bytes);

@@ -1,8 +1,8 @@
 #include "situation/SettingsIni.h"
 
-#include "situation/Blanks.h"
 #include "situation/IniKeys.h"
 #include "situation/Presets.h"
+#include "situation/SettingsCheck.h"
 
 #include <algorithm>
 
@@ -35,14 +35,6 @@ std::uint8_t DirectionsFromText(std::string_view text) {
     if (directions == DirDown) return 0;
     if (directions != 0) directions |= DirDown;
     return static_cast<std::uint8_t>(directions);
-}
-
-std::string DirectionsText(const SettingsDialogState& d) {
-    std::string text;
-    if (d.upBox) text += 'U';
-    if (d.leftBox) text += 'L';
-    if (d.rightBox) text += 'R';
-    return text;
 }
 
 GameSettings LoadSettingsFromIni(const IniStore& ini, SettingsDialogState& d,
@@ -131,7 +123,8 @@ GameSettings LoadSettingsFromIni(const IniStore& ini, SettingsDialogState& d,
 
     LoadDisplayOptionsFromIni(ini, d);
 
-    // 15.
+    // 15. The steps above bring every value into a range that CheckSettings
+    //     allows, whatever the file holds (the INI fuzz target holds them to it).
     NormaliseForForce(s);
     return s;
 }
@@ -141,34 +134,6 @@ void LoadDisplayOptionsFromIni(const IniStore& ini, SettingsDialogState& d) {
     d.previewBox = ReadIniKey(ini, ini::Preview) != 0;
 }
 
-namespace {
-
-// Writes the controls in the file's order; false at the first failure.
-bool WriteDialog(IniStore& ini, const SettingsDialogState& d) {
-    const int count = d.colourCount;
-    return WriteIniKey(ini, ini::Count, count) && WriteIniKey(ini, ini::Joly, ReadJokerChoice(d)) &&
-           WriteIniKey(ini, ini::Sklo, ReadGlassChoice(d)) &&
-           WriteIniKey(ini, ini::Back, d.backColour) && WriteIniKey(ini, ini::Head, d.headColour) &&
-           WriteIniKey(ini, ini::Rows, d.rows) && WriteIniKey(ini, ini::Cols, d.cols) &&
-           WriteIniText(ini, ini::Directions, DirectionsText(d)) &&
-           WriteIniKey(ini, ini::Doraz, d.joinChoice) &&
-           WriteIniKey(ini, ini::Rating, d.ratingChoice) &&
-           WriteIniKey(ini, ini::Premie, d.premiumBox) &&
-           WriteIniKey(ini, ini::Dashing, d.dashingBox) &&
-           WriteIniKey(ini, ini::Preview, d.previewBox) &&
-           WriteIniKey(ini, ini::ImageSet, d.imageSet) &&
-           WriteIniText(ini, ini::BeginNumber, TrimBlanks(d.numberText)) &&
-           WriteIniKey(ini, ini::JineSklo, d.glassPictureBox) &&
-           WriteIniKey(ini, ini::JinyZolik, d.jokerPictureBox) &&
-           WriteIniKey(ini, ini::Skala, d.rockField) &&
-           WriteIniKey(ini, ini::Studna, d.wellField) &&
-           WriteIniKey(ini, ini::Transformator, d.transformerBox) &&
-           WriteIniKey(ini, ini::Mrizka, d.gridChoice) && WriteIniKey(ini, ini::Zvuk, d.soundBox) &&
-           WriteIniText(ini, ini::KoruName, TrimBlanks(d.koruName));
-}
-
-} // namespace
-
 IniSaveResult SaveSettingsToIni(IniStore& ini, bool iniWritable, SettingsDialogState& d,
                                 const GameSettings& inForce, Messages& messages) {
     IniSaveResult result;
@@ -176,8 +141,10 @@ IniSaveResult SaveSettingsToIni(IniStore& ini, bool iniWritable, SettingsDialogS
     d.wellField = 0;
     d.transformerBox = false;
     if (iniWritable) {
-        // All keys reach the file together or not at all.
-        result.written = WriteDialog(ini, d) && ini.commit();
+        // All keys reach the file together or not at all, and only settings
+        // that a game allows: the readers of every file hold to the same check.
+        result.written =
+            SettingsAllowed(SettingsFromDialog(d, inForce)) && WriteIniKeys(ini, d) && ini.commit();
         if (!result.written) {
             ini.discard();
             messages.showError(IniWriteFailedText);

@@ -14,8 +14,6 @@ namespace tumbla {
 
 // "D", "U", "L", "R" in any order and case; down alone means fixed gravity.
 std::uint8_t DirectionsFromText(std::string_view text);
-// The letters written back: "U", "L", "R" of the allowed directions, never "D".
-std::string DirectionsText(const SettingsDialogState& d);
 
 // Reads the INI file into the dialog's controls and returns the settings to
 // put in force. Bytes the file does not hold (padding, reserved) come from
@@ -31,8 +29,9 @@ struct IniSaveResult {
 };
 
 // The dialog's OK: rocks, wells and the transformer off, the controls written
-// when the directory is writable ("INI soubor nelze uložit! " on failure, the
-// old file left whole), then everything read back.
+// when the directory is writable and they describe settings a game allows
+// ("INI soubor nelze uložit! " otherwise, the old file left whole), then
+// everything read back.
 IniSaveResult SaveSettingsToIni(IniStore& ini, bool iniWritable, SettingsDialogState& d,
                                 const GameSettings& inForce, Messages& messages);
 

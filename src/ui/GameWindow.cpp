@@ -70,8 +70,7 @@ GameWindow::GameWindow(StartupOptions options, QWidget* parent)
     : QMainWindow(parent), options_(std::move(options)),
       geometry_(WantsLargeCells(options_.arguments) ? CellGeometry::Large()
                                                     : CellGeometry::Normal()),
-      messages_(this), files_(this),
-      ini_(QString::fromStdString((options_.folders.settings / "Tumbla.ini").string())) {
+      messages_(this), files_(this), ini_(options_.folders.settings / "Tumbla.ini") {
     setObjectName(QStringLiteral("GameWindow"));
     setWindowTitle(Caption());
     headStrip_ = HeadStrip::AttachTo(this);

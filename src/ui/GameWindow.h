@@ -6,11 +6,11 @@
 #include "record/Game.h"
 #include "record/GameView.h"
 #include "record/Search.h"
+#include "situation/IniFileStore.h"
 #include "situation/SettingsDialogState.h"
 #include "situation/SettingsFileFlows.h"
 #include "ui/BoardLayout.h"
 #include "ui/GameFolders.h"
-#include "ui/IniStoreQt.h"
 #include "ui/MessageBoxes.h"
 
 #include <QMainWindow>
@@ -230,7 +230,7 @@ class GameWindow : public QMainWindow, public GameView {
     CellGeometry geometry_;
     MessageBoxes messages_;
     FileDialogs files_;
-    IniStoreQt ini_;
+    IniFileStore ini_;
     SettingsDialogState settingsState_;
     std::unique_ptr<Game> game_;
 

@@ -152,7 +152,7 @@ namespace {
 constexpr char ChartMissingText[] = "Bodování nelze zobrazit graficky: chybí potřebná knihovna.";
 
 // A score view is made for one showing and kept in its place like the others.
-void ShowScoreView(QDialog& view, IniStoreQt& ini, bool iniWritable, const char* section) {
+void ShowScoreView(QDialog& view, IniStore& ini, bool iniWritable, const char* section) {
     if (iniWritable) RestoreWindowPlacement(view, ini, section);
     view.exec();
     if (iniWritable && (!SaveWindowPlacement(view, ini, section) || !ini.commit())) ini.discard();

@@ -4,6 +4,7 @@
 #include "results/SettingsPanel.h"
 #include "ui/HeadStrip.h"
 
+#include <QAbstractTableModel>
 #include <QCheckBox>
 #include <QCollator>
 #include <QDrag>
@@ -18,9 +19,10 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <functional>
 
 namespace tumbla {
@@ -76,6 +78,45 @@ class KeyLabel : public QLabel {
 };
 
 } // namespace
+
+// The rows of the listing, their texts made when the view asks for them.
+class FameListModel : public QAbstractTableModel {
+  public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void show(const FameListing* listing) {
+        beginResetModel();
+        listing_ = listing;
+        cachedRow_ = -1;
+        endResetModel();
+    }
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() || listing_ == nullptr ? 0 : static_cast<int>(listing_->size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : static_cast<int>(FameColumnCount);
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role != Qt::DisplayRole || listing_ == nullptr || !index.isValid()) return {};
+        // A view asks for the eight cells of a row one after another.
+        if (index.row() != cachedRow_) {
+            cached_ = listing_->row(static_cast<std::size_t>(index.row()));
+            cachedRow_ = index.row();
+        }
+        return Utf8(cached_.texts[static_cast<std::size_t>(index.column())]);
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+            section >= static_cast<int>(FameColumnCount))
+            return {};
+        return Utf8(FameColumnCaptions[static_cast<std::size_t>(section)]);
+    }
+
+  private:
+    const FameListing* listing_ = nullptr;
+    mutable int cachedRow_ = -1;
+    mutable FameRow cached_;
+};
 
 HallOfFameWindow::HallOfFameWindow(Messages& messages, QWidget* parent)
     : QDialog(parent), messages_(messages) {
@@ -146,21 +187,23 @@ void HallOfFameWindow::build() {
     connect(ok, &QPushButton::clicked, this, &QDialog::reject);
     choiceLayout->addLayout(commands);
 
-    list_ = new QTreeWidget;
+    model_ = new FameListModel(this);
+    list_ = new QTreeView;
+    list_->setModel(model_);
     list_->setFont(fixed);
     list_->setRootIsDecorated(false);
+    list_->setItemsExpandable(false);
     list_->setUniformRowHeights(true);
-    list_->setColumnCount(static_cast<int>(FameColumnCount));
-    QStringList captions;
-    for (std::string_view c : FameColumnCaptions) captions << Utf8(c);
-    list_->setHeaderLabels(captions);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     int width = 24;
     for (std::size_t c = 0; c < FameColumnCount; ++c) {
         list_->setColumnWidth(static_cast<int>(c), FameColumnWidths[c]);
         width += FameColumnWidths[c];
     }
     list_->setMinimumSize(width, 260);
-    connect(list_, &QTreeWidget::currentItemChanged, this, [this] { showDetails(); });
+    connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this] { showDetails(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(choice);
@@ -196,19 +239,18 @@ void HallOfFameWindow::sortList() {
     QCollator collator(QLocale::system());
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     const KeyCollation collation = [&collator](std::string_view a, std::string_view b) {
+        // Keys mostly part in a run of digits (the points come first), where
+        // every locale orders as the digits do; the collator, which is slow
+        // for a long list, decides the rest.
+        const auto [x, y] = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
+        if (x != a.end() && y != b.end() && *x >= '0' && *x <= '9' && *y >= '0' && *y <= '9')
+            return *x < *y ? -1 : 1;
         return collator.compare(Utf8(a), Utf8(b));
     };
-    rows_ = ListHallOfFame(HallOfFame(directory_), state_.keyOrder(), state_.filters, collation);
-    list_->clear();
-    QList<QTreeWidgetItem*> items;
-    for (const FameRow& row : rows_) {
-        auto* item = new QTreeWidgetItem;
-        for (std::size_t c = 0; c < FameColumnCount; ++c)
-            item->setText(static_cast<int>(c), Utf8(row.texts[c]));
-        items << item;
-    }
-    list_->addTopLevelItems(items);
-    if (!items.isEmpty()) list_->setCurrentItem(items.first());
+    model_->show(nullptr); // the view lets go of the old listing first
+    listing_ = ListHallOfFame(HallOfFame(directory_), state_.keyOrder(), state_.filters, collation);
+    model_->show(&listing_);
+    if (!listing_.empty()) list_->setCurrentIndex(model_->index(0, 0));
     showDetails();
 }
 
@@ -224,22 +266,26 @@ bool HallOfFameWindow::dropKey(std::size_t dragged, std::size_t target) {
 }
 
 void HallOfFameWindow::selectRow(int row) {
-    if (row >= 0 && row < list_->topLevelItemCount())
-        list_->setCurrentItem(list_->topLevelItem(row));
+    if (row >= 0 && row < model_->rowCount()) list_->setCurrentIndex(model_->index(row, 0));
+}
+
+std::optional<FameSelection> HallOfFameWindow::selection() const {
+    const int row = list_->currentIndex().row();
+    if (row < 0 || static_cast<std::size_t>(row) >= listing_.size()) return std::nullopt;
+    return listing_.selection(static_cast<std::size_t>(row));
 }
 
 std::optional<std::size_t> HallOfFameWindow::selectedRecord() const {
-    const int row = list_->indexOfTopLevelItem(list_->currentItem());
-    if (row < 0 || static_cast<std::size_t>(row) >= rows_.size()) return std::nullopt;
-    return rows_[static_cast<std::size_t>(row)].number;
+    const auto selected = selection();
+    if (!selected) return std::nullopt;
+    return selected->number;
 }
 
 void HallOfFameWindow::showDetails() {
-    const auto number = selectedRecord();
-    if (!number) return;
-    const auto record = HallOfFame(directory_).read(*number);
-    if (!record) return;
-    const SettingsPanelTexts t = FameDetailTexts(record->settings);
+    // The record as the list read it: the file is read once per opening.
+    const auto selected = selection();
+    if (!selected) return;
+    const SettingsPanelTexts t = FameDetailTexts(UnpackFameRecord(selected->bytes).settings);
     const std::array<const std::string*, 10> texts{&t.size,  &t.colours, &t.joker, &t.glass,
                                                    &t.rocks, &t.rating,  &t.wells, &t.transformer,
                                                    &t.join,  &t.gravity};
@@ -247,14 +293,14 @@ void HallOfFameWindow::showDetails() {
 }
 
 void HallOfFameWindow::takeOver() {
-    taken_ = TakeOverSettings(HallOfFame(directory_), messages_, selectedRecord());
+    taken_ = TakeOverSettings(HallOfFame(directory_), messages_, selection());
     if (!taken_) return;
     emit settingsTakenOver(*taken_);
     accept();
 }
 
 void HallOfFameWindow::deleteSelected() {
-    if (DeleteSelectedResult(HallOfFame(directory_), messages_, iniWritable_, selectedRecord()))
+    if (DeleteSelectedResult(HallOfFame(directory_), messages_, iniWritable_, selection()))
         sortList();
 }
 
@@ -267,11 +313,11 @@ void HallOfFameWindow::deleteAll() {
 }
 
 int HallOfFameWindow::rowCount() const {
-    return list_->topLevelItemCount();
+    return model_->rowCount();
 }
 
 QString HallOfFameWindow::cellText(int row, int column) const {
-    return list_->topLevelItem(row)->text(column);
+    return model_->index(row, column).data().toString();
 }
 
 QString HallOfFameWindow::detailText(int index) const {

@@ -17,10 +17,11 @@
 class QCheckBox;
 class QLabel;
 class QPushButton;
-class QTreeWidget;
+class QTreeView;
 
 namespace tumbla {
 
+class FameListModel;
 class Messages;
 
 class HallOfFameWindow : public QDialog {
@@ -51,6 +52,8 @@ class HallOfFameWindow : public QDialog {
     int rowCount() const;
     QString cellText(int row, int column) const;
     std::optional<std::size_t> selectedRecord() const;
+    // The selected row's record as the list read it.
+    std::optional<FameSelection> selection() const;
     QString detailText(int index) const;
     QCheckBox* filterBox(int index) const { return filters_[static_cast<std::size_t>(index)]; }
     QLabel* keyLabel(int index) const { return keys_[static_cast<std::size_t>(index)]; }
@@ -69,10 +72,11 @@ class HallOfFameWindow : public QDialog {
     std::filesystem::path directory_;
     bool iniWritable_ = true;
     FameListState state_;
-    std::vector<FameRow> rows_;
+    FameListing listing_;
     std::optional<GameSettings> taken_;
 
-    QTreeWidget* list_ = nullptr;
+    QTreeView* list_ = nullptr;
+    FameListModel* model_ = nullptr;
     std::array<QLabel*, 5> keys_{};
     std::array<QCheckBox*, 10> filters_{};
     std::array<QLabel*, 10> details_{};

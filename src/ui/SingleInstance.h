@@ -1,35 +1,57 @@
 #pragma once
-// One running game per user: the first start listens on a local socket; a
-// second start finds it there, asks it to come forward and ends.
+// One running game per player and data folder. The first start takes a lock
+// that it holds for the whole run and listens on a local socket beside it; a
+// later start finds the lock taken, asks the holder to come forward and ends.
+// Lock and socket live in a folder that only the player may enter, named
+// after the player's user id; the socket's name comes from the data folder.
 
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
+class QSocketNotifier;
 
 namespace tumbla {
 
 class SingleInstance : public QObject {
     Q_OBJECT
   public:
-    // `key` names the socket; tests pass their own so they never meet a real game.
-    explicit SingleInstance(QString key = DefaultKey(), QObject* parent = nullptr);
+    // `dataFolder`: the folder whose files this game changes; `runtimeFolder`:
+    // where the lock and the socket live (tests pass their own).
+    explicit SingleInstance(const QString& dataFolder,
+                            const QString& runtimeFolder = DefaultRuntimeFolder(),
+                            QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // True when another instance answered: it has been asked to come forward.
-    bool notifyRunning(int timeoutMs = 500);
-    // Starts listening; false when the name cannot be taken.
-    bool listen();
+    enum class Claim {
+        Holder,    // this start is the game of the data folder
+        Signalled, // another start is; it has been asked to come forward
+        Unguarded, // the runtime folder cannot be made private: no guard
+    };
+    // Takes the lock, or signals its holder. A holder that has taken the lock
+    // but not yet opened its socket is waited for up to `waitMs`.
+    Claim claim(int waitMs = 2000);
 
-    static QString DefaultKey();
+    // "/tmp/tumbla-" and the user id: neither the environment nor the user's
+    // name decides it.
+    static QString DefaultRuntimeFolder();
+    // The name of the data folder's lock and socket: a digest of its canonical path.
+    static QString KeyOf(const QString& dataFolder);
 
   signals:
     // Another start asked this one to come forward.
     void activationRequested();
 
   private:
-    QString key_;
-    QLocalServer* server_ = nullptr;
+    bool listen();
+    bool signalHolder() const;
+    void readSignals();
+
+    QString runtimeFolder_;
+    QString lockPath_;
+    QString socketPath_;
+    int lockFd_ = -1;
+    int socketFd_ = -1;
+    QSocketNotifier* notifier_ = nullptr;
 };
 
 } // namespace tumbla

@@ -8,6 +8,7 @@
 #include "ui/QuickStartStyle.h"
 #include "ui/SingleInstance.h"
 
+#include <QFile>
 #include <QProxyStyle>
 #include <QTimer>
 
@@ -53,6 +54,14 @@ bool TumblaApplication::notify(QObject* receiver, QEvent* event) {
     std::exit(EXIT_FAILURE);
 }
 
+std::vector<std::string> ProgramArguments(int argc, char** argv) {
+    std::vector<std::string> arguments;
+    // The system's own bytes: decoding them as text (QFile::decodeName) and
+    // back loses every byte that is no UTF-8, and with it the file.
+    for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
+    return arguments;
+}
+
 int RunTumbla(int argc, char** argv) {
     TumblaApplication app(argc, argv);
     QApplication::setStyle(new QuickStartStyle(QApplication::style()->name()));
@@ -65,13 +74,11 @@ int RunTumbla(int argc, char** argv) {
     StartupOptions options;
     options.folders = FindGameFolders();
 
-    SingleInstance instance;
-    if (instance.notifyRunning()) return 0;
-    instance.listen();
+    // One game per data folder: two would overwrite each other's results.
+    SingleInstance instance(QFile::decodeName(options.folders.data.c_str()));
+    if (instance.claim() == SingleInstance::Claim::Signalled) return 0;
 
-    const QStringList arguments = QApplication::arguments();
-    for (qsizetype i = 1; i < arguments.size(); ++i)
-        options.arguments.push_back(arguments[i].toStdString());
+    options.arguments = ProgramArguments(argc, argv);
 
     if (!options.folders.iniWritable) MessageBoxes().showWarning(ReadOnlyWarningText);
 

@@ -5,6 +5,9 @@
 
 #include <QApplication>
 
+#include <string>
+#include <vector>
+
 namespace tumbla {
 
 class TumblaApplication : public QApplication {
@@ -16,6 +19,10 @@ class TumblaApplication : public QApplication {
 };
 
 extern const char* const ReadOnlyWarningText;
+
+// The command line after the program's name, as the game takes it: file
+// names exactly as the system gives them.
+std::vector<std::string> ProgramArguments(int argc, char** argv);
 
 // Runs the game; returns the exit code.
 int RunTumbla(int argc, char** argv);

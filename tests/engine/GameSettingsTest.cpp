@@ -115,19 +115,3 @@ TEST(GameSettings, RocksMaximumFollowsTheFieldSize) {
             EXPECT_LE(RocksMaximum(rows, cols), 20);
         }
 }
-
-TEST(GameSettings, RangeCheckRefusesWhatNoGameAllows) {
-    auto with = [](auto change) {
-        GameSettings s;
-        change(s);
-        return SettingsInRange(s);
-    };
-    EXPECT_FALSE(with([](GameSettings& s) { s.Rows = 20; }));
-    EXPECT_FALSE(with([](GameSettings& s) { s.Cols = 9; }));
-    EXPECT_FALSE(with([](GameSettings& s) { s.Count = 3; }));
-    EXPECT_FALSE(with([](GameSettings& s) { s.Rating = 4; }));
-    EXPECT_FALSE(with([](GameSettings& s) { s.Count = 5, s.Joly = 6; }));
-    EXPECT_FALSE(with([](GameSettings& s) { s.ColourMap[3] = 9; }));
-    EXPECT_FALSE(with([](GameSettings& s) { s.Studna = 4; }));
-    EXPECT_TRUE(with([](GameSettings& s) { s.Rating = 7, s.Skala = 20, s.Directions = 15; }));
-}

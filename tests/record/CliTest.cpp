@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -41,9 +42,11 @@ const std::filesystem::path& Scratch() {
     return dir.path;
 }
 
+// Under `timeout`, a tool that would hang exits with 124 instead.
 CliRun Cli(const std::string& args) {
     const std::string errFile = (Scratch() / "stderr").string();
-    const std::string command = std::string(TUMBLA_CLI) + " " + args + " 2>" + errFile;
+    const std::string command =
+        "timeout 30 " + std::string(TUMBLA_CLI) + " " + args + " 2>" + errFile;
     CliRun run;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (pipe == nullptr) return run;
@@ -221,6 +224,27 @@ TEST(Cli, VerifyAndInfoReadSavedGames) {
     packed[71] = 0;
     put(hrs, std::vector<std::uint8_t>(packed.begin(), packed.end()));
     EXPECT_EQ(Cli("info " + hrs).code, 2);
+    // Bytes out of every range, with the check byte: no code to print.
+    std::fill(packed.begin(), packed.end(), 0xF0);
+    packed[71] = 222;
+    put(hrs, std::vector<std::uint8_t>(packed.begin(), packed.end()));
+    const CliRun odd = Cli("info " + hrs);
+    EXPECT_EQ(odd.code, 2);
+    EXPECT_EQ(odd.out, "");
+}
+
+TEST(Cli, PipesAndDirectoriesAreRefusedAtOnce) {
+    const std::string pipe = (Scratch() / "pipe.hre").string();
+    const std::string settingsPipe = (Scratch() / "pipe.hrs").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo(settingsPipe.c_str(), 0600), 0);
+    for (const std::string& command :
+         {"verify " + pipe, "info " + pipe, "info " + settingsPipe, "verify " + Scratch().string(),
+          "info " + Scratch().string()}) {
+        const CliRun run = Cli(command);
+        EXPECT_EQ(run.code, 2) << command;
+        EXPECT_EQ(run.out, "") << command;
+    }
 }
 
 TEST(Cli, TableIsTheScoreTableWindow) {

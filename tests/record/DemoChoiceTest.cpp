@@ -1,6 +1,7 @@
 // The demonstration's choices: its settings, the pick and the pointer's path.
 
 #include "record/DemoChoice.h"
+#include "situation/SettingsCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +40,7 @@ TEST(DemoChoice, SettingsAreTheDemoGameOverThePlayersLook) {
     EXPECT_EQ(s.Mrizka, 1);
     EXPECT_EQ(s.Zvuk, 1);
     EXPECT_EQ(s.Back, 0x123456);
-    EXPECT_TRUE(SettingsInRange(s));
+    EXPECT_TRUE(SettingsAllowed(s));
 }
 
 TEST(DemoChoice, AGravityPickIsNeverFollowedByAnother) {

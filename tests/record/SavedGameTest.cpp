@@ -1,10 +1,11 @@
 #include "GameFixture.h"
+#include "support/Fifo.h"
 
 #include "engine/Bytes.h"
-#include "record/FileStart.h"
 #include "record/SavedGame.h"
 #include "record/SavedGameFile.h"
 #include "record/TextCase.h"
+#include "situation/FileRead.h"
 #include "situation/MemoryIniStore.h"
 #include "situation/SettingsFile.h"
 
@@ -192,15 +193,15 @@ TEST(SavedGame, FailedWriteLeavesWhatWasThereAndNoPartialFile) {
     fs::create_directory(dirTarget);
     EXPECT_FALSE(f.save(dirTarget));
     EXPECT_TRUE(fs::is_directory(dirTarget));
-    // The temporary name beside an existing file is blocked.
+    // A read-only file is kept, after the question whether to overwrite it.
     const std::string name = f.dir.file("kept.hra");
     PutFile(name, {9, 9});
-    fs::create_directory(name + ".~tmp");
+    fs::permissions(name, fs::perms(0444));
     f.messages.answers.push_back(Answer::Yes);
     EXPECT_FALSE(f.save(name));
     EXPECT_EQ(f.messages.said.back(), "Situaci nelze zapsat! ");
     EXPECT_EQ(FileBytes(name), (std::vector<std::uint8_t>{9, 9}));
-    fs::remove(name + ".~tmp");
+    EXPECT_EQ(fs::status(name).permissions(), fs::perms(0444));
     int files = 0;
     for (const auto& entry : fs::directory_iterator(f.dir.path)) {
         ++files;
@@ -241,6 +242,14 @@ TEST(SavedGame, DamagedFilesAreRefusedWithTheGameUnchanged) {
              b[80 + 375] = 0;
              b[80 + 376] = 4;
          })},
+        // Settings that no game allows.
+        {"joker is glass", with([](auto& b) { b[8 + 42] = b[8 + 37]; })},
+        {"down alone", with([](auto& b) { b[8 + 36] = 1; })},
+        {"up without down", with([](auto& b) { b[8 + 36] = 2; })},
+        // Positions the recorded moves do not lead to.
+        {"forged total", with([](auto& b) { PutI32(b, b.size() - 392 + 380, 100000); })},
+        {"forged stone", with([](auto& b) { b[rec2 + 1] = b[rec2 + 1] == 1 ? 2 : 1; })},
+        {"move never made", with([](auto& b) { b[80 + 375] = 0, b[80 + 376] = 1; })},
     };
     for (const auto& [what, bytes] : cases) {
         Saving f(2);
@@ -278,6 +287,34 @@ TEST(SavedGame, UnreadableAndSettingsFiles) {
               LoadOutcome::SettingsFile);
     EXPECT_TRUE(f.view.events.empty());
     EXPECT_EQ(f.game.CurrentPosition(), 2);
+}
+
+// A named pipe waits for a writer for ever; the game must not wait with it.
+TEST(SavedGame, FilesThatAreNoRegularFilesAreRefusedAtOnce) {
+    Saving f(1);
+    const std::string pipe = f.dir.file("pipe.hra");
+    ASSERT_TRUE(testing::MakeFifo(pipe));
+    LoadOutcome outcome = LoadOutcome::Loaded;
+    EXPECT_TRUE(testing::ReturnsWithoutAWriter(
+        pipe, [&] { outcome = LoadSavedFile(f.game, f.messages, pipe); }));
+    EXPECT_EQ(outcome, LoadOutcome::Refused);
+    EXPECT_EQ(f.messages.said, std::vector<std::string>{std::string(BadFile)});
+
+    const std::string settingsPipe = f.dir.file("pipe.hrs");
+    ASSERT_TRUE(testing::MakeFifo(settingsPipe));
+    MemoryIniStore ini;
+    SettingsDialogState dialog;
+    SettingsFlowContext context{ini, true, dialog, f.chooser, f.messages, f.dir.path};
+    EXPECT_TRUE(testing::ReturnsWithoutAWriter(
+        settingsPipe, [&] { LoadSavedFile(f.game, f.messages, settingsPipe, &context); }));
+    EXPECT_EQ(f.messages.said.back(), std::string(SettingsFileBadText));
+
+    // Named at start, a pipe or a directory exists: it is refused when read,
+    // not reported missing.
+    RecordingMessages messages;
+    EXPECT_EQ(StartupFile({pipe}, messages), pipe);
+    EXPECT_EQ(StartupFile({f.dir.path.string()}, messages), f.dir.path.string());
+    EXPECT_TRUE(messages.said.empty());
 }
 
 TEST(SavedGame, SettingsFileStartsANewSituationFromItsSettings) {

@@ -13,6 +13,7 @@ namespace {
 using test::FileBytes;
 using test::ScratchDirectory;
 using test::ScriptedMessages;
+using test::Selected;
 
 class FameCommands : public ::testing::Test {
   protected:
@@ -50,7 +51,7 @@ TEST_F(FameCommands, AFailedAppendIsReportedWithItsMessage) {
 TEST_F(FameCommands, DeletingIsRefusedWhereTheDirectoryCannotBeWritten) {
     store("a", 1);
     const std::string before = FileBytes(hall.filePath());
-    EXPECT_FALSE(DeleteSelectedResult(hall, messages, false, 0));
+    EXPECT_FALSE(DeleteSelectedResult(hall, messages, false, Selected(hall, 0)));
     EXPECT_EQ(DeleteAllResults(hall, messages, false), DeleteAllOutcome::Refused);
     EXPECT_EQ(messages.errors,
               std::vector<std::string>(2, "Úpravy souboru nelze na tomto zařízení provádět."));
@@ -63,7 +64,7 @@ TEST_F(FameCommands, DeletingOneAsksNothingAndNeedsASelection) {
     EXPECT_FALSE(DeleteSelectedResult(hall, messages, true, std::nullopt));
     EXPECT_EQ(hall.readAll().size(), 5u);
 
-    EXPECT_TRUE(DeleteSelectedResult(hall, messages, true, 2));
+    EXPECT_TRUE(DeleteSelectedResult(hall, messages, true, Selected(hall, 2)));
     const auto after = hall.readAll();
     ASSERT_EQ(after.size(), 4u);
     EXPECT_EQ(FameName(after[2]), "r3");
@@ -72,12 +73,21 @@ TEST_F(FameCommands, DeletingOneAsksNothingAndNeedsASelection) {
     EXPECT_TRUE(messages.errors.empty());
 }
 
+// A delete that fails, or finds the record gone, says so and shows the list
+// as the file now is.
 TEST_F(FameCommands, AFailedDeleteIsReportedAndTheFileStays) {
     store("a", 1);
-    std::filesystem::create_directory(hall.workPath());
-    EXPECT_TRUE(DeleteSelectedResult(hall, messages, true, 0)); // the list shows what is there
-    EXPECT_EQ(messages.errors.size(), 1u);
+    store("b", 2);
+    const FameSelection b = Selected(hall, 1);
+    std::filesystem::permissions(hall.filePath(), std::filesystem::perms(0444));
+    EXPECT_TRUE(DeleteSelectedResult(hall, messages, true, b));
+    std::filesystem::permissions(hall.filePath(), std::filesystem::perms(0644));
+    ASSERT_EQ(hall.remove(Selected(hall, 0)), HallOfFame::Removal::Removed); // another copy
+    EXPECT_TRUE(DeleteSelectedResult(hall, messages, true, b));
+    EXPECT_EQ(messages.errors,
+              std::vector<std::string>(2, "Soubor nejlepších výsledků nelze aktualizovat."));
     EXPECT_EQ(hall.readAll().size(), 1u);
+    EXPECT_FALSE(TakeOverSettings(hall, messages, b)) << "b is record 0 now";
 }
 
 TEST_F(FameCommands, DeletingAllAsksTwiceAndStopsAtTheFirstNo) {
@@ -116,20 +126,23 @@ TEST_F(FameCommands, TakingOverGivesTheSelectedRecordsSettings) {
     store("a", 1);
     store("b", 2, s);
     EXPECT_FALSE(TakeOverSettings(hall, messages, std::nullopt));
-    EXPECT_FALSE(TakeOverSettings(hall, messages, 5));
-    const auto taken = TakeOverSettings(hall, messages, 1);
+    EXPECT_FALSE(TakeOverSettings(hall, messages, FameSelection{5, Selected(hall, 1).bytes}));
+    const auto taken = TakeOverSettings(hall, messages, Selected(hall, 1));
     ASSERT_TRUE(taken);
     EXPECT_EQ(*taken, s);
     EXPECT_TRUE(messages.errors.empty());
 }
 
 TEST_F(FameCommands, SettingsNoGameAllowsAreNotTakenOver) {
-    GameSettings broken;
-    broken.Rows = 40; // more rows than the field has
-    store("a", 1, broken);
-    EXPECT_FALSE(TakeOverSettings(hall, messages, 0));
+    std::vector<GameSettings> broken(3);
+    broken[0].Rows = 40; // more rows than the field has
+    broken[1].Joly = broken[1].Sklo = 2;
+    broken[2].Directions = DirDown;
+    for (const GameSettings& s : broken) store("a", 1, s);
+    for (std::size_t n = 0; n < broken.size(); ++n)
+        EXPECT_FALSE(TakeOverSettings(hall, messages, Selected(hall, n))) << n;
     EXPECT_EQ(messages.errors,
-              std::vector<std::string>{"Soubor neobsahuje data k této hře nebo je chybný!"});
+              std::vector<std::string>(3, "Soubor neobsahuje data k této hře nebo je chybný!"));
 }
 
 // The first game on a fresh installation, then the same situation once more.
@@ -153,11 +166,12 @@ TEST_F(FameCommands, ListingTheFileGivesRowsInKeyOrder) {
         ListHallOfFame(hall, DefaultFameKeyOrder, AllFameFilters, CompareCaseBlind).empty());
     store("malý", 5);
     store("velký", 50);
-    const auto rows = ListHallOfFame(hall, DefaultFameKeyOrder, AllFameFilters, CompareCaseBlind);
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0].texts[1], "velký");
-    EXPECT_EQ(rows[0].number, 1u);
-    EXPECT_EQ(rows[1].texts[0], "  2");
+    const auto list = ListHallOfFame(hall, DefaultFameKeyOrder, AllFameFilters, CompareCaseBlind);
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list.row(0).texts[1], "velký");
+    EXPECT_EQ(list.row(0).number, 1u);
+    EXPECT_EQ(list.selection(0).bytes, *hall.readPacked(1));
+    EXPECT_EQ(list.row(1).texts[0], "  2");
 }
 
 } // namespace

@@ -22,10 +22,10 @@ FameRecord Result(const std::string& name, std::int32_t points, double date = 40
     return MakeFameRecord(s, name, points, date);
 }
 
-std::vector<std::size_t> Order(const std::vector<FameListEntry>& list) {
-    std::vector<std::size_t> numbers;
-    for (const FameListEntry& e : list) numbers.push_back(e.number);
-    return numbers;
+std::vector<PackedFameRecord> Packed(const std::vector<FameRecord>& records) {
+    std::vector<PackedFameRecord> out;
+    for (const FameRecord& r : records) out.push_back(PackFameRecord(r));
+    return out;
 }
 
 TEST(FameList, EqualPointsGoByNameThenDateSituationSettingsAndRecordNumber) {
@@ -39,26 +39,28 @@ TEST(FameList, EqualPointsGoByNameThenDateSituationSettingsAndRecordNumber) {
         Result("adam", 100, 40001.0),       // 6: same as 1 in every segment
     };
     const auto list = SortFameList(records, DefaultFameKeyOrder, AllFameFilters, Collation);
-    EXPECT_EQ(Order(list), (std::vector<std::size_t>{5, 2, 4, 1, 6, 3, 0}));
+    EXPECT_EQ(list, (std::vector<std::size_t>{5, 2, 4, 1, 6, 3, 0}));
 }
 
 TEST(FameList, LowerCaseAndCapitalsSortTogetherButShowAsTyped) {
     const std::vector<FameRecord> records = {Result("Bára", 1), Result("ADAM", 1),
                                              Result("bára", 1), Result("adam", 1)};
-    const auto list = SortFameList(records, {'J', 'B', 'D', 'C', 'N'}, AllFameFilters, Collation);
-    EXPECT_EQ(Order(list), (std::vector<std::size_t>{1, 3, 0, 2}));
-    const auto rows = BuildFameRows(records, list);
-    EXPECT_EQ(rows[0].texts[1], "ADAM");
-    EXPECT_EQ(rows[1].texts[1], "adam");
+    const FameKeyOrder nameFirst{'J', 'B', 'D', 'C', 'N'};
+    EXPECT_EQ(SortFameList(records, nameFirst, AllFameFilters, Collation),
+              (std::vector<std::size_t>{1, 3, 0, 2}));
+    const FameListing list(Packed(records), nameFirst, AllFameFilters, Collation);
+    EXPECT_EQ(list.row(0).texts[1], "ADAM");
+    EXPECT_EQ(list.row(1).texts[1], "adam");
+    EXPECT_EQ(list.row(3).number, 2u);
 }
 
 TEST(FameList, WithNoBoxTickedTheSettingsDoNotDecideTheOrder) {
     const std::vector<FameRecord> records = {Result("a", 1, 40000.0, 1, 9),
                                              Result("a", 1, 40000.0, 1, 2)};
     const FameKeyOrder settingsFirst{'N', 'B', 'J', 'D', 'C'};
-    EXPECT_EQ(Order(SortFameList(records, settingsFirst, AllFameFilters, Collation)),
+    EXPECT_EQ(SortFameList(records, settingsFirst, AllFameFilters, Collation),
               (std::vector<std::size_t>{1, 0}));
-    EXPECT_EQ(Order(SortFameList(records, settingsFirst, FameFilters{}, Collation)),
+    EXPECT_EQ(SortFameList(records, settingsFirst, FameFilters{}, Collation),
               (std::vector<std::size_t>{0, 1}));
 }
 
@@ -67,7 +69,7 @@ TEST(FameList, TheCallersCollationDecides) {
     const KeyCollation backwards = [](std::string_view a, std::string_view b) {
         return -CompareCaseBlind(a, b);
     };
-    EXPECT_EQ(Order(SortFameList(records, DefaultFameKeyOrder, AllFameFilters, backwards)),
+    EXPECT_EQ(SortFameList(records, DefaultFameKeyOrder, AllFameFilters, backwards),
               (std::vector<std::size_t>{2, 1, 0}));
 }
 
@@ -117,21 +119,18 @@ TEST(FameList, TenThousandRecordsAndMoreStillDeleteAndTakeOverTheRightOne) {
     }
     test::WriteBytes(hall.filePath(), file);
 
-    const std::vector<FameRecord> records = hall.readAll();
-    ASSERT_EQ(records.size(), count);
-    const auto list = SortFameList(records, DefaultFameKeyOrder, AllFameFilters, Collation);
-    const std::vector<FameRow> rows = BuildFameRows(records, list);
-    ASSERT_EQ(rows.size(), count);
-    EXPECT_EQ(rows[0].texts[1], "vítěz");
-    EXPECT_EQ(rows[0].texts[7], "10003");
-    ASSERT_EQ(rows[0].number, 10'003u);
+    const FameListing list = ListHallOfFame(hall, DefaultFameKeyOrder, AllFameFilters, Collation);
+    ASSERT_EQ(list.size(), count);
+    EXPECT_EQ(list.row(0).texts[1], "vítěz");
+    EXPECT_EQ(list.row(0).texts[7], "10003");
+    ASSERT_EQ(list.row(0).number, 10'003u);
 
     test::ScriptedMessages messages;
-    const auto taken = TakeOverSettings(hall, messages, rows[0].number);
+    const auto taken = TakeOverSettings(hall, messages, list.selection(0));
     ASSERT_TRUE(taken);
     EXPECT_EQ(taken->BeginNumber, 10'003);
 
-    ASSERT_TRUE(DeleteSelectedResult(hall, messages, true, rows[0].number));
+    ASSERT_TRUE(DeleteSelectedResult(hall, messages, true, list.selection(0)));
     const std::vector<FameRecord> after = hall.readAll();
     ASSERT_EQ(after.size(), count - 1);
     for (const FameRecord& r : after) EXPECT_NE(FameName(r), "vítěz");
@@ -142,8 +141,8 @@ TEST(FameList, TenThousandRecordsAndMoreStillDeleteAndTakeOverTheRightOne) {
 TEST(FameList, EqualKeysBeyondTenThousandKeepRecordNumberOrder) {
     std::vector<FameRecord> records(10'001, Result("same", 1));
     const auto list = SortFameList(records, DefaultFameKeyOrder, AllFameFilters, Collation);
-    EXPECT_EQ(list[9'999].number, 9'999u);
-    EXPECT_EQ(list[10'000].number, 10'000u);
+    EXPECT_EQ(list[9'999], 9'999u);
+    EXPECT_EQ(list[10'000], 10'000u);
 }
 
 TEST(FameListState, KeyLabelsSwapOnADropOntoADifferentCaption) {

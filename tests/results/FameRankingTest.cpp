@@ -147,14 +147,13 @@ TEST(FameRanking, AgreesWithAStableSortOnRandomFiles) {
 }
 
 TEST(FameRanking, RowsShowRankNameAndPoints) {
-    const std::vector<FameRecord> records = {Stored(1234)};
-    const RankingRow stored = MakeRankingRow(3, {1234, 0}, records, "já");
+    const RankingRow stored = MakeRankingRow(3, {1234, 0}, Stored(1234), "já");
     EXPECT_EQ(stored.rank, " 3");
     EXPECT_EQ(stored.name, "hráč");
     EXPECT_EQ(stored.points, "      1234");
     EXPECT_EQ(stored.entered, 40000.0);
 
-    const RankingRow current = MakeRankingRow(12, {-5, std::nullopt}, records, "");
+    const RankingRow current = MakeRankingRow(12, {-5, std::nullopt}, std::nullopt, "");
     EXPECT_EQ(current.rank, "12");
     EXPECT_EQ(current.name, "");
     EXPECT_EQ(current.points, "        -5");

@@ -1,6 +1,6 @@
 #include "results/FameRecord.h"
 #include "engine/Bytes.h"
-#include "results/Windows1250.h"
+#include "situation/Windows1250.h"
 
 #include <gtest/gtest.h>
 

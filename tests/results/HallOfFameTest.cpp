@@ -1,18 +1,22 @@
 #include "results/HallOfFame.h"
 
 #include "results/TestSupport.h"
+#include "support/FileSizeLimit.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
+#include <set>
+#include <thread>
 
 namespace tumbla {
 namespace {
 
 using test::FileBytes;
+using test::OtherFiles;
 using test::ScratchDirectory;
+using test::Selected;
 using test::WriteBytes;
+using testing::FileSizeLimit;
 
 FameRecord Result(const std::string& name, std::int32_t points) {
     return MakeFameRecord(GameSettings{}, name, points, 45000.5);
@@ -53,27 +57,6 @@ TEST(HallOfFame, AFailedAppendIsReported) {
     EXPECT_FALSE(HallOfFame(dir.path()).append(Result("x", 1)));
 }
 
-// While it lives, writes past `limit` bytes of a file fail as on a full disk.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t limit) : previous_(std::signal(SIGXFSZ, SIG_IGN)) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        rlimit lower = old_;
-        lower.rlim_cur = limit;
-        setrlimit(RLIMIT_FSIZE, &lower);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, previous_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-  private:
-    void (*previous_)(int);
-    rlimit old_{};
-};
-
 TEST(HallOfFame, AnAppendCutShortLeavesTheFileAsItWas) {
     ScratchDirectory dir;
     const HallOfFame hall(dir.path());
@@ -111,43 +94,105 @@ TEST(HallOfFame, DeletingOneRecordRenumbersTheOnesAfterIt) {
     for (const char* n : {"r0", "r1", "r2", "r3", "r4"}) file += Packed(Result(n, 5));
     file[120 * 4 + 103] = '\x55'; // padding of a later record is carried over as it is
     WriteBytes(hall.filePath(), file);
+    // Copies that earlier deletes left when they were killed.
+    WriteBytes(dir.path() / "_Work.WK", "killed");
+    WriteBytes(dir.path() / "Tumbla.Fam.~tmp", "killed");
 
-    ASSERT_TRUE(hall.remove(2));
+    ASSERT_EQ(hall.remove(Selected(hall, 2)), HallOfFame::Removal::Removed);
     EXPECT_EQ(Names(hall.readAll()), (std::vector<std::string>{"r0", "r1", "r3", "r4"}));
     EXPECT_EQ(FileBytes(hall.filePath()), file.substr(0, 240) + file.substr(360));
-    EXPECT_FALSE(std::filesystem::exists(hall.workPath()));
+    EXPECT_EQ(OtherFiles(hall), std::vector<std::string>{});
 }
 
 TEST(HallOfFame, DeletingDropsATrailingPartOfARecord) {
     ScratchDirectory dir;
     const HallOfFame hall(dir.path());
     WriteBytes(hall.filePath(), Packed(Result("a", 1)) + Packed(Result("b", 2)) + "xyz");
-    ASSERT_TRUE(hall.remove(0));
+    ASSERT_EQ(hall.remove(Selected(hall, 0)), HallOfFame::Removal::Removed);
     EXPECT_EQ(FileBytes(hall.filePath()), Packed(Result("b", 2)));
 }
 
-TEST(HallOfFame, ADeleteThatCannotWriteItsCopyLeavesTheFileWhole) {
+TEST(HallOfFame, ADeleteThatCannotWriteLeavesTheFileWhole) {
     ScratchDirectory dir;
     const HallOfFame hall(dir.path());
     const std::string file = Packed(Result("a", 1)) + Packed(Result("b", 2));
     WriteBytes(hall.filePath(), file);
-    // Something that is no file stands where the copy must go.
-    std::filesystem::create_directory(hall.workPath());
+    std::filesystem::permissions(hall.filePath(), std::filesystem::perms(0444));
 
-    EXPECT_FALSE(hall.remove(0));
+    EXPECT_EQ(hall.remove(Selected(hall, 0)), HallOfFame::Removal::Failed);
+    EXPECT_FALSE(hall.append(Result("c", 3)));
     EXPECT_EQ(FileBytes(hall.filePath()), file);
-    EXPECT_TRUE(std::filesystem::is_directory(hall.workPath())) << "not ours to remove";
+    EXPECT_EQ(OtherFiles(hall), std::vector<std::string>{});
 }
 
-TEST(HallOfFame, DeletingARecordThatIsNotThereChangesNothing) {
+// The player selected p5 in a list read before another copy deleted p4: p5
+// is now record 4 and record 5 is p6. Nothing is deleted rather than p6.
+TEST(HallOfFame, ADeleteRemovesOnlyTheRecordThatWasSelected) {
     ScratchDirectory dir;
     const HallOfFame hall(dir.path());
-    EXPECT_FALSE(hall.remove(0)); // no file
-    const std::string file = Packed(Result("a", 1));
-    WriteBytes(hall.filePath(), file);
-    EXPECT_FALSE(hall.remove(1));
-    EXPECT_EQ(FileBytes(hall.filePath()), file);
-    EXPECT_FALSE(std::filesystem::exists(hall.workPath()));
+    for (int i = 0; i < 8; ++i) ASSERT_TRUE(hall.append(Result("p" + std::to_string(i), i)));
+    const FameSelection p5 = Selected(hall, 5);
+    ASSERT_EQ(HallOfFame(dir.path()).remove(Selected(hall, 4)), HallOfFame::Removal::Removed);
+
+    EXPECT_EQ(hall.remove(p5), HallOfFame::Removal::Gone);
+    EXPECT_EQ(hall.readAll().size(), 7u);
+    EXPECT_EQ(hall.remove(FameSelection{7, p5.bytes}), HallOfFame::Removal::Gone) << "no record 7";
+    EXPECT_EQ(hall.remove(FameSelection{4, p5.bytes}), HallOfFame::Removal::Removed);
+    EXPECT_EQ(Names(hall.readAll()),
+              (std::vector<std::string>{"p0", "p1", "p2", "p3", "p6", "p7"}));
+
+    std::filesystem::remove(hall.filePath());
+    EXPECT_EQ(hall.remove(p5), HallOfFame::Removal::Gone) << "no file";
+}
+
+// Two copies of the game, each with its own handles on the file, append at
+// the same time: every record arrives whole.
+TEST(HallOfFame, TwoWritersAppendingAtOnceLoseNothing) {
+    ScratchDirectory dir;
+    constexpr int Each = 2000;
+    auto writer = [&](std::string prefix) {
+        for (int i = 0; i < Each; ++i)
+            EXPECT_TRUE(HallOfFame(dir.path()).append(Result(prefix + std::to_string(i), i)));
+    };
+    std::thread a(writer, "a"), b(writer, "b");
+    a.join();
+    b.join();
+    const std::vector<std::string> names = Names(HallOfFame(dir.path()).readAll());
+    const std::set<std::string> distinct(names.begin(), names.end());
+    EXPECT_EQ(names.size(), 2u * Each);
+    EXPECT_EQ(distinct.size(), 2u * Each);
+}
+
+// One copy appends while another appends and deletes its own records: the
+// first loses nothing, and only what the second selected goes.
+TEST(HallOfFame, AppendsAndDeletesOfTwoCopiesAtOnceDeleteOnlyWhatWasSelected) {
+    ScratchDirectory dir;
+    constexpr int Each = 400;
+    std::thread appender([&] {
+        for (int i = 0; i < Each; ++i)
+            EXPECT_TRUE(HallOfFame(dir.path()).append(Result("a" + std::to_string(i), i)));
+    });
+    std::thread deleter([&] {
+        for (int i = 0; i < Each; ++i) {
+            const HallOfFame hall(dir.path());
+            const FameRecord mine = Result("b" + std::to_string(i), i);
+            ASSERT_TRUE(hall.append(mine));
+            const PackedFameRecord bytes = PackFameRecord(mine);
+            std::optional<std::size_t> number;
+            hall.forEach([&](std::size_t n, const PackedFameRecord& r) {
+                if (r == bytes) number = n;
+            });
+            ASSERT_TRUE(number);
+            // The appender may have moved nothing: appends never renumber.
+            EXPECT_EQ(hall.remove({*number, bytes}), HallOfFame::Removal::Removed);
+        }
+    });
+    appender.join();
+    deleter.join();
+    const std::vector<std::string> names = Names(HallOfFame(dir.path()).readAll());
+    ASSERT_EQ(names.size(), std::size_t{Each});
+    for (int i = 0; i < Each; ++i)
+        EXPECT_EQ(names[static_cast<std::size_t>(i)], "a" + std::to_string(i));
 }
 
 TEST(HallOfFame, DeleteAllRemovesTheFileAndTheNextAppendStartsAnew) {

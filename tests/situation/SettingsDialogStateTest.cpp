@@ -1,6 +1,7 @@
 #include "situation/SettingsDialogState.h"
 
 #include "situation/Presets.h"
+#include "situation/SettingsCheck.h"
 #include "situation/SettingsCode.h"
 
 #include <gtest/gtest.h>
@@ -65,7 +66,7 @@ TEST(NastavFormular, BringsImpossibleValuesIntoTheControlsRanges) {
     EXPECT_EQ(d.rockField, RocksMaximum(15, 10));
     EXPECT_EQ(d.joinChoice, 0); // rocks forbid closing up
     EXPECT_EQ(d.wellField, 3);
-    EXPECT_TRUE(SettingsInRange(SettingsFromDialog(d, GameSettings{})));
+    EXPECT_TRUE(SettingsAllowed(SettingsFromDialog(d, GameSettings{})));
 }
 
 TEST(NastavFormular, OneColourForJokerAndGlassKeepsTheJoker) {

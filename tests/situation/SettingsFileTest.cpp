@@ -1,6 +1,5 @@
 #include "situation/SettingsFile.h"
 
-#include "situation/ReplaceFile.h"
 #include "support/ScriptedPorts.h"
 
 #include <gtest/gtest.h>
@@ -92,6 +91,25 @@ TEST(SettingsFile, SizeAndCheckByte) {
     EXPECT_EQ(UnpackSettingsFile({}), std::nullopt);
 }
 
+TEST(SettingsFile, SettingsNoGameAllowsAreRefused) {
+    const std::vector<std::pair<std::string, void (*)(PackedSettings&)>> cases{
+        {"joker is glass", [](PackedSettings& b) { b[42] = b[37]; }},
+        {"down alone", [](PackedSettings& b) { b[36] = 1; }},
+        {"left without down", [](PackedSettings& b) { b[36] = 4; }},
+        {"unknown direction", [](PackedSettings& b) { b[36] = 17; }},
+        {"12 colours", [](PackedSettings& b) { b[0] = 12; }},
+        {"3 rows", [](PackedSettings& b) { b[40] = 3; }},
+        {"rating 4", [](PackedSettings& b) { b[38] = 4; }},
+        {"join 3", [](PackedSettings& b) { b[43] = 3; }},
+        {"grid 4", [](PackedSettings& b) { b[62] = 4; }},
+    };
+    for (const auto& [what, change] : cases) {
+        PackedSettings bytes = PackSettingsFile(Chosen());
+        change(bytes);
+        EXPECT_EQ(UnpackSettingsFile(bytes), std::nullopt) << what;
+    }
+}
+
 TEST(SettingsFile, NeverBringsRocksWellsOrTransformer) {
     PackedSettings bytes = PackSettings(Chosen());
     bytes[63] = 9;
@@ -143,23 +161,6 @@ TEST(SettingsFile, BadFilesChangeNothing) {
     EXPECT_EQ(KonvertToSetings(dir / "missing.hrs", d), SettingsFileRead::Refused);
     EXPECT_EQ(KonvertToSetings(dir.path(), d), SettingsFileRead::Refused);
     EXPECT_EQ(SettingsFromDialog(d, {}), SettingsFromDialog(before, {}));
-}
-
-TEST(ReplaceFile, FailureLeavesTheOldFileWhole) {
-    TempDir dir;
-    const std::vector<std::uint8_t> old{1, 2, 3};
-    WriteAll(dir / "t.hrs", old);
-    // The temporary name is taken by a directory, so the new bytes cannot be written.
-    std::filesystem::create_directory(dir / "t.hrs.~tmp");
-    const std::vector<std::uint8_t> fresh(72, 9);
-    EXPECT_FALSE(ReplaceFileWith(dir / "t.hrs", fresh));
-    EXPECT_EQ(ReadAll(dir / "t.hrs"), old);
-
-    std::filesystem::remove(dir / "t.hrs.~tmp");
-    EXPECT_TRUE(ReplaceFileWith(dir / "t.hrs", fresh));
-    EXPECT_EQ(ReadAll(dir / "t.hrs"), fresh);
-    EXPECT_FALSE(std::filesystem::exists(dir / "t.hrs.~tmp"));
-    EXPECT_FALSE(ReplaceFileWith(dir / "no" / "such.hrs", fresh));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "situation/SettingsIni.h"
 
 #include "situation/MemoryIniStore.h"
+#include "situation/SettingsCheck.h"
 #include "situation/SettingsCode.h"
 #include "support/ScriptedPorts.h"
 
@@ -28,7 +29,7 @@ TEST(LoadSettingsFromIni, MissingFileGivesTheDefaults) {
     EXPECT_EQ(s.Back, 0);
     EXPECT_EQ(s.ImageSet, 0);
     EXPECT_EQ(s.Zvuk, 0);
-    EXPECT_TRUE(SettingsInRange(s));
+    EXPECT_EQ(CheckSettings(s), 0);
 }
 
 TEST(LoadSettingsFromIni, DirectionsLetters) {
@@ -101,7 +102,7 @@ TEST(LoadSettingsFromIni, HandEditedValuesStayWithinTheirRanges) {
     EXPECT_EQ(s.Doraz, 2);
     EXPECT_EQ(s.Zvuk, 1);
     EXPECT_EQ(s.Transformator, 1);
-    EXPECT_TRUE(SettingsInRange(s));
+    EXPECT_TRUE(SettingsAllowed(s));
 
     EXPECT_EQ(Load("[Colors]\nCount=5\nJoly=7\n").Joly, 0);
     const GameSettings same = Load("[Colors]\nJoly=3\nSklo=3\n");
@@ -200,15 +201,19 @@ TEST(SaveSettingsToIni, UnwritableDirectoryLeavesTheFileAndReadsItBack) {
 }
 
 TEST(SaveSettingsToIni, WriteFailureLeavesTheOldFileWhole) {
-    for (bool failAtCommit : {false, true}) {
+    enum Fault { AtCommit, AtCols, NoGameAllowsIt };
+    for (Fault fault : {AtCommit, AtCols, NoGameAllowsIt}) {
+        const bool failAtCommit = fault != AtCols;
         const std::string old = "[Colors]\nCount=5\n[Dimensions]\nRows=6\n";
         MemoryIniStore ini = MemoryIniStore::FromIniText(old);
-        if (failAtCommit)
-            ini.failCommit(true);
-        else
-            ini.failWritesAfter(6); // Rows was written, Cols fails
-        RecordingMessages messages;
         SettingsDialogState d = SomeDialog();
+        if (fault == AtCommit)
+            ini.failCommit(true);
+        else if (fault == AtCols)
+            ini.failWritesAfter(6); // Rows was written, Cols fails
+        else
+            d.colourCount = 12;
+        RecordingMessages messages;
         const IniSaveResult r = SaveSettingsToIni(ini, true, d, GameSettings{}, messages);
         EXPECT_FALSE(r.written);
         ASSERT_EQ(messages.errors.size(), 1u);

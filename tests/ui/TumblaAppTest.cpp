@@ -3,12 +3,15 @@
 // process of this test (this same program, started in another mode).
 
 #include "ui/TumblaApp.h"
+#include "MainWindowFixture.h"
+#include "record/SavedGame.h"
 #include "ui/MessageBoxes.h"
 #include "ui/QtTranslations.h"
 
 #include <QDialogButtonBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -71,6 +74,37 @@ class TumblaAppTest : public QObject {
         QVERIFY2(run.output.contains(QStringLiteral("shown: pozice mimo záznam\n")),
                  qPrintable(run.output));
         QVERIFY(!run.output.contains(QStringLiteral("still running")));
+    }
+
+    // A file whose name is no UTF-8 opens from the command line as it does
+    // from a shell.
+    void fileNamesThatAreNoUtf8Open() {
+        MessageBoxes::takeShownTexts();
+        char program[] = "tumbla";
+        char name[] = "hra-caf\xE9.hra";
+        char* argv[] = {program, name, nullptr};
+        const std::vector<std::string> arguments = ProgramArguments(2, argv);
+        QCOMPARE(arguments, std::vector<std::string>{name});
+
+        QTemporaryDir dir;
+        const std::string path = dir.path().toStdString() + "/" + name;
+        {
+            GameSettings settings;
+            settings.BeginNumber = 77;
+            SilentGameView view;
+            MessageBoxes quiet;
+            Game game(view, quiet);
+            game.PutSettingsInForce(settings);
+            game.NewSituation();
+            const std::vector<std::uint8_t> bytes = PackSavedGame(SavedGameOf(game));
+            std::FILE* f = std::fopen(path.c_str(), "wb");
+            QVERIFY(f != nullptr);
+            std::fwrite(bytes.data(), 1, bytes.size(), f);
+            std::fclose(f);
+        }
+        auto w = test::OpenWindow(dir, {path});
+        QVERIFY(MessageBoxes::takeShownTexts().empty());
+        QCOMPARE(w->game().Settings().BeginNumber, 77);
     }
 
     // Qt's own dialogs and buttons speak Czech like the rest of the game.

@@ -1,4 +1,4 @@
-#include "results/Windows1250.h"
+#include "situation/Windows1250.h"
 
 #include <array>
 
@@ -119,6 +119,15 @@ std::string Utf8ToWindows1250(std::string_view utf8) {
         out.push_back(static_cast<char>(ok ? UnicodeToWindows1250(c) : '?'));
     }
     return out;
+}
+
+bool IsUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        bool ok = true;
+        NextCodePoint(text, i, ok);
+        if (!ok) return false;
+    }
+    return true;
 }
 
 std::size_t Utf8Length(std::string_view utf8) {

@@ -1,6 +1,7 @@
 #pragma once
 // Player names are kept in the hall of fame as Windows-1250 bytes, one byte a
-// character, and shown as Unicode (UTF-8 inside the program).
+// character, and shown as Unicode (UTF-8 inside the program). Texts that a
+// player wrote into Tumbla.ini on the old system are in the same code page.
 
 #include <cstdint>
 #include <string>
@@ -23,5 +24,8 @@ std::string Utf8ToWindows1250(std::string_view utf8);
 
 // The characters of a UTF-8 text (a malformed byte counts as one character).
 std::size_t Utf8Length(std::string_view utf8);
+
+// Whether `text` is well-formed UTF-8 throughout.
+bool IsUtf8(std::string_view text);
 
 } // namespace tumbla

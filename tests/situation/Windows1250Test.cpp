@@ -1,4 +1,4 @@
-#include "results/Windows1250.h"
+#include "situation/Windows1250.h"
 
 #include <gtest/gtest.h>
 
