@@ -15,6 +15,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 faults=$(realpath "${1:-$root/scripts/mutations.txt}")
 scratch=${2:-/tmp/tumbla-mutants}
 jobs=${TUMBLA_MUTATE_JOBS:-$(nproc)}
+# Seconds a test program may run before it counts as hung (and the fault as killed).
+timeout=${TUMBLA_MUTATE_TIMEOUT:-600}
 targets=(tests_engine tests_situation tests_record tests_results tumbla-cli)
 
 mkdir -p "$scratch"
@@ -35,7 +37,7 @@ cmake -S "$copy" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTUMBLA_UI=OFF \
 # build fails.
 run_tests() {
   cmake --build "$build" -j"$jobs" --target "${targets[@]}" >"$scratch/build.log" 2>&1 || return 2
-  ctest --test-dir "$build" -j"$jobs" --timeout 600 --output-on-failure >"$scratch/test.log" 2>&1 ||
+  ctest --test-dir "$build" -j"$jobs" --timeout "$timeout" --output-on-failure >"$scratch/test.log" 2>&1 ||
     return 1
   return 0
 }
