@@ -21,15 +21,6 @@ using namespace tumbla;
 
 namespace {
 
-class SilentMessages : public Messages {
-  public:
-    void showPlain(std::string_view) override {}
-    void showError(std::string_view) override {}
-    void showWarning(std::string_view) override {}
-    void showInformation(std::string_view) override {}
-    Answer askConfirmation(std::string_view, bool) override { return Answer::No; }
-};
-
 void Require(bool condition, int line = __builtin_LINE()) {
     if (condition) return;
     std::fprintf(stderr, "IniTextFuzz.cpp:%d: requirement not met\n", line);

@@ -15,19 +15,6 @@
 #include <cstdint>
 #include <span>
 
-namespace {
-
-class QuietMessages : public tumbla::Messages {
-  public:
-    void showPlain(std::string_view) override {}
-    void showError(std::string_view) override {}
-    void showWarning(std::string_view) override {}
-    void showInformation(std::string_view) override {}
-    tumbla::Answer askConfirmation(std::string_view, bool) override { return tumbla::Answer::No; }
-};
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tumbla;
     const auto saved = UnpackSavedGame(std::span<const std::uint8_t>(data, size));
@@ -50,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     static SilentGameView view;
-    static QuietMessages messages;
+    static SilentMessages messages;
     static Game game(view, messages);
     game.InstallSavedGame(stored.settings, replayed.positions);
 

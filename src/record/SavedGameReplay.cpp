@@ -7,15 +7,6 @@
 namespace tumbla {
 namespace {
 
-class NoMessages : public Messages {
-  public:
-    void showPlain(std::string_view) override {}
-    void showError(std::string_view) override {}
-    void showWarning(std::string_view) override {}
-    void showInformation(std::string_view) override {}
-    Answer askConfirmation(std::string_view, bool) override { return Answer::No; }
-};
-
 std::optional<std::string> Difference(const MoveRecord& stored, const MoveRecord& replayed,
                                       const Rules& rules) {
     auto field = [](std::string_view name, long long s, long long r) {
@@ -48,7 +39,7 @@ std::string MoveText(Move move) {
 ReplayedGame ReplaySavedGame(const SavedGame& saved) {
     ReplayedGame out;
     SilentGameView view;
-    NoMessages messages;
+    SilentMessages messages;
     Game game(view, messages);
     game.PutSettingsInForce(saved.settings);
     game.NewSituation();

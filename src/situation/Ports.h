@@ -28,6 +28,17 @@ class Messages {
     }
 };
 
+// Messages that no one reads: for replays, the command-line tool and the
+// fuzzers. Every question is answered No.
+class SilentMessages : public Messages {
+  public:
+    void showPlain(std::string_view) override {}
+    void showError(std::string_view) override {}
+    void showWarning(std::string_view) override {}
+    void showInformation(std::string_view) override {}
+    Answer askConfirmation(std::string_view, bool) override { return Answer::No; }
+};
+
 struct FileDialogRequest {
     std::string title;
     std::string filter;           // e.g. "Uložené hry (*.hra)|*.hra"

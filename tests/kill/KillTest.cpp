@@ -33,19 +33,10 @@ namespace {
 namespace fs = std::filesystem;
 using namespace tumbla;
 
-class NoMessages : public Messages {
-  public:
-    void showPlain(std::string_view) override {}
-    void showError(std::string_view) override {}
-    void showWarning(std::string_view) override {}
-    void showInformation(std::string_view) override {}
-    Answer askConfirmation(std::string_view, bool) override { return Answer::No; }
-};
-
 // Two saved games of one situation, the second some moves further.
 std::vector<std::vector<std::uint8_t>> TwoSavedGames() {
     SilentGameView view;
-    NoMessages messages;
+    SilentMessages messages;
     Game game(view, messages);
     GameSettings settings = SettingsFromCode("HO617BA2B", GameSettings{}).settings;
     settings.BeginNumber = 21;

@@ -24,18 +24,9 @@ struct TypedMove {
 std::optional<TypedMove> ParseMove(const std::string& text);
 std::optional<std::int32_t> ParseSituationNumber(const std::string& text);
 
-class QuietMessages : public Messages {
-  public:
-    void showPlain(std::string_view) override {}
-    void showError(std::string_view) override {}
-    void showWarning(std::string_view) override {}
-    void showInformation(std::string_view) override {}
-    Answer askConfirmation(std::string_view, bool) override { return Answer::No; }
-};
-
 struct Session {
     SilentGameView view;
-    QuietMessages messages;
+    SilentMessages messages;
     Game game{view, messages};
     std::vector<TypedMove> moves;
 };
