@@ -30,10 +30,12 @@ int ColourOf(int stone) {
 AboutAnimation::AboutAnimation(Kind kind, QWidget* parent) : QWidget(parent), kind_(kind) {
     setFixedSize(sizeHint());
     timer_.setInterval(TickMs);
-    connect(&timer_, &QTimer::timeout, this, [this] {
-        ++frame_;
-        update();
-    });
+    connect(&timer_, &QTimer::timeout, this, &AboutAnimation::step);
+}
+
+void AboutAnimation::step() {
+    ++frame_;
+    update();
 }
 
 QSize AboutAnimation::sizeHint() const {

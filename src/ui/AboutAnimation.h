@@ -18,6 +18,8 @@ class AboutAnimation : public QWidget {
     Kind kind() const { return kind_; }
     int frame() const { return frame_; }
     bool isRunning() const { return timer_.isActive(); }
+    // One frame on. The timer calls it every TickMs while the picture is shown.
+    void step();
 
     QSize sizeHint() const override;
 

@@ -51,6 +51,7 @@ class SearchWindow : public QWidget {
     QTableWidget* grid() const { return grid_; }
     QTableView* headerRow() const { return headerRow_; }
     QToolButton* stopButton() const { return stop_; }
+    QLabel* clockLabel() const { return now_; }
     QLabel* elapsedLabel() const { return elapsed_; }
     QLabel* yearsLabel() const { return years_; }
 

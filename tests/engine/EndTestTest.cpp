@@ -1,9 +1,12 @@
 #include "engine/EndTest.h"
 
 #include "engine/BoardText.h"
+#include "engine/PlainRules.h"
 #include "engine/PlayMove.h"
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 using namespace tumbla;
 using namespace tumbla::testing;
@@ -119,4 +122,80 @@ TEST(EndTest, AnUnclickableTransformerIsNoCandidate) {
     ListCandidates(rec, FieldRules(0, 0, true), EngineState{}, false, list);
     ASSERT_EQ(list.count, 1);
     EXPECT_EQ(list.items[0], 501);
+}
+
+TEST(EndTest, AgreesWithAPlainSearchForAnyProductiveMoveOnRandomBoards) {
+    std::mt19937 rng(1705);
+    const auto anyByte = [&rng] { return static_cast<StoneCode>(rng() % 256); };
+    int over = 0;
+    for (int round = 0; round < 3000; ++round) {
+        Rules rules;
+        rules.rows = 5 + static_cast<int>(rng() % 11);
+        rules.cols = 10 + static_cast<int>(rng() % 16);
+        rules.count = 4 + static_cast<int>(rng() % 5);
+        const auto colour = [&] { return static_cast<std::uint8_t>(1 + rng() % rules.count); };
+        rules.joly = rng() % 3 == 0 ? colour() : 0;
+        rules.sklo = rng() % 3 == 0 ? colour() : 0;
+        if (rules.sklo == rules.joly) rules.sklo = 0;
+        rules.directions = static_cast<std::uint8_t>(rng() % 16);
+        rules.wells = rng() % 3 == 0;
+        rules.barriers = rules.wells || rng() % 2;
+        rules.transformer = rng() % 2;
+        // Sparse boards, so that the game is often over and often not.
+        const int stoneShare = 2 + static_cast<int>(rng() % 30);
+        MoveRecord rec;
+        for (int r = 1; r <= rules.rows; ++r)
+            for (int c = 1; c <= rules.cols; ++c) {
+                const int roll = static_cast<int>(rng() % 100);
+                rec.board.at(r, c) = roll >= stoneShare ? StoneEmpty
+                                     : roll < 2         ? StoneRock
+                                     : roll < 3         ? StoneWell
+                                     : roll < 4
+                                         ? static_cast<StoneCode>(TransformerPlus + rng() % 2)
+                                         : colour();
+            }
+        // What lies beyond the field in force never makes or hides a move.
+        if (rng() % 2) FillBeyondField(rec, rules.rows, rules.cols, anyByte);
+        rec.Gravity = static_cast<std::uint8_t>(rng() % 4);
+        rec.MoveRow = static_cast<std::uint8_t>(rng() % 2);
+        EngineState state;
+        state.MoveLock = rng() % 4 == 0;
+
+        const PlainRules plain{rules};
+        std::vector<int> helpful;
+        if (!state.MoveLock && rules.directions != 0 && rec.MoveRow != 0)
+            for (int d = 0; d < 4; ++d) {
+                if (d == rec.Gravity || (rules.directions & (1 << d)) == 0) continue;
+                MoveRecord turned = rec;
+                plain.Gravity(turned, d);
+                if (plain.AnyGroup(turned)) helpful.push_back(d);
+            }
+        // Only the first transformer counts.
+        const int transformer = [&] {
+            for (int r = 1; r <= rules.rows; ++r)
+                for (int c = 1; c <= rules.cols; ++c)
+                    if (IsTransformer(rec.board.at(r, c))) return r * 100 + c;
+            return 0;
+        }();
+        bool transformerHelps = false;
+        if (rules.transformer && !state.MoveLock && transformer != 0) {
+            MoveRecord used = rec;
+            plain.Transform(used, transformer / 100, transformer % 100);
+            transformerHelps = plain.AnyGroup(used);
+            if (transformerHelps) helpful.push_back(transformer);
+        }
+        const bool expectedOver =
+            !plain.AnyGroup(rec) && (state.MoveLock || (helpful.empty() && !transformerHelps));
+        over += expectedOver;
+        ASSERT_EQ(IsGameOver(rec, rules, state, nullptr), expectedOver) << "round " << round;
+
+        CandidateList list;
+        EXPECT_EQ(IsGameOver(rec, rules, state, &list), state.MoveLock || !transformerHelps)
+            << "round " << round;
+        ASSERT_EQ(std::vector<int>(list.items.begin(), list.items.begin() + list.count), helpful)
+            << "round " << round;
+    }
+    // Both answers came up often enough to mean something.
+    EXPECT_GT(over, 300);
+    EXPECT_LT(over, 2700);
 }

@@ -79,17 +79,6 @@ TEST(GameSettings, AnyBytesSurviveARoundTrip) {
     }
 }
 
-TEST(GameSettings, DefaultsAreThoseOfAMissingIniFile) {
-    const GameSettings s;
-    EXPECT_EQ(s.Count, 8);
-    EXPECT_EQ(s.Rows, 10);
-    EXPECT_EQ(s.Cols, 20);
-    EXPECT_EQ(s.Doraz, 1);
-    EXPECT_EQ(s.Rating, 1);
-    EXPECT_EQ(s.Head, 0xFFFFFF);
-    EXPECT_EQ(s.ColourMap, (std::array<std::int32_t, 8>{1, 2, 3, 4, 5, 6, 7, 8}));
-}
-
 TEST(GameSettings, CompareSettingsTellsDisplayFromGameChanges) {
     const GameSettings base;
     EXPECT_EQ(CompareSettings(base, base), 0);

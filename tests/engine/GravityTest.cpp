@@ -1,10 +1,10 @@
 #include "engine/Gravity.h"
 
 #include "engine/BoardText.h"
+#include "engine/PlainRules.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <random>
 #include <vector>
 
@@ -22,81 +22,6 @@ Rules ColumnRules(int rows, int sklo = 0, bool rocks = false, bool wells = false
                  .barriers = rocks || wells,
                  .wells = wells};
 }
-
-// The rules word for word, with the fall done in repeated passes of single
-// steps, to check the packing fall against.
-struct Reference {
-    const Rules& rules;
-    int broken = 0;
-    bool changed = false;
-
-    std::vector<StoneCode*> line(MoveRecord& rec, int d, int i) {
-        std::vector<StoneCode*> out;
-        const int n = d <= 1 ? rules.rows : rules.cols;
-        for (int k = 0; k < n; ++k) {
-            switch (d) {
-            case 0:
-                out.push_back(&rec.board.at(rules.rows - k, i));
-                break;
-            case 1:
-                out.push_back(&rec.board.at(1 + k, i));
-                break;
-            case 2:
-                out.push_back(&rec.board.at(i, 1 + k));
-                break;
-            default:
-                out.push_back(&rec.board.at(i, rules.cols - k));
-                break;
-            }
-        }
-        return out;
-    }
-
-    void apply(MoveRecord& rec, int d) {
-        const int lines = d <= 1 ? rules.cols : rules.rows;
-        for (int i = 1; i <= lines; ++i) {
-            std::vector<StoneCode*> l = line(rec, d, i);
-            const int n = static_cast<int>(l.size());
-            if (rules.wells)
-                for (int k = 0; k < n; ++k)
-                    if (*l[k] == StoneWell)
-                        for (int j = k + 1; j < n && *l[j] < 200; ++j) *l[j] = 0, changed = true;
-            std::vector<int> bl{-1};
-            if (rules.barriers)
-                for (int k = 0; k < n; ++k)
-                    if (*l[k] >= 200) bl.push_back(k);
-            bl.push_back(n);
-            auto glass = [&](StoneCode c) { return rules.sklo != 0 && c == rules.sklo; };
-            if (rules.sklo) {
-                std::vector<StoneCode*> f;
-                int last = -1; // the marker counts as not empty
-                for (std::size_t s = 0; s + 1 < bl.size(); ++s) {
-                    if (bl[s + 1] - bl[s] < 3) continue;
-                    for (int k = bl[s] + 1; k < bl[s + 1]; ++k)
-                        if (*l[k] != 0 || last != 0) f.push_back(l[k]), last = *l[k];
-                    for (std::size_t x = 0; x + 1 < f.size(); ++x) {
-                        if (*f[x] != 0) continue;
-                        if (x > 0 && glass(*f[x - 1]) && *f[x + 1] != 0)
-                            for (int j = static_cast<int>(x) - 1; j >= 0 && glass(*f[j]); --j)
-                                *f[j] = 0, ++broken, changed = true;
-                        if (glass(*f[x + 1]))
-                            for (std::size_t j = x + 1; j < f.size() && glass(*f[j]); ++j)
-                                *f[j] = 0, ++broken, changed = true;
-                    }
-                }
-            }
-            for (bool moved = true; moved;) {
-                moved = false;
-                for (std::size_t s = 0; s + 1 < bl.size(); ++s) {
-                    if (bl[s + 1] - bl[s] < 3) continue;
-                    for (int k = bl[s] + 2; k < bl[s + 1]; ++k)
-                        if (*l[k] != 0 && *l[k] != StoneWell && *l[k - 1] == 0)
-                            *l[k - 1] = *l[k], *l[k] = 0, moved = changed = true;
-                }
-            }
-        }
-    }
-};
 
 } // namespace
 
@@ -193,11 +118,10 @@ TEST(Gravity, AgreesWithTheStepByStepRulesOnRandomBoards) {
         if (rng() % 4 == 0) FillBeyondField(rec, rules.rows, rules.cols, anyByte);
         const int d = static_cast<int>(rng() % 4);
         MoveRecord expected = rec;
-        Reference ref{rules};
-        ref.apply(expected, d);
-        if (ref.changed) expected.GlassBroken = static_cast<std::uint16_t>(ref.broken);
+        const PlainRules::Fall fall = PlainRules{rules}.Gravity(expected, d);
+        if (fall.changed) expected.GlassBroken = static_cast<std::uint16_t>(fall.broken);
         MoveRecord actual = rec;
-        EXPECT_EQ(ApplyGravity(actual, rules, d, true), ref.changed);
+        EXPECT_EQ(ApplyGravity(actual, rules, d, true), fall.changed);
         ASSERT_EQ(actual, expected) << "round " << round << " direction " << d;
     }
 }
@@ -252,32 +176,8 @@ TEST(Gravity, ClosingUpAgreesWithALineByLineCopyOnRandomBoards) {
                 for (int k = 1; k <= length; ++k) cell(rec, i, k) = rng() % 4 == 0 ? anyByte() : 0;
         if (rng() % 4 == 0) FillBeyondField(rec, rules.rows, rules.cols, anyByte);
 
-        // The lines holding anything, in order, packed from the first such
-        // line toward the join side or back from the last toward the other.
-        std::vector<std::vector<StoneCode>> kept;
-        int first = 0;
-        int last = 0;
-        for (int i = 1; i <= count; ++i) {
-            std::vector<StoneCode> line;
-            for (int k = 1; k <= length; ++k) line.push_back(cell(rec, i, k));
-            if (std::all_of(line.begin(), line.end(), [](StoneCode c) { return c == 0; })) continue;
-            kept.push_back(line);
-            if (first == 0) first = i;
-            last = i;
-        }
         MoveRecord expected = rec;
-        const bool towardLow =
-            rules.doraz == 1   ? rec.Gravity == GravityDown || rec.Gravity == GravityLeft
-            : rules.doraz == 2 ? rec.Gravity == GravityUp || rec.Gravity == GravityRight
-                               : false;
-        const int from = towardLow ? first : last - static_cast<int>(kept.size()) + 1;
-        for (int i = first; first != 0 && i <= last; ++i)
-            for (int k = 1; k <= length; ++k) cell(expected, i, k) = 0;
-        for (std::size_t j = 0; j < kept.size(); ++j)
-            for (int k = 1; k <= length; ++k)
-                cell(expected, from + static_cast<int>(j), k) =
-                    kept[j][static_cast<std::size_t>(k - 1)];
-
+        PlainRules{rules}.CloseUp(expected);
         MoveRecord actual = rec;
         EXPECT_EQ(CloseUpLines(actual, rules), expected != rec) << "round " << round;
         ASSERT_EQ(actual, expected) << "round " << round << " gravity " << int{rec.Gravity};

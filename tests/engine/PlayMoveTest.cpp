@@ -63,6 +63,16 @@ TEST(PlayMove, AGravityChangeOrTheTransformerLocksUntilAGroupIsRemoved) {
     EXPECT_EQ(rec.Removed, 0);
     EXPECT_EQ(rec.Points, 0);
     EXPECT_TRUE(state.MoveLock);
+
+    // Glass that breaks in a turn of gravity frees nothing either.
+    Rules glass = Classic;
+    glass.sklo = 3;
+    MoveRecord fragile =
+        FromRows({"..........", "..........", "..........", "3.........", "1........."});
+    EngineState turned;
+    PlayMove(fragile, glass, turned, {0, GravityUp});
+    EXPECT_EQ(fragile.GlassBroken, 1);
+    EXPECT_TRUE(turned.MoveLock);
 }
 
 TEST(PlayMove, MovesOffTheFieldAreRefusedUntouched) {
@@ -75,17 +85,30 @@ TEST(PlayMove, MovesOffTheFieldAreRefusedUntouched) {
     EXPECT_EQ(rec, before);
 }
 
-// Whatever a damaged file holds, the rules stay inside the field and the
-// tables; the sanitizer build turns any stray access into a failure here.
+// Whatever a damaged file holds, a move stays inside the field in force and
+// keeps its books; the sanitizer build also turns any stray access into a
+// failure here.
 TEST(PlayMove, DamagedPositionsAndSettingsNeverLeaveTheField) {
     std::mt19937 rng(99);
+    int performed = 0;
     for (int round = 0; round < 400; ++round) {
         std::array<std::uint8_t, GameSettings::PackedSize> bytes;
         for (auto& b : bytes) b = static_cast<std::uint8_t>(rng());
         const Rules rules = RulesFromSettings(UnpackSettings(bytes));
+        auto inForce = [&rules](int r, int c) { return r <= rules.rows && c <= rules.cols; };
+        // Half the boards hold in the field only what a game can hold there.
+        const bool sound = rng() % 2;
+        auto soundCode = [&rules](StoneCode s) {
+            return s <= rules.count || IsTransformer(s) || s == StoneRock || s == StoneWell;
+        };
         MoveRecord rec;
-        for (auto& cell : rec.board.cells)
-            cell = static_cast<StoneCode>(rng() % 4 == 0 ? rng() : 1 + rng() % 8);
+        for (int r = 1; r <= MaxRows; ++r)
+            for (int c = 1; c <= MaxCols; ++c) {
+                StoneCode code = static_cast<StoneCode>(rng() % 4 == 0 ? rng() : 1 + rng() % 8);
+                if (sound && inForce(r, c))
+                    while (!soundCode(code)) code = static_cast<StoneCode>(rng() % 202);
+                rec.board.at(r, c) = code;
+            }
         rec.Gravity = static_cast<std::uint8_t>(rng());
         rec.MoveRow = static_cast<std::uint8_t>(rng());
         rec.TotalScore = static_cast<std::int32_t>(rng());
@@ -100,13 +123,45 @@ TEST(PlayMove, DamagedPositionsAndSettingsNeverLeaveTheField) {
                                         rng() % static_cast<unsigned>(list.count))])
                                   : Move{static_cast<std::uint8_t>(rng() % 20),
                                          static_cast<std::uint8_t>(rng() % 30)};
-            if (rng() % 2 == 0 || IsMoveValid(rec, rules, state, move))
-                PlayMove(rec, rules, state, move);
             IsSameRecordedMove(
                 rec, rules, move,
                 Move{static_cast<std::uint8_t>(rng()), static_cast<std::uint8_t>(rng())});
+            if (rng() % 2 != 0 && !IsMoveValid(rec, rules, state, move)) continue;
+
+            const MoveRecord before = rec;
+            const MoveEffects effects = PlayMove(rec, rules, state, move);
+            if (!effects.performed) {
+                ASSERT_EQ(rec, before) << "round " << round;
+                continue;
+            }
+            ++performed;
+            int stonesBefore = 0;
+            int stonesAfter = 0;
+            for (int r = 1; r <= MaxRows; ++r)
+                for (int c = 1; c <= MaxCols; ++c) {
+                    if (!inForce(r, c)) {
+                        ASSERT_EQ(rec.board.at(r, c), before.board.at(r, c))
+                            << "round " << round << " cell " << r << "/" << c;
+                        continue;
+                    }
+                    stonesBefore += before.board.at(r, c) != StoneEmpty;
+                    stonesAfter += rec.board.at(r, c) != StoneEmpty;
+                    if (sound) {
+                        ASSERT_TRUE(soundCode(rec.board.at(r, c))) << "round " << round;
+                    }
+                }
+            // Wells swallow stones without counting them; nothing else does.
+            if (!rules.wells) {
+                ASSERT_EQ(stonesAfter, stonesBefore - rec.Removed - rec.GlassBroken)
+                    << "round " << round;
+            }
+            ASSERT_EQ(static_cast<std::uint32_t>(rec.TotalScore),
+                      static_cast<std::uint32_t>(before.TotalScore) +
+                          static_cast<std::uint32_t>(rec.Points))
+                << "round " << round;
+            ASSERT_EQ(rec.MoveRow, move.row);
+            ASSERT_EQ(rec.MoveCol, move.col);
         }
-        EXPECT_GE(rules.rows, 5);
-        EXPECT_LE(rules.cols, 25);
     }
+    EXPECT_GT(performed, 2000);
 }

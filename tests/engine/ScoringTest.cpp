@@ -79,6 +79,18 @@ TEST(Scoring, PremiumModesPriceTheStones) {
     EXPECT_EQ(Score(6, 5, 1, 3, 8).points, 40);
     EXPECT_EQ(Score(7, 6, 0, 1).points, 18);
     EXPECT_EQ(Score(7, 6, 3, 1, 2).points, 18 - 3 * 5 * 2);
+
+    // A group of four of every colour: its price times 4, times ScoreOf(4) = 7
+    // and times 4 x (4 div 3 + 1) = 8.
+    const struct {
+        int colour, direct, favoured, block;
+    } groupsOfFour[] = {{1, 4, 7, 8},   {2, 20, 35, 40}, {3, 12, 21, 24}, {4, 4, 7, 8},
+                        {5, 8, 14, 16}, {6, 16, 28, 32}, {7, 8, 14, 16},  {8, 20, 35, 40}};
+    for (const auto& g : groupsOfFour) {
+        EXPECT_EQ(Score(5, 4, 0, g.colour).points, g.direct) << "colour " << g.colour;
+        EXPECT_EQ(Score(6, 4, 0, g.colour).points, g.favoured) << "colour " << g.colour;
+        EXPECT_EQ(Score(7, 4, 0, g.colour).points, g.block) << "colour " << g.colour;
+    }
 }
 
 TEST(Scoring, UnknownModesScoreNothingAndHaveNoName) {

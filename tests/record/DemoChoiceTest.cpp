@@ -63,17 +63,32 @@ TEST(DemoChoice, AGravityPickIsNeverFollowedByAnother) {
     EXPECT_GT(gravityPicks, 0); // the draw below 4 does pick gravity changes
 }
 
-TEST(DemoChoice, TheFirstDrawDecidesTheDirection) {
-    // Replaying the generator tells which direction the pick had to take.
-    for (std::uint32_t seed = 0; seed < 100; ++seed) {
-        Random rng(seed), replay(seed);
-        const std::uint32_t d = replay.Next(10);
-        const auto pick = ChooseDemoMove(rng, false, 7, 12, [](Move) { return true; });
-        ASSERT_TRUE(pick);
-        EXPECT_EQ(pick->gravity, d < 4);
-        if (d < 4) {
-            EXPECT_EQ(pick->move.col, d);
-        }
+TEST(DemoChoice, TheFirstDrawDecidesTheDirectionTheSecondTheCell) {
+    // Worked by hand from the draw rule on the demonstration's 7 x 12 field:
+    // d = Next(10); below 4 a gravity change to d, else k = Next(84) and the
+    // cell (k div 12 + 1, k mod 12 + 1). After a gravity change d is drawn
+    // all the same and only the cell counts.
+    const struct {
+        std::uint32_t seed;
+        bool afterGravity;
+        Move pick;
+    } picks[] = {
+        {0, false, {0, GravityDown}},
+        {6, false, {0, GravityUp}},
+        {7, false, {0, GravityLeft}},
+        {10, false, {0, GravityRight}},
+        {0, true, {1, 3}},
+        {4711, false, {5, 3}},
+        {2147483648u, false, {4, 9}},
+        {3000000000u, false, {1, 12}},
+        {4294967295u, false, {2, 5}},
+    };
+    for (const auto& p : picks) {
+        Random rng(p.seed);
+        const auto pick = ChooseDemoMove(rng, p.afterGravity, 7, 12, [](Move) { return true; });
+        ASSERT_TRUE(pick) << p.seed;
+        EXPECT_EQ(pick->move, p.pick) << p.seed;
+        EXPECT_EQ(pick->gravity, p.pick.isGravityChange()) << p.seed;
     }
 }
 

@@ -12,6 +12,8 @@ TEST(Game, NewSituationShowsPositionOneAndResetsTheGame) {
     EXPECT_EQ(f.game.LastPosition(), 1);
     EXPECT_FALSE(f.game.GameOver());
     EXPECT_FALSE(f.game.MoveLock());
+    // Situation 1 of 5 x 10 with four colours, worked by hand from the draw
+    // rule: the first ten draws of Next(4) from seed 1, each plus one.
     const int firstRow[] = {1, 4, 1, 2, 3, 2, 1, 2, 2, 1};
     for (int c = 1; c <= 10; ++c) EXPECT_EQ(f.view.shown.at(1, c), firstRow[c - 1]);
     EXPECT_TRUE(f.screenMatches());

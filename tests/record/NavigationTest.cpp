@@ -177,6 +177,7 @@ TEST(Marks, NewLineOfPlayDropsMarksOfReplacedPositions) {
     Played f(5);
     f.game.AddMark(2);
     f.game.AddMark(4);
+    f.game.AddMark(5); // the very position the new move replaces
     f.game.AddMark(6);
     f.game.StepBack();
     f.game.StepBack();

@@ -13,6 +13,11 @@ TEST(PositionEntry, TextThatIsNoWholeNumberCountsAsOne) {
     EXPECT_EQ(ReadPositionText(""), 1);
     EXPECT_EQ(ReadPositionText("4x"), 1);
     EXPECT_EQ(ReadPositionText("99999999999"), 1);
+    // The 32-bit range holds to its last number on either side, and no further.
+    EXPECT_EQ(ReadPositionText("2147483647"), 2147483647);
+    EXPECT_EQ(ReadPositionText("2147483648"), 1);
+    EXPECT_EQ(ReadPositionText("-2147483648"), -2147483647 - 1);
+    EXPECT_EQ(ReadPositionText("-2147483649"), 1);
 }
 
 TEST(PositionEntry, AcceptsOneToLast) {

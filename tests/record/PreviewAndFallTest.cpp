@@ -4,6 +4,7 @@
 
 #include "GameFixture.h"
 
+#include "engine/BoardText.h"
 #include "record/FallPlan.h"
 #include "situation/Presets.h"
 
@@ -156,8 +157,8 @@ TEST(PreviewAndFall, PreviewEqualsTheClickAndTheTracksEqualThePosition) {
         f.game.PutSettingsInForce(settings);
         f.game.NewSituation();
         while (!f.game.GameOver()) {
-            SCOPED_TRACE(testing::Message() << "level " << settings.Rows << "x" << settings.Cols
-                                            << " position " << f.game.CurrentPosition());
+            SCOPED_TRACE(::testing::Message() << "level " << settings.Rows << "x" << settings.Cols
+                                              << " position " << f.game.CurrentPosition());
             ASSERT_NO_FATAL_FAILURE(CheckEveryCell(f.game));
             std::vector<Move> moves;
             const Rules& rules = f.game.CurrentRules();
@@ -204,4 +205,43 @@ TEST(PreviewAndFall, PreviewEqualsTheClickAndTheTracksEqualThePosition) {
     EXPECT_GT(seen.swallowed, 0);
     EXPECT_GT(seen.broken, 0);
     EXPECT_GT(seen.closedUp, 0);
+}
+
+TEST(PreviewAndFall, AStoneSwallowedFallsIntoAWellAtTheFarEdge) {
+    // Wells in the last row and in the last column, reached by a turn of
+    // gravity: the played games above never put a stone over such a well.
+    Rules rules;
+    rules.rows = 5;
+    rules.cols = 10;
+    rules.count = 4;
+    rules.barriers = rules.wells = true;
+    const struct {
+        int gravity;
+        Move move;
+        std::vector<std::string> rows;
+        std::uint16_t well;
+    } turns[] = {
+        {GravityLeft, {0, GravityDown}, {"..1.......", "..2.......", "", "", "..W......."}, 503},
+        {GravityDown, {0, GravityRight}, {"", "3...4....W"}, 210},
+    };
+    for (const auto& turn : turns) {
+        MoveRecord from = tumbla::testing::FromRows(turn.rows);
+        from.Gravity = static_cast<std::uint8_t>(turn.gravity);
+        from.MoveRow = turn.move.row;
+        from.MoveCol = turn.move.col;
+        MoveRecord to = from;
+        EngineState state;
+        PlayMove(to, rules, state, turn.move);
+        const std::optional<FallPlan> plan = PlanFall(from, rules, to.board);
+        ASSERT_TRUE(plan.has_value()) << turn.well;
+        int swallowed = 0;
+        for (int i = 0; i < plan->count; ++i) {
+            const StoneTrack& t = plan->stones[static_cast<std::size_t>(i)];
+            if (t.code == StoneWell) continue;
+            EXPECT_EQ(t.fate, StoneTrack::Swallowed) << t.from;
+            EXPECT_EQ(t.fallen, turn.well) << t.from;
+            ++swallowed;
+        }
+        EXPECT_EQ(swallowed, 2) << turn.well;
+    }
 }

@@ -142,6 +142,34 @@ TEST(SavedGame, GameAtTheStartIsOneRecord) {
     EXPECT_EQ(other.view.navigation, NavigationState{});
 }
 
+TEST(SavedGame, TheLargestAndSmallestFieldsComeBackWithAMoveInTheirLastCell) {
+    for (const auto& [code, rows, cols] :
+         {std::tuple{"OY400AA0A", 15, 25}, std::tuple{"EJ400AA0A", 5, 10}}) {
+        SCOPED_TRACE(code);
+        Saving f(0);
+        // The first situation whose corner stone has a partner beside it.
+        for (std::int32_t number = 1; number < 100; ++number) {
+            f.start(code, number);
+            if (IsMoveValid(f.game.Current(), f.game.CurrentRules(), EngineState{},
+                            {static_cast<std::uint8_t>(rows), static_cast<std::uint8_t>(cols)}))
+                break;
+        }
+        ASSERT_EQ(f.game.MakeMove(rows, cols), MoveOutcome::Performed);
+        ASSERT_EQ(f.play(f.groups().front()), MoveOutcome::Performed);
+        ASSERT_EQ(f.game.Position(1).MoveRow, rows);
+        ASSERT_EQ(f.game.Position(1).MoveCol, cols);
+        const std::string name = f.dir.file("corner.hra");
+        ASSERT_TRUE(f.save(name));
+
+        GameFixture other;
+        ASSERT_EQ(LoadSavedFile(other.game, other.messages, name), LoadOutcome::Loaded);
+        EXPECT_EQ(other.game.Settings(), f.game.Settings());
+        ASSERT_EQ(other.game.LastPosition(), 3);
+        for (int k = 1; k <= 3; ++k) EXPECT_EQ(other.game.Position(k), f.game.Position(k)) << k;
+        EXPECT_TRUE(other.screenMatches());
+    }
+}
+
 TEST(SavedGame, ExistingFileIsReplacedOnlyWhenConfirmed) {
     Saving f(2);
     const std::string name = f.dir.file("old.hra");

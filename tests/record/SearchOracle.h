@@ -1,11 +1,10 @@
 #pragma once
 // A plain brute force to check the search against: it finds the moves of a
 // position by its own flood fills and look-ahead, not through the engine's
-// candidate list, and walks every sequence of them.
+// candidate list, plays them by the plain step-by-step rules, not through the
+// engine's move, and walks every sequence of them.
 
-#include "engine/Gravity.h"
-#include "engine/PlayMove.h"
-#include "engine/Transformer.h"
+#include "engine/PlainRules.h"
 
 #include <algorithm>
 #include <array>
@@ -21,7 +20,6 @@ struct OracleResult {
     bool anyLeaf = false;
     double maxEstimate = 0;
     std::map<int, std::uint64_t> leavesPerFirstMove; // by row x 100 + column of the move
-    bool glassSoundAsked = false;
 };
 
 class SearchOracle {
@@ -64,8 +62,8 @@ class SearchOracle {
             for (int d = 0; d < 4; ++d) {
                 if ((rules_.directions & (1 << d)) == 0 || d == rec.Gravity) continue;
                 MoveRecord copy = rec;
-                ApplyGravity(copy, rules_, d, false);
-                if (AnyPair(copy)) moves.push_back(Move{0, static_cast<std::uint8_t>(d)});
+                plain_.Gravity(copy, d);
+                if (plain_.AnyGroup(copy)) moves.push_back(Move{0, static_cast<std::uint8_t>(d)});
             }
         if (rules_.transformer)
             for (int r = 1; r <= rules_.rows; ++r)
@@ -73,8 +71,8 @@ class SearchOracle {
                     const StoneCode code = rec.board.at(r, c);
                     if (code != TransformerPlus && code != TransformerMinus) continue;
                     MoveRecord copy = rec;
-                    ApplyTransformer(copy, rules_, r, c, code == TransformerPlus ? 1 : 2);
-                    if (AnyPair(copy) && HasColourAround(rec, r, c))
+                    plain_.Transform(copy, r, c);
+                    if (plain_.AnyGroup(copy) && HasColourAround(rec, r, c))
                         moves.push_back(
                             Move{static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(c)});
                     return moves; // only the first transformer counts
@@ -115,24 +113,6 @@ class SearchOracle {
         return size;
     }
 
-    bool AnyPair(const MoveRecord& rec) const {
-        auto colourStone = [](StoneCode s) { return s >= 1 && s <= 8; };
-        for (int r = 1; r <= rules_.rows; ++r)
-            for (int c = 1; c <= rules_.cols; ++c) {
-                const StoneCode a = rec.board.at(r, c);
-                if (!colourStone(a)) continue;
-                const int next[2][2] = {{r + 1, c}, {r, c + 1}};
-                for (const auto& n : next) {
-                    if (!InForce(n[0], n[1])) continue;
-                    const StoneCode b = rec.board.at(n[0], n[1]);
-                    if (colourStone(b) &&
-                        (a == b || (rules_.joly != 0 && (a == rules_.joly || b == rules_.joly))))
-                        return true;
-                }
-            }
-        return false;
-    }
-
     bool HasColourAround(const MoveRecord& rec, int r, int c) const {
         for (int dr = -1; dr <= 1; ++dr)
             for (int dc = -1; dc <= 1; ++dc) {
@@ -158,15 +138,14 @@ class SearchOracle {
         for (const Move move : moves) {
             if (depth == 1) firstMove_ = move.code();
             MoveRecord child = rec;
-            EngineState state;
-            state.MoveLock = lock;
-            if (PlayMove(child, rules_, state, move).glassSound) result_.glassSoundAsked = true;
-            Walk(child, child.Removed == 0, move.row == 0, depth + 1,
+            const bool childLock = plain_.Play(child, move);
+            Walk(child, childLock, move.row == 0, depth + 1,
                  estimate * static_cast<double>(moves.size()));
         }
     }
 
     Rules rules_;
+    PlainRules plain_{rules_};
     int depthLimit_;
     OracleResult result_;
     int firstMove_ = 0;

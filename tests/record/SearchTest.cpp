@@ -4,7 +4,6 @@
 
 #include "SearchOracle.h"
 #include "SearchTestSupport.h"
-#include "record/SearchFormat.h"
 
 #include <gtest/gtest.h>
 
@@ -68,6 +67,8 @@ TEST(Search, ProgressLinesReadDepthCandidateCountAndBestSoFar) {
     EXPECT_EQ(search.LeafCount(), 6u);
     EXPECT_EQ(search.MaxEstimate(), 6.0);
     EXPECT_EQ(reporter.estimates, std::vector<double>{6.0});
+    // All six orders tie: the best path is the first in search order.
+    EXPECT_EQ(search.HighestPath(), (std::vector<int>{501, 504, 507}));
 }
 
 TEST(Search, AShallowerEndPositionClearsTheRowsOfTheDeeperPath) {
@@ -167,18 +168,24 @@ TEST(Search, EveryThousandthEndPositionReportsTheShareDone) {
     RecordingReporter reporter;
     SearchMemory memory;
     Search search(RulesFromSettings(SmallSettings()), memory, &reporter);
+    const auto started = std::chrono::steady_clock::now();
     search.StartSearch(PlainBoard());
+    const auto took = std::chrono::steady_clock::now() - started;
 
     ASSERT_EQ(reporter.shares.size(), search.LeafCount() / 1000);
     double previousEstimate = 0;
+    std::int64_t previousSeconds = 0;
     for (std::size_t i = 0; i < reporter.shares.size(); ++i) {
         const SearchShareDone& share = reporter.shares[i];
         EXPECT_EQ(share.leafCount, 1000.0 * static_cast<double>(i + 1));
         EXPECT_GE(share.maxEstimate, previousEstimate);
-        EXPECT_GE(share.elapsedSeconds, 0);
-        EXPECT_EQ(share.years,
-                  EstimatedYears(share.maxEstimate, share.leafCount, share.elapsedSeconds));
+        // Whole seconds of this search, never more than it took.
+        EXPECT_GE(share.elapsedSeconds, previousSeconds);
+        EXPECT_LE(std::chrono::seconds(share.elapsedSeconds), took);
+        // The first second gives no estimate of years yet; later ones do.
+        EXPECT_EQ(share.years > 0, share.elapsedSeconds > 0);
         previousEstimate = share.maxEstimate;
+        previousSeconds = share.elapsedSeconds;
     }
     // The estimate is sent at every increase and ends at the largest.
     ASSERT_FALSE(reporter.estimates.empty());

@@ -46,6 +46,10 @@ TEST(EndGameSession, FirstGameOpensTheEntryAndEnterStoresTheName) {
     session.type("x");
     session.erase();
     EXPECT_EQ(session.nameLabel(), "Peť_");
+    // A Czech letter goes as a whole, both of its bytes.
+    session.type("Ž");
+    session.erase();
+    EXPECT_EQ(session.nameLabel(), "Peť_");
     EXPECT_TRUE(session.confirmWithEnter(hall, messages));
     EXPECT_FALSE(session.entryOpen());
     EXPECT_EQ(session.nameLabel(), "Peť");

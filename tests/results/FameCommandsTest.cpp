@@ -1,4 +1,5 @@
 #include "results/FameCommands.h"
+#include "results/FameDate.h"
 #include "results/FameList.h"
 #include "results/FameRanking.h"
 
@@ -27,13 +28,16 @@ class FameCommands : public ::testing::Test {
 TEST_F(FameCommands, AppendingStoresTheResultWithThePresentMoment) {
     GameSettings s;
     s.BeginNumber = 42;
+    const double before = FameDateNow();
     ASSERT_TRUE(AppendResult(hall, messages, s, "Jiří", 77));
+    const double after = FameDateNow();
     const auto r = hall.read(0);
     ASSERT_TRUE(r);
     EXPECT_EQ(FameName(*r), "Jiří");
     EXPECT_EQ(r->points, 77);
     EXPECT_EQ(r->settings, s);
-    EXPECT_GT(r->entered, 45000.0); // some day after 2023
+    EXPECT_GE(r->entered, before);
+    EXPECT_LE(r->entered, after);
     EXPECT_TRUE(messages.errors.empty());
 }
 
@@ -103,6 +107,15 @@ TEST_F(FameCommands, DeletingAllAsksTwiceAndStopsAtTheFirstNo) {
     messages.answers = {Answer::Yes, Answer::Yes};
     EXPECT_EQ(DeleteAllResults(hall, messages, true), DeleteAllOutcome::Deleted);
     EXPECT_FALSE(std::filesystem::exists(hall.filePath()));
+    EXPECT_TRUE(messages.errors.empty());
+
+    // Something that cannot be removed stands where the file was.
+    std::filesystem::create_directories(hall.filePath() / "inside");
+    messages.answers = {Answer::Yes, Answer::Yes};
+    EXPECT_EQ(DeleteAllResults(hall, messages, true), DeleteAllOutcome::Failed);
+    EXPECT_EQ(messages.errors,
+              std::vector<std::string>{"Soubor nejlepších výsledků nelze aktualizovat."});
+    EXPECT_TRUE(std::filesystem::exists(hall.filePath() / "inside"));
 }
 
 TEST_F(FameCommands, TakingOverGivesTheSelectedRecordsSettings) {

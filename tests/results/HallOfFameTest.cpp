@@ -1,6 +1,7 @@
 #include "results/HallOfFame.h"
 
 #include "results/TestSupport.h"
+#include "support/FileSizeLimit.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@ using test::OtherFiles;
 using test::ScratchDirectory;
 using test::Selected;
 using test::WriteBytes;
+using testing::FileSizeLimit;
 
 FameRecord Result(const std::string& name, std::int32_t points) {
     return MakeFameRecord(GameSettings{}, name, points, 45000.5);
@@ -53,6 +55,21 @@ TEST(HallOfFame, AFailedAppendIsReported) {
     ScratchDirectory dir;
     std::filesystem::create_directory(dir.path() / "Tumbla.Fam");
     EXPECT_FALSE(HallOfFame(dir.path()).append(Result("x", 1)));
+}
+
+TEST(HallOfFame, AnAppendCutShortLeavesTheFileAsItWas) {
+    ScratchDirectory dir;
+    const HallOfFame hall(dir.path());
+    const std::string file = Packed(Result("a", 1)) + Packed(Result("b", 2));
+    WriteBytes(hall.filePath(), file);
+    bool appended = true;
+    {
+        // The disk fills up 50 bytes into the new record.
+        const FileSizeLimit full(file.size() + 50);
+        appended = hall.append(Result("c", 3));
+    }
+    EXPECT_FALSE(appended);
+    EXPECT_EQ(FileBytes(hall.filePath()), file);
 }
 
 TEST(HallOfFame, ATrailingPartOfARecordIsNoRecordAndTheNextAppendCoversIt) {

@@ -34,15 +34,18 @@ TEST(Random, DrawsArePinned) {
     Random rng(1);
     EXPECT_EQ(rng.Next(4), 0u); // seed 134775814
     EXPECT_EQ(rng.seed(), 134775814u);
+    // The seed wraps round 2^32: 4294967295 x 134775813 + 1 leaves 4160191484,
+    // and its high word times 2147483647 is 2080095741.
     Random big(0xFFFFFFFFu);
-    EXPECT_EQ(big.Next(2147483647u),
-              static_cast<std::uint32_t>(
-                  (std::uint64_t{0xFFFFFFFFu * 134775813u + 1u} * 2147483647u) >> 32));
+    EXPECT_EQ(big.Next(2147483647u), 2080095741u);
+    EXPECT_EQ(big.seed(), 4160191484u);
     Random wide(12345);
     for (int i = 0; i < 1000; ++i) EXPECT_LT(wide.Next(7), 7u);
 }
 
 TEST(Generator, SituationOneOfTheChildrensLevel) {
+    // Worked by hand from the draw rule: fifty draws of Next(4) from seed 1,
+    // each plus one, row by row.
     Random rng;
     const GeneratedSituation g = GenerateBoard(Level(0, 1), rng);
     EXPECT_EQ(RowText(g.position, 1, 10), "1 4 1 2 3 2 1 2 2 1");
@@ -79,32 +82,58 @@ TEST(Generator, TheSameNumberAndGameFieldsGiveTheSameBoard) {
 }
 
 TEST(Generator, SpecialStonesNeverShareACell) {
-    GameSettings s = Level(4, 77);
-    s.Skala = 20;
-    s.Transformator = 1;
-    s.Doraz = 0;
-    for (std::int32_t number = 1; number <= 50; ++number) {
-        for (int wells : {0, 3}) {
-            s.BeginNumber = number;
-            s.Studna = static_cast<std::uint8_t>(wells);
-            Random rng;
-            const GeneratedSituation g = GenerateBoard(s, rng);
-            int rocks = 0, wellCount = 0, transformers = 0;
-            for (StoneCode code : g.position.board.cells) {
-                rocks += code == StoneRock;
-                wellCount += code == StoneWell;
-                transformers += IsTransformer(code);
-            }
-            EXPECT_EQ(rocks, 20);
-            EXPECT_EQ(wellCount, wells);
-            ASSERT_NE(g.transformerRow, 0);
-            if (wells == 0) {
-                EXPECT_EQ(transformers, 1);
-                EXPECT_TRUE(IsTransformer(g.position.board.at(g.transformerRow, g.transformerCol)));
-            } else {
-                EXPECT_LE(transformers, 1); // a well below it may swallow it
+    // The largest field with the most rocks, and the smallest, where a well
+    // drawn onto the transformer's cell is likely.
+    for (const auto& [level, rockCount] : {std::pair{4, 20}, std::pair{0, 5}}) {
+        GameSettings s = Level(level, 77);
+        s.Skala = static_cast<std::uint8_t>(rockCount);
+        s.Transformator = 1;
+        s.Doraz = 0;
+        for (std::int32_t number = 1; number <= 50; ++number) {
+            for (int wells : {0, 3}) {
+                s.BeginNumber = number;
+                s.Studna = static_cast<std::uint8_t>(wells);
+                Random rng;
+                const GeneratedSituation g = GenerateBoard(s, rng);
+                int rocks = 0, wellCount = 0, transformers = 0;
+                for (StoneCode code : g.position.board.cells) {
+                    rocks += code == StoneRock;
+                    wellCount += code == StoneWell;
+                    transformers += IsTransformer(code);
+                }
+                EXPECT_EQ(rocks, rockCount);
+                EXPECT_EQ(wellCount, wells);
+                ASSERT_NE(g.transformerRow, 0);
+                const StoneCode there = g.position.board.at(g.transformerRow, g.transformerCol);
+                if (wells == 0) {
+                    EXPECT_EQ(transformers, 1);
+                    EXPECT_TRUE(IsTransformer(there));
+                } else {
+                    // A well below it may swallow it, but no well takes its cell.
+                    EXPECT_LE(transformers, 1);
+                    EXPECT_NE(there, StoneWell) << number;
+                }
             }
         }
+    }
+}
+
+TEST(Generator, TheTransformerTakesItsCellAndKindFromTheNextDraws) {
+    // Worked by hand from the draw rule on 5 x 10 with four colours: after the
+    // fifty colours, row Next(5) + 1, column Next(10) + 1, kind 100 + Next(50) mod 2.
+    const struct {
+        std::int32_t number;
+        int row, col;
+        StoneCode kind;
+    } cases[] = {{5, 5, 6, TransformerMinus}, {8, 4, 1, TransformerPlus}};
+    for (const auto& t : cases) {
+        GameSettings s = Level(0, t.number);
+        s.Transformator = 1;
+        Random rng;
+        const GeneratedSituation g = GenerateBoard(s, rng);
+        EXPECT_EQ(g.transformerRow, t.row) << t.number;
+        EXPECT_EQ(g.transformerCol, t.col) << t.number;
+        EXPECT_EQ(g.position.board.at(t.row, t.col), t.kind) << t.number;
     }
 }
 

@@ -1,13 +1,12 @@
 #include "situation/ReplaceFile.h"
 
+#include "support/FileSizeLimit.h"
 #include "support/ScriptedPorts.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <csignal>
 #include <thread>
 
 namespace tumbla {
@@ -15,6 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::FileBytes;
+using testing::FileSizeLimit;
 using testing::TempDir;
 using testing::WriteBytes;
 
@@ -32,27 +32,6 @@ std::vector<std::string> Others(const fs::path& dir, const std::vector<std::stri
     }
     return others;
 }
-
-// Files of the process cannot grow beyond `bytes` while it lives, as on a
-// full disk; root is bound by it as well.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &old_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-  private:
-    rlimit old_{};
-    void (*previous_)(int) = nullptr;
-};
 
 TEST(ReplaceFile, FailureLeavesTheOldFileWholeAndNoTemporary) {
     TempDir dir;

@@ -43,6 +43,8 @@ TEST(SettingsCode, EachPositionHasItsOwnFault) {
     EXPECT_EQ(result("HO611BA0H"), 9); // join value 3 is no join mode
     EXPECT_EQ(result("HO611BA0L"), 9);
     EXPECT_EQ(result("HO600BA0B"), 0);
+    EXPECT_EQ(result("HO660BA0B"), 0); // the joker and the glass may be the last colour
+    EXPECT_EQ(result("HO600BA6B"), 0);
     EXPECT_EQ(result("HOČ11BA0B"), 3); // nine characters, one of them not ASCII
 }
 

@@ -2,6 +2,7 @@
 
 #include "situation/MemoryIniStore.h"
 #include "situation/SettingsCheck.h"
+#include "situation/SettingsCode.h"
 #include "support/ScriptedPorts.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +18,18 @@ GameSettings Load(std::string_view text) {
 }
 
 TEST(LoadSettingsFromIni, MissingFileGivesTheDefaults) {
-    EXPECT_EQ(Load(""), GameSettings{});
+    // 10 x 20, eight colours, no joker, glass, rocks or wells, gravity down
+    // only, "zvýhodněné", joined to the left; white title bars, a drawn number.
+    const GameSettings s = Load("");
+    EXPECT_EQ(SettingsCodeFromSettings(s), "JT800BA0B");
+    EXPECT_EQ(s.Studna, 0);
+    EXPECT_EQ(s.Transformator, 0);
+    EXPECT_EQ(s.BeginNumber, 0);
+    EXPECT_EQ(s.Head, 0xFFFFFF);
+    EXPECT_EQ(s.Back, 0);
+    EXPECT_EQ(s.ImageSet, 0);
+    EXPECT_EQ(s.Zvuk, 0);
+    EXPECT_EQ(CheckSettings(s), 0);
 }
 
 TEST(LoadSettingsFromIni, DirectionsLetters) {

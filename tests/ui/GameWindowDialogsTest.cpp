@@ -31,6 +31,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
 
@@ -496,7 +497,10 @@ class GameWindowDialogsTest : public QObject {
         QVERIFY(searchWindow->isVisible());
         QVERIFY(searchWindow->running());
         const Search* first = searchWindow->lastSearch();
-        QTest::qWait(1200); // a few reports in the grid
+        // The estimate and the progress lines are in the grid.
+        QTRY_VERIFY_WITH_TIMEOUT(!searchWindow->grid()->item(0, 0)->text().isEmpty() &&
+                                     !searchWindow->grid()->item(1, 0)->text().isEmpty(),
+                                 20000);
         KeepShot(*w, *searchWindow, QStringLiteral("SearchWindow"));
         QVERIFY(first);
         // A second start while one runs is ignored.

@@ -1,6 +1,7 @@
 // The end of a game, the ranking, the hall of fame and the demo as the game
 // window opens them from its menu.
 
+#include "EventLoop.h"
 #include "FakePorts.h"
 #include "MainWindowFixture.h"
 
@@ -21,29 +22,13 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QTimer>
 
-#include <functional>
 #include <memory>
 
 using namespace tumbla;
 using namespace tumbla::test;
 
 namespace {
-
-// Runs `inside` once `window` is shown modally; gives up after a few seconds
-// so that a window that never opens cannot hang the test.
-void WhenShown(QWidget* window, std::function<void()> inside) {
-    auto* poll = new QTimer(window);
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(poll, &QTimer::timeout, window, [=] {
-        if (!window->isVisible() && ++*tries < 300) return;
-        poll->stop();
-        poll->deleteLater();
-        if (window->isVisible()) inside();
-    });
-    poll->start(10);
-}
 
 // A quiet game of a known situation in force in the window.
 void StartSmallGame(GameWindow& w, std::int32_t number) {
@@ -250,7 +235,7 @@ class GameWindowResultsTest : public QObject {
         }
         QVERIFY(!demo->isRunning());
         QCOMPARE(ends.count(), 1);
-        QTest::qWait(50); // any end window would be up by now
+        RunUntilIdle(); // any end window would be up by now
         QVERIFY(!endWindowShown);
         QVERIFY(!w->endGameWindow()->isVisible());
         QCOMPARE(w->windowTitle(), caption);

@@ -108,14 +108,6 @@ class GoToPositionDialogTest : public QObject {
         QTRY_VERIFY(form.width() > 2 * width * 2);
         QCOMPARE(field->width(), width);
     }
-
-    void screenshot() {
-        FakeMessages messages;
-        GoToPositionDialog form(messages);
-        form.setLastPosition(37);
-        form.show();
-        KeepScreenshot(form, QStringLiteral("GoToPositionDialog"));
-    }
 };
 
 QTEST_MAIN(GoToPositionDialogTest)

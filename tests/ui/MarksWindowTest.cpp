@@ -124,15 +124,6 @@ class MarksWindowTest : public QObject {
         QCOMPARE(back.count(), 2);
         QCOMPARE(back.at(0), 5);
     }
-
-    void screenshot() {
-        MarksDialog marks(MarksAt({5, 12, 1000, 40}), TotalOf);
-        MarksWindow form;
-        form.setMarks(marks);
-        form.show();
-        form.list()->item(1)->setSelected(true);
-        KeepScreenshot(form, QStringLiteral("MarksWindow"));
-    }
 };
 
 QTEST_MAIN(MarksWindowTest)

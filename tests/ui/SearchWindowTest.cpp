@@ -46,6 +46,14 @@ MoveRecord FullField(Rules& rules) {
     return rec;
 }
 
+// The progress lines of the grid, which change with every report of a running search.
+QString Progress(const SearchWindow& form) {
+    QString text;
+    for (int row = 1; row < SearchWindow::GridRows; ++row)
+        text += form.grid()->item(row, 0)->text() + u'|';
+    return text;
+}
+
 } // namespace
 
 class SearchWindowTest : public QObject {
@@ -96,15 +104,22 @@ class SearchWindowTest : public QObject {
         messages.answer = Answer::No;
         form.stopButton()->click();
         QCOMPARE(messages.shown, std::vector<std::string>{"Chcete skutečně ukončit hledání?"});
-        QVERIFY(!finished.wait(300));
+        // Two more reports come: a search that stopped would send one, its last.
+        for (int report = 0; report < 2; ++report) {
+            const QString before = Progress(form);
+            QTRY_VERIFY_WITH_TIMEOUT(Progress(form) != before, 20000);
+        }
         QVERIFY(form.running());
+        QCOMPARE(finished.count(), 0);
 
         messages.answer = Answer::Yes;
         form.stopButton()->click();
         QVERIFY(finished.wait(20000));
         QVERIFY(!form.lastSearch()->Complete());
+        // The window's clock goes on to another second; the elapsed time stays.
         const QString frozen = form.elapsedLabel()->text();
-        QTest::qWait(1100);
+        const QString stoppedAt = form.clockLabel()->text();
+        QTRY_VERIFY_WITH_TIMEOUT(form.clockLabel()->text() != stoppedAt, 20000);
         QCOMPARE(form.elapsedLabel()->text(), frozen);
         KeepScreenshot(form, QStringLiteral("SearchWindow"));
     }
@@ -116,7 +131,7 @@ class SearchWindowTest : public QObject {
         Rules rules = SmallRules();
         QSignalSpy finished(&form, &SearchWindow::searchFinished);
         QVERIFY(form.startSearch(rules, FullField(rules), memory));
-        QTest::qWait(100);
+        QTRY_VERIFY_WITH_TIMEOUT(!form.grid()->item(1, 0)->text().isEmpty(), 20000);
         emit form.grid()->cellDoubleClicked(0, 0);
         QVERIFY(finished.wait(20000));
         QVERIFY(messages.shown.empty());

@@ -161,21 +161,6 @@ class SettingsDialogTest : public QObject {
         QVERIFY(!form.isVisible());
         QCOMPARE(form.result(), int(QDialog::Accepted));
     }
-
-    void screenshots() {
-        SettingsDialogState state;
-        SettingsDialog form(state);
-        form.open(InForce());
-        form.premiumBox()->setChecked(true); // the prices under their stones
-        form.show();
-        const char* names[] = {"SettingsDialog",           "SettingsDialog-sady",
-                               "SettingsDialog-hodnoceni", "SettingsDialog-prostredi",
-                               "SettingsDialog-kod",       "SettingsDialog-KORU"};
-        for (int tab = 0; tab < 6; ++tab) {
-            form.tabs()->setCurrentIndex(tab);
-            KeepScreenshot(form, QString::fromUtf8(names[tab]));
-        }
-    }
 };
 
 QTEST_MAIN(SettingsDialogTest)

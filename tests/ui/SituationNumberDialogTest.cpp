@@ -77,14 +77,6 @@ class SituationNumberDialogTest : public QObject {
         QVERIFY(!form.ask());
         QCOMPARE(form.result(), int(QDialog::Rejected));
     }
-
-    void screenshot() {
-        FakeMessages messages;
-        SituationNumberDialog form(messages);
-        form.numberField()->setText(QStringLiteral("12345"));
-        form.show();
-        KeepScreenshot(form, QStringLiteral("SituationNumberDialog"));
-    }
 };
 
 QTEST_MAIN(SituationNumberDialogTest)

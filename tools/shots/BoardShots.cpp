@@ -1,5 +1,5 @@
-// Draws the playing area offscreen into PNG files, to look at the stone sets
-// and the board's states without a display:
+// Draws the playing area and the small dialogs offscreen into PNG files, to
+// look at the stone sets, the board's states and the dialogs without a display:
 //   QT_QPA_PLATFORM=offscreen tumbla-shots docs
 // QT_SCALE_FACTOR=2 draws them as a high-density screen would.
 
@@ -25,6 +25,8 @@
 #include <cmath>
 
 using namespace tumbla;
+
+void SaveWindowShots(const QDir& out); // WindowShots.cpp
 
 namespace {
 
@@ -365,5 +367,6 @@ int main(int argc, char** argv) {
         p.end();
         Save(strips, out.filePath(QStringLiteral("head-strips.png")));
     }
+    SaveWindowShots(out);
     return 0;
 }
