@@ -38,10 +38,12 @@ class AppIconEngine : public QIconEngine {
         PaintAppIcon(*p, rect);
     }
     QIconEngine* clone() const override { return new AppIconEngine; }
+    // What a window hands the window manager for its title bar and task
+    // switcher. The large pictures of menus and docks come from the icon
+    // files installed beside the desktop entry; drawing them here as well
+    // would hold back the first showing of the window.
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-        QList<QSize> sizes;
-        for (int s : AppIconSizes()) sizes << QSize(s, s);
-        return sizes;
+        return {QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48), QSize(64, 64)};
     }
 };
 

@@ -66,7 +66,6 @@ int RunTumbla(int argc, char** argv) {
     TumblaApplication app(argc, argv);
     QApplication::setStyle(new QuickStartStyle(QApplication::style()->name()));
     InstallCzechQtTranslations(app);
-    QApplication::setWindowIcon(AppIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral(TUMBLA_APP_ID));
 
     // The folders come first: everything after them, the single instance
@@ -86,6 +85,8 @@ int RunTumbla(int argc, char** argv) {
     QObject::connect(&instance, &SingleInstance::activationRequested, &window,
                      &GameWindow::bringForward);
     window.show();
+    // The icon is drawn once the window is on its way to the screen.
+    QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(AppIcon()); });
     if (qEnvironmentVariableIsSet("TUMBLA_QUIT_WHEN_SHOWN")) {
         // A check of an installed copy: the window opens, sets up its first
         // game and the program ends.
