@@ -67,9 +67,14 @@ std::string Decoded(std::string_view stored) {
 std::string Encoded(std::string_view value) {
     const bool quoted = value.size() >= 2 && value.front() == value.back() &&
                         (value.front() == '"' || value.front() == '\'');
-    if (!value.empty() && (Blank(value.front()) || Blank(value.back()) || quoted))
-        return "\"" + std::string(value) + "\"";
-    return std::string(value);
+    if (value.empty() || !(Blank(value.front()) || Blank(value.back()) || quoted))
+        return std::string(value);
+    std::string out;
+    out.reserve(value.size() + 2);
+    out.push_back('"');
+    out.append(value);
+    out.push_back('"');
+    return out;
 }
 
 bool Writable(std::string_view text) {
@@ -87,12 +92,9 @@ IniDocument IniDocument::Parse(std::string_view text) {
             break;
         }
         std::string_view line = text.substr(0, end);
-        std::string ending = "\n";
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-            ending = "\r\n";
-        }
-        doc.lines_.push_back({std::string(line), std::move(ending)});
+        const bool crlf = !line.empty() && line.back() == '\r';
+        if (crlf) line.remove_suffix(1);
+        doc.lines_.push_back({std::string(line), crlf ? "\r\n" : "\n"});
         text.remove_prefix(end + 1);
     }
     return doc;

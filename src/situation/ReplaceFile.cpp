@@ -74,7 +74,9 @@ bool Replace(const fs::path& file, std::span<const std::uint8_t> bytes, bool sta
     fs::path temporary;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
         temporary = file;
-        temporary += "." + RandomPart() + std::string(TemporarySuffix);
+        temporary += ".";
+        temporary += RandomPart();
+        temporary += TemporarySuffix;
         // A new file gets the permissions the player's umask gives.
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
         if (fd < 0 && errno != EEXIST) return false;
