@@ -1,4 +1,5 @@
 // Random playouts through the shared move function: the engine's raw speed.
+#include "FullSettings.h"
 #include "engine/EndTest.h"
 #include "engine/Groups.h"
 #include "engine/PlayMove.h"
@@ -20,22 +21,6 @@ GameSettings ClassicSettings() {
     s.Directions = 0;
     s.Doraz = 1;
     s.Rating = 0;
-    return s;
-}
-
-GameSettings FullSettings() {
-    GameSettings s;
-    s.Rows = 15;
-    s.Cols = 25;
-    s.Count = 8;
-    s.Joly = 1;
-    s.Sklo = 2;
-    s.Skala = 10;
-    s.Studna = 2;
-    s.Transformator = 1;
-    s.Directions = 15;
-    s.Doraz = 0;
-    s.Rating = 6;
     return s;
 }
 

@@ -1,5 +1,6 @@
 // The preview of a click: what one cell entered by the pointer costs, on the
 // largest field with jokers, glass, rocks, wells and the transformer.
+#include "FullSettings.h"
 #include "engine/MovePreview.h"
 #include "situation/Generator.h"
 
@@ -10,18 +11,7 @@ using namespace tumbla;
 namespace {
 
 void BM_PreviewOfACell(benchmark::State& bench) {
-    GameSettings s;
-    s.Rows = 15;
-    s.Cols = 25;
-    s.Count = 8;
-    s.Joly = 1;
-    s.Sklo = 2;
-    s.Skala = 10;
-    s.Studna = 2;
-    s.Transformator = 1;
-    s.Directions = 15;
-    s.Doraz = 0;
-    s.Rating = 6;
+    GameSettings s = FullSettings();
     s.BeginNumber = 2024;
     Random rng;
     const MoveRecord rec = GenerateBoard(s, rng).position;

@@ -17,16 +17,6 @@ using namespace tumbla;
 
 namespace {
 
-// Nothing is clicked here, so no message box is ever asked for.
-class Silent : public Messages {
-  public:
-    void showPlain(std::string_view) override {}
-    void showError(std::string_view) override {}
-    void showWarning(std::string_view) override {}
-    void showInformation(std::string_view) override {}
-    Answer askConfirmation(std::string_view, bool) override { return Answer::No; }
-};
-
 void Keep(QWidget& window, const QDir& out, const QString& name) {
     const QString path = out.filePath(name + QStringLiteral(".png"));
     if (!window.grab().save(path)) QTextStream(stderr) << "cannot write " << path << "\n";
@@ -35,7 +25,7 @@ void Keep(QWidget& window, const QDir& out, const QString& name) {
 } // namespace
 
 void SaveWindowShots(const QDir& out) {
-    Silent messages;
+    SilentMessages messages;
     {
         GameSettings inForce;
         inForce.Count = 6;
