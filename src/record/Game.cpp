@@ -7,13 +7,29 @@
 #include "situation/Presets.h"
 #include "situation/SettingsCode.h"
 
+#include <new>
 #include <string>
+#include <type_traits>
 
 namespace tumbla {
 
+namespace {
+
+// Positions that calloc may hand out as they are: objects of such a type come
+// to life in the memory, and a new one is all zeros (a test holds the latter).
+static_assert(std::is_aggregate_v<MoveRecord> && std::is_trivially_copyable_v<MoveRecord>);
+
+MoveRecord* ZeroedHistory(std::size_t positions) {
+    void* memory = std::calloc(positions, sizeof(MoveRecord));
+    if (!memory) throw std::bad_alloc();
+    return static_cast<MoveRecord*>(memory);
+}
+
+} // namespace
+
 Game::Game(GameView& view, Messages& messages)
     : view_(view), messages_(messages), rules_(RulesFromSettings(settings_)),
-      history_(HistorySize + 1) {}
+      history_(ZeroedHistory(HistorySize + 1)) {}
 
 void Game::PutSettingsInForce(const GameSettings& settings) {
     settings_ = settings;

@@ -14,7 +14,9 @@
 #include "situation/Ports.h"
 #include "situation/Random.h"
 
+#include <cstdlib>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -130,7 +132,12 @@ class Game {
     Random rng_;
     FieldLayout layout_;
 
-    std::vector<MoveRecord> history_; // index 0 unused, 1..1000
+    // Index 0 unused, 1..1000. Zeroed pages from the system, which a new
+    // MoveRecord is bit for bit: a game touches only the positions it reaches.
+    struct FreeHistory {
+        void operator()(MoveRecord* history) const { std::free(history); }
+    };
+    std::unique_ptr<MoveRecord[], FreeHistory> history_;
     int current_ = 1;
     int last_ = 1;
     bool gameOver_ = false;

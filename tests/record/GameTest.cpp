@@ -25,6 +25,8 @@ TEST(Game, NewSituationShowsPositionOneAndResetsTheGame) {
     int stones = 0;
     for (int k = 1; k <= 4; ++k) stones += f.view.stoneCounts[static_cast<std::size_t>(k)];
     EXPECT_EQ(stones, 50);
+    // The positions not reached yet are new ones.
+    for (const int k : {2, 500, Game::HistorySize}) EXPECT_EQ(f.game.Position(k), MoveRecord{}) << k;
 }
 
 TEST(Game, RandomNumberIsDrawnShownAndReproduced) {
