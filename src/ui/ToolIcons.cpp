@@ -201,6 +201,21 @@ void Draw(QPainter& p, ToolIcon icon) {
         p.drawRect(QRectF(9, 16, 6, 5));
         break;
     }
+    case ToolIcon::MoreRight:
+    case ToolIcon::MoreDown: {
+        if (icon == ToolIcon::MoreDown) p.translate(24, 0), p.rotate(90);
+        QPen pen(Ink, 2.4);
+        pen.setJoinStyle(Qt::MiterJoin);
+        p.setPen(pen);
+        for (const qreal x : {6.0, 12.75}) {
+            QPainterPath chevron;
+            chevron.moveTo(x, 6.75);
+            chevron.lineTo(x + 5.25, 12);
+            chevron.lineTo(x, 17.25);
+            p.drawPath(chevron);
+        }
+        break;
+    }
     }
 }
 

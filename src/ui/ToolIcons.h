@@ -24,6 +24,8 @@ enum class ToolIcon {
     Ranking,
     Submit,
     Hint,
+    MoreRight, // a bar's overflow arrows
+    MoreDown,
 };
 
 QIcon MakeToolIcon(ToolIcon icon);

@@ -2,14 +2,13 @@
 
 #include "ui/AppIcon.h"
 #include "ui/GameFolders.h"
+#include "ui/GameStyle.h"
 #include "ui/GameWindow.h"
 #include "ui/MessageBoxes.h"
 #include "ui/QtTranslations.h"
-#include "ui/QuickStartStyle.h"
 #include "ui/SingleInstance.h"
 
 #include <QFile>
-#include <QProxyStyle>
 #include <QTimer>
 
 #include <cstdio>
@@ -23,24 +22,10 @@ const char* const ReadOnlyWarningText =
     "nelze pracovat s INI souborem. Nelze proto ukládat vámi vybrané \n"
     "aktuální nastavení a aktualizovat tabulku nejlepších výsledků!";
 
-namespace {
-
-// Hints come up at once, as the game's controls ask for them.
-class ImmediateHintStyle : public QProxyStyle {
-  public:
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* returned) const override {
-        if (hint == SH_ToolTip_WakeUpDelay) return 5;
-        return QProxyStyle::styleHint(hint, option, widget, returned);
-    }
-};
-
-} // namespace
-
 TumblaApplication::TumblaApplication(int& argc, char** argv) : QApplication(argc, argv) {
     // No display name: the window system would append it to every caption.
     setApplicationName(QStringLiteral("Tumbla"));
-    setStyle(new ImmediateHintStyle);
+    setStyle(new GameStyle);
 }
 
 bool TumblaApplication::notify(QObject* receiver, QEvent* event) {
@@ -64,7 +49,6 @@ std::vector<std::string> ProgramArguments(int argc, char** argv) {
 
 int RunTumbla(int argc, char** argv) {
     TumblaApplication app(argc, argv);
-    QApplication::setStyle(new QuickStartStyle(QApplication::style()->name()));
     InstallCzechQtTranslations(app);
     QGuiApplication::setDesktopFileName(QStringLiteral(TUMBLA_APP_ID));
 

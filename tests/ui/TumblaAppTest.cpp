@@ -11,6 +11,7 @@
 #include <QDialogButtonBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -34,6 +35,8 @@ void PrintShownTexts() {
 
 int RunFailingGame(int argc, char** argv, bool standardError) {
     TumblaApplication app(argc, argv);
+    std::printf("hint delay: %d ms\n",
+                QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay));
     MessageBoxes::setAutoAnswer(true);
     (void)MessageBoxes::takeShownTexts(); // made before the exit handler, gone after it
     std::atexit(PrintShownTexts);
@@ -113,6 +116,12 @@ class TumblaAppTest : public QObject {
         QDialogButtonBox box(QDialogButtonBox::Cancel | QDialogButtonBox::Close);
         QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Zrušit"));
         QCOMPARE(box.button(QDialogButtonBox::Close)->text(), QStringLiteral("Zavřít"));
+    }
+
+    // The game's style, with its hints that come up at once, is the one in force.
+    void hintsComeUpAtOnce() {
+        const ChildRun run = RunChild(QStringLiteral("other"));
+        QVERIFY2(run.output.contains(QStringLiteral("hint delay: 5 ms\n")), qPrintable(run.output));
     }
 
     void anyOtherThrowEndsWithAGeneralMessage() {
