@@ -143,6 +143,16 @@ void GameWindow::showEvent(QShowEvent* event) {
     // window system has then also framed it, so that fitting the window to
     // the field keeps it where it was put.
     if (!firstActivationPending_) return;
+    // The score values are bold. Their face is read once the window is on its
+    // way to the screen, before it is first painted: the layout measured them
+    // in the regular face, which a bold one of the same family matches in height.
+    QTimer::singleShot(0, this, [this] {
+        for (QLabel* value : scoreValues_) {
+            QFont bold = value->font();
+            bold.setBold(true);
+            value->setFont(bold);
+        }
+    });
     if (QWindow* window = windowHandle()) window->installEventFilter(this);
     // A window that is never exposed (started minimised) still gets its game.
     QTimer::singleShot(2000, this, &GameWindow::firstActivation);

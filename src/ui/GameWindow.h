@@ -240,6 +240,7 @@ class GameWindow : public QMainWindow, public GameView {
     Board shown_{};
     std::map<Command, QAction*> actions_;
     std::map<QString, QLabel*> labels_; // value fields by name
+    std::vector<QLabel*> scoreValues_;   // in bold once the window is shown
     std::map<QString, QLineEdit*> edits_;
     QLabel* joker_ = nullptr;
     QLabel* jokerLabel_ = nullptr;

@@ -27,9 +27,6 @@ QLabel* ValueLabel(QWidget* parent, const QString& hint) {
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setMinimumWidth(64);
     label->setToolTip(hint);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
     return label;
 }
 
@@ -118,6 +115,7 @@ QWidget* GameWindow::buildScorePanel() {
         QLabel* value = ValueLabel(panel, f.hint);
         value->setObjectName(QLatin1String(f.name));
         labels_[QLatin1String(f.name)] = value;
+        scoreValues_.push_back(value);
         grid->addWidget(value, row++, 1);
     }
     layout->addLayout(grid);

@@ -33,9 +33,9 @@ HeadStrip* HeadStrip::AttachTo(QWidget* window) {
     strip->setObjectName(QStringLiteral("headStrip"));
     // The window's layout keeps below the strip; the strip keeps the width.
     QMargins margins = window->contentsMargins();
-    margins.setTop(margins.top() + strip->sizeHint().height());
+    margins.setTop(margins.top() + strip->stripHeight());
     window->setContentsMargins(margins);
-    strip->setGeometry(0, 0, window->width(), strip->sizeHint().height());
+    strip->setGeometry(0, 0, window->width(), strip->stripHeight());
     window->installEventFilter(strip);
     return strip;
 }
@@ -49,8 +49,7 @@ void HeadStrip::SetColourValueForAll(std::int32_t value) {
 bool HeadStrip::eventFilter(QObject* watched, QEvent* event) {
     if (watched == parent()) {
         if (event->type() == QEvent::Resize)
-            setGeometry(0, 0, static_cast<QResizeEvent*>(event)->size().width(),
-                        sizeHint().height());
+            setGeometry(0, 0, static_cast<QResizeEvent*>(event)->size().width(), stripHeight());
         else if (event->type() == QEvent::WindowTitleChange)
             setText(parentWidget()->windowTitle());
     }
@@ -80,12 +79,21 @@ QColor HeadStrip::endColour() const {
     return Mix(start_, deep, 0.85);
 }
 
+int HeadStrip::stripHeight() const {
+    // A line of the regular face: the bold one, which a line of the same
+    // family matches in height, is read when the strip is first painted,
+    // after its window is shown.
+    QFont regular = font();
+    regular.setBold(false);
+    return QFontMetrics(regular).height() + 10;
+}
+
 QSize HeadStrip::sizeHint() const {
-    return {200, fontMetrics().height() + 10};
+    return {200, stripHeight()};
 }
 
 QSize HeadStrip::minimumSizeHint() const {
-    return {40, fontMetrics().height() + 10};
+    return {40, stripHeight()};
 }
 
 void HeadStrip::paintEvent(QPaintEvent*) {

@@ -39,6 +39,8 @@ class HeadStrip : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    int stripHeight() const;
+
     QString text_;
     QString note_;
     QColor start_;

@@ -1,6 +1,7 @@
 #include "ui/TumblaApp.h"
 
 #include "ui/AppIcon.h"
+#include "ui/FontConfigWarmUp.h"
 #include "ui/GameFolders.h"
 #include "ui/GameStyle.h"
 #include "ui/GameWindow.h"
@@ -48,6 +49,7 @@ std::vector<std::string> ProgramArguments(int argc, char** argv) {
 }
 
 int RunTumbla(int argc, char** argv) {
+    FontConfigWarmUp fonts;
     TumblaApplication app(argc, argv);
     InstallCzechQtTranslations(app);
     QGuiApplication::setDesktopFileName(QStringLiteral(TUMBLA_APP_ID));
@@ -63,6 +65,7 @@ int RunTumbla(int argc, char** argv) {
 
     options.arguments = ProgramArguments(argc, argv);
 
+    fonts.wait();
     if (!options.folders.iniWritable) MessageBoxes().showWarning(ReadOnlyWarningText);
 
     GameWindow window(std::move(options));
