@@ -2,22 +2,24 @@
 
 #include "situation/IniFileStore.h"
 
-#include <fstream>
+#include <cerrno>
 #include <system_error>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace tumbla {
 
 bool AcceptsNewFiles(const std::filesystem::path& directory) {
-    namespace fs = std::filesystem;
-    const fs::path probe = directory / "Test@@@.@@@";
-    {
-        std::ofstream file(probe, std::ios::binary | std::ios::trunc);
-        if (!file) return false;
-        file.close();
-        if (file.fail()) return false;
-    }
-    std::error_code ec;
-    return fs::remove(probe, ec) && !ec;
+    // A probe file, made and removed again. A file of its name that is there
+    // already is the player's: it is neither emptied nor removed, and the
+    // system says instead whether the folder takes new files.
+    const std::filesystem::path probe = directory / "Test@@@.@@@";
+    const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (fd < 0)
+        return errno == EEXIST && ::faccessat(AT_FDCWD, directory.c_str(), W_OK, AT_EACCESS) == 0;
+    const bool closed = ::close(fd) == 0;
+    return ::unlink(probe.c_str()) == 0 && closed;
 }
 
 bool IniWritable(const std::filesystem::path& programDirectory) {

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
+#include <string>
 
 namespace tumbla {
 namespace {
@@ -18,6 +20,11 @@ TEST(IniWritable, WritableDirectoryWithOrWithoutIni) {
     EXPECT_FALSE(fs::exists(dir / "Test@@@.@@@"));
     std::ofstream(dir / "Tumbla.ini") << "[Colors]\n";
     EXPECT_TRUE(IniWritable(dir.path()));
+    // A file of the probe's name is the player's, and stays as it is.
+    std::ofstream(dir / "Test@@@.@@@") << "mine";
+    EXPECT_TRUE(AcceptsNewFiles(dir.path()));
+    std::ifstream kept(dir / "Test@@@.@@@");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "mine");
 }
 
 TEST(IniWritable, ReadOnlyIniMakesItFalse) {
