@@ -1,13 +1,13 @@
 #include "ui/TumblaApp.h"
 
 #include "ui/AppIcon.h"
-#include "ui/FontConfigWarmUp.h"
 #include "ui/GameFolders.h"
 #include "ui/GameStyle.h"
 #include "ui/GameWindow.h"
 #include "ui/MessageBoxes.h"
 #include "ui/QtTranslations.h"
 #include "ui/SingleInstance.h"
+#include "ui/StartupWarmUp.h"
 
 #include <QFile>
 #include <QTimer>
@@ -49,7 +49,7 @@ std::vector<std::string> ProgramArguments(int argc, char** argv) {
 }
 
 int RunTumbla(int argc, char** argv) {
-    FontConfigWarmUp fonts;
+    StartupWarmUp warmUp;
     TumblaApplication app(argc, argv);
     InstallCzechQtTranslations(app);
     QGuiApplication::setDesktopFileName(QStringLiteral(TUMBLA_APP_ID));
@@ -65,7 +65,7 @@ int RunTumbla(int argc, char** argv) {
 
     options.arguments = ProgramArguments(argc, argv);
 
-    fonts.wait();
+    warmUp.wait();
     if (!options.folders.iniWritable) MessageBoxes().showWarning(ReadOnlyWarningText);
 
     GameWindow window(std::move(options));
