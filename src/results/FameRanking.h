@@ -66,12 +66,6 @@ FameRanker RankHallOfFame(const HallOfFame& hall, const GameSettings& current,
                           const RankingSwitches& switches,
                           std::optional<std::int32_t> currentPoints);
 
-inline std::vector<RankEntry> RankCurrentGame(const HallOfFame& hall, const GameSettings& current,
-                                              const RankingSwitches& switches,
-                                              std::optional<std::int32_t> currentPoints) {
-    return RankHallOfFame(hall, current, switches, currentPoints).ranking();
-}
-
 // Columns 1 to 3 of a ranking row: rank (width 2), name, points (width 10).
 // The date of column 4 is shown in the system's own format: `entered` is the
 // stored date, or none for the current result, which shows the present moment.

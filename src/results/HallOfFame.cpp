@@ -4,7 +4,6 @@
 #include "situation/FileRead.h"
 #include "situation/ReplaceFile.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -19,17 +18,6 @@ namespace fs = std::filesystem;
 constexpr std::size_t Size = FameRecord::PackedSize;
 // Records read at a time: the file is read in one pass, in pieces of this many.
 constexpr std::size_t Batch = 512;
-
-bool WriteWhole(int fd, const std::uint8_t* bytes, std::size_t count, off_t at) {
-    std::size_t done = 0;
-    while (done < count) {
-        const ssize_t n = ::pwrite(fd, bytes + done, count - done, at + static_cast<off_t>(done));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
 
 } // namespace
 
@@ -51,7 +39,7 @@ bool HallOfFame::append(const FameRecord& record) const {
     const off_t end = ok ? st.st_size - st.st_size % static_cast<off_t>(Size) : 0;
     if (ok) {
         const PackedFameRecord bytes = PackFameRecord(record);
-        ok = WriteWhole(fd, bytes.data(), Size, end) && ::fsync(fd) == 0;
+        ok = WriteAllAt(fd, bytes, static_cast<std::uint64_t>(end)) && ::fsync(fd) == 0;
         // Leave no half record behind where it can be helped.
         if (!ok) (void)!::ftruncate(fd, std::max<off_t>(end, 0));
     }

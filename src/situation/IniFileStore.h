@@ -8,7 +8,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <utility>
 #include <vector>
 
 namespace tumbla {
@@ -39,8 +38,11 @@ class IniFileStore final : public IniStore {
         std::int64_t seconds = 0, nanoseconds = 0;
         bool exists = false;
     };
-    // What the file holds now; nothing when it is there but cannot be used.
-    static std::optional<std::pair<Seen, IniDocument>> Load(const std::filesystem::path& file);
+    // The file as the system describes it now: `exists` false when it is not
+    // there; nothing when it cannot be looked at.
+    static std::optional<Seen> Look(const std::filesystem::path& file);
+    // What the file so described holds; nothing when it cannot be used.
+    static std::optional<IniDocument> Load(const std::filesystem::path& file, const Seen& seen);
     const IniDocument& current() const;
 
     std::filesystem::path file_;

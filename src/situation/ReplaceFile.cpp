@@ -47,17 +47,6 @@ void RemoveStaleTemporaries(const fs::path& file) {
     }
 }
 
-bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 bool Replace(const fs::path& file, std::span<const std::uint8_t> bytes, bool staleOnesGo) {
     struct stat old {};
     const bool exists = ::lstat(file.c_str(), &old) == 0;
@@ -83,7 +72,7 @@ bool Replace(const fs::path& file, std::span<const std::uint8_t> bytes, bool sta
     }
     if (fd < 0) return false;
 
-    bool ok = WriteAll(fd, bytes);
+    bool ok = WriteAllAt(fd, bytes, 0);
     if (ok && exists) {
         ok = ::fchmod(fd, old.st_mode & 07777) == 0;
         struct stat now {};
@@ -99,6 +88,18 @@ bool Replace(const fs::path& file, std::span<const std::uint8_t> bytes, bool sta
 }
 
 } // namespace
+
+bool WriteAllAt(int fd, std::span<const std::uint8_t> bytes, std::uint64_t offset) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done,
+                                   static_cast<off_t>(offset + done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
 
 bool IsTemporaryOf(const std::string& name, const std::string& target) {
     const std::string_view n(name);

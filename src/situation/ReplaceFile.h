@@ -31,6 +31,10 @@ bool ReplaceFileWith(const std::filesystem::path& target, std::span<const std::u
 bool ReplaceFileWith(const std::filesystem::path& file, std::span<const std::uint8_t> bytes,
                      const DirectoryLock& held);
 
+// Writes all of `bytes` at `offset` of the open file `fd`, through short
+// writes and interruptions; false on the first error.
+bool WriteAllAt(int fd, std::span<const std::uint8_t> bytes, std::uint64_t offset);
+
 // Whether `name` is the name of a temporary that a write of `target` makes.
 bool IsTemporaryOf(const std::string& name, const std::string& target);
 

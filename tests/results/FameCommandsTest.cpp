@@ -149,13 +149,13 @@ TEST_F(FameCommands, SettingsNoGameAllowsAreNotTakenOver) {
 TEST_F(FameCommands, TheSameSituationPlayedAgainRanksBehindTheStoredResult) {
     GameSettings game;
     game.BeginNumber = 99;
-    auto ranking = RankCurrentGame(hall, game, {}, 300);
+    auto ranking = RankHallOfFame(hall, game, {}, 300).ranking();
     ASSERT_EQ(ranking.size(), 1u);
     EXPECT_TRUE(ranking[0].isCurrent());
 
     ASSERT_TRUE(AppendResult(hall, messages, game, "Eva", 300));
     EXPECT_EQ(hall.readAll().size(), 1u);
-    ranking = RankCurrentGame(hall, game, {}, 250);
+    ranking = RankHallOfFame(hall, game, {}, 250).ranking();
     ASSERT_EQ(ranking.size(), 2u);
     EXPECT_EQ(ranking[0].number, 0u);
     EXPECT_TRUE(ranking[1].isCurrent());
