@@ -9,10 +9,10 @@ namespace tumbla {
 bool StoneMoveExists(const MoveRecord& rec, const Rules& rules) {
     // Adjacency is symmetric, so each pair is looked at once (right and down):
     // two equal colours, or a joker beside any colour, make a group.
-    const StoneCode joly = rules.joly;
-    auto pair = [joly](StoneCode a, StoneCode b) {
+    const StoneCode joker = rules.joker;
+    auto pair = [joker](StoneCode a, StoneCode b) {
         return IsGroupStone(a) && IsGroupStone(b) &&
-               (a == b || (joly != 0 && (a == joly || b == joly)));
+               (a == b || (joker != 0 && (a == joker || b == joker)));
     };
     const auto& cells = rec.board.cells;
     for (int r = 1; r <= rules.rows; ++r) {

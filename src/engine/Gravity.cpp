@@ -44,7 +44,7 @@ struct GravityPass {
     int broken = 0;
 
     StoneCode& at(const Line& line, int k) const { return cells[line.first + k * line.step]; }
-    bool isGlass(StoneCode code) const { return rules.sklo != 0 && code == rules.sklo; }
+    bool isGlass(StoneCode code) const { return rules.glass != 0 && code == rules.glass; }
 
     // Wells swallow everything upstream of them up to the next rock or well.
     void swallow(const Line& line) {
@@ -198,9 +198,9 @@ bool Fall(MoveRecord& rec, const Rules& rules, int direction, bool commit, Steps
             pass.swallow(all[std::countr_zero(lines)]);
     }
     if constexpr (keep) steps.swallowed = rec.board;
-    if (rules.sklo != 0) {
+    if (rules.glass != 0) {
         const auto glass = [&rules](const StoneCode* row) {
-            return rowmasks::Holding(row, rules.sklo);
+            return rowmasks::Holding(row, rules.glass);
         };
         for (std::uint32_t lines = LinesWith(pass.cells, rules, columns, glass); lines != 0;
              lines &= lines - 1) {
@@ -239,13 +239,13 @@ bool ApplyGravity(MoveRecord& rec, const Rules& rules, int direction, bool commi
 }
 
 bool CloseUpLines(MoveRecord& rec, const Rules& rules) {
-    if (rules.doraz == 0 || rec.Gravity > GravityRight) return false;
+    if (rules.closeUp == 0 || rec.Gravity > GravityRight) return false;
     const bool columns = rec.Gravity <= GravityUp;
     const int length = columns ? rules.rows : rules.cols;
-    const bool towardLow = (rec.Gravity == GravityDown && rules.doraz == 1) ||
-                           (rec.Gravity == GravityUp && rules.doraz == 2) ||
-                           (rec.Gravity == GravityLeft && rules.doraz == 1) ||
-                           (rec.Gravity == GravityRight && rules.doraz == 2);
+    const bool towardLow = (rec.Gravity == GravityDown && rules.closeUp == 1) ||
+                           (rec.Gravity == GravityUp && rules.closeUp == 2) ||
+                           (rec.Gravity == GravityLeft && rules.closeUp == 1) ||
+                           (rec.Gravity == GravityRight && rules.closeUp == 2);
     Board& board = rec.board;
     auto cell = [&](int line, int k) -> StoneCode& {
         return columns ? board.at(k, line) : board.at(line, k);

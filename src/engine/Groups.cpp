@@ -16,8 +16,8 @@ bool InForce(const Rules& rules, int row, int col) {
 // The codes a click on `code` gathers: the code itself and the joker colour.
 struct MatchingSet {
     StoneCode code;
-    StoneCode joly;
-    bool contains(StoneCode c) const { return c == code || (joly != 0 && c == joly); }
+    StoneCode joker;
+    bool contains(StoneCode c) const { return c == code || (joker != 0 && c == joker); }
 };
 
 // Breadth-first fill from one cell with the given neighbour order. Cells are
@@ -49,7 +49,7 @@ bool IsMoveValid(const MoveRecord& rec, const Rules& rules, const EngineState& s
         return false;
     }
     if (!IsGroupStone(code)) return false;
-    const MatchingSet match{code, rules.joly};
+    const MatchingSet match{code, rules.joker};
     return (InForce(rules, r + 1, c) && match.contains(rec.board.at(r + 1, c))) ||
            (InForce(rules, r - 1, c) && match.contains(rec.board.at(r - 1, c))) ||
            (InForce(rules, r, c + 1) && match.contains(rec.board.at(r, c + 1))) ||
@@ -71,7 +71,7 @@ bool IsSameRecordedMove(const MoveRecord& rec, const Rules& rules, Move clicked,
     // An empty cell has no group (and a fill through empties would never end).
     if (rec.board.at(clicked.row, clicked.col) == StoneEmpty) return false;
     Board scratch = rec.board;
-    const MatchingSet match{scratch.at(clicked.row, clicked.col), rules.joly};
+    const MatchingSet match{scratch.at(clicked.row, clicked.col), rules.joker};
     const int target = Board::Index(recorded.row, recorded.col);
     CellQueue queue;
     queue.push(Board::Index(clicked.row, clicked.col));
@@ -98,7 +98,7 @@ int RemoveGroup(MoveRecord& rec, const Rules& rules, EngineState& state, int row
     if (!InForce(rules, row, col)) return 0;
     const StoneCode k = rec.board.at(row, col);
     if (!IsGroupStone(k)) return 0;
-    const MatchingSet match{k, rules.joly};
+    const MatchingSet match{k, rules.joker};
 
     state.ColourCounters.fill(0);
     state.ClickedColour = k;
@@ -211,9 +211,9 @@ void ListGroupsWithoutJokers(const MoveRecord& rec, const Rules& rules, Candidat
 } // namespace
 
 void ListGroups(const MoveRecord& rec, const Rules& rules, CandidateList& out) {
-    if (rules.joly == 0) return ListGroupsWithoutJokers(rec, rules, out);
+    if (rules.joker == 0) return ListGroupsWithoutJokers(rec, rules, out);
     const auto& cells = rec.board.cells;
-    const StoneCode joly = rules.joly;
+    const StoneCode joker = rules.joker;
     std::array<std::uint8_t, CellCount> visited;
     CellQueue queue;
 
@@ -244,14 +244,14 @@ void ListGroups(const MoveRecord& rec, const Rules& rules, CandidateList& out) {
         for (int c = 1; c <= rules.cols; ++c) {
             const int index = Board::Index(r, c);
             const StoneCode code = cells[static_cast<std::size_t>(index)];
-            if (visited[static_cast<std::size_t>(index)] || !IsGroupStone(code) || code == joly)
+            if (visited[static_cast<std::size_t>(index)] || !IsGroupStone(code) || code == joker)
                 continue;
-            fill(index, MatchingSet{code, joly});
+            fill(index, MatchingSet{code, joker});
             if (queue.size >= 2) out.push(r * 100 + c);
             // A joker may belong to the groups of other colours too.
             for (int i = 1; i < queue.size; ++i) {
                 const auto n = static_cast<std::size_t>(queue.items[static_cast<std::size_t>(i)]);
-                if (cells[n] == joly) visited[n] = 0;
+                if (cells[n] == joker) visited[n] = 0;
             }
         }
 
@@ -261,9 +261,9 @@ void ListGroups(const MoveRecord& rec, const Rules& rules, CandidateList& out) {
         for (int c = 1; c <= rules.cols; ++c) {
             const int index = Board::Index(r, c);
             if (visited[static_cast<std::size_t>(index)] ||
-                cells[static_cast<std::size_t>(index)] != joly)
+                cells[static_cast<std::size_t>(index)] != joker)
                 continue;
-            fill(index, MatchingSet{joly, 0});
+            fill(index, MatchingSet{joker, 0});
             if (queue.size >= 2) out.push(r * 100 + c);
         }
 }

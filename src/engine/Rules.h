@@ -11,16 +11,16 @@
 namespace tumbla {
 
 struct Rules {
-    int rows = 10;          // 5..15
-    int cols = 20;          // 10..25
-    int count = 8;          // 4..8
-    std::uint8_t joly = 0;  // 0..8
-    std::uint8_t sklo = 0;  // 0..8
-    std::uint8_t doraz = 1; // 0 keeps empty lines; other values close them up
-    std::uint8_t directions = 0;
-    std::uint8_t rating = 1; // unknown modes score 0
-    bool zvuk = false;
-    bool barriers = false; // rocks or wells split lines into segments
+    int rows = 10;               // 5..15
+    int cols = 20;               // 10..25
+    int count = 8;               // colours in play, 4..8
+    std::uint8_t joker = 0;      // the colour that joins any group, 0 for none
+    std::uint8_t glass = 0;      // the colour that breaks when it falls, 0 for none
+    std::uint8_t closeUp = 1;    // 0 keeps empty lines; 1 and 2 close them up, to the left or right
+    std::uint8_t directions = 0; // DirectionBit set of the gravity changes allowed
+    std::uint8_t rating = 1;     // scoring mode; unknown modes score 0
+    bool sound = false;          // broken glass asks for its sound
+    bool barriers = false;       // rocks or wells split lines into segments
     bool wells = false;
     bool transformer = false;
 };

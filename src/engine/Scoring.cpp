@@ -35,7 +35,7 @@ bool ScoreMove(MoveRecord& rec, const Rules& rules, const EngineState& state) {
     const std::int32_t d = a - b;
     const std::size_t k = state.ClickedColour <= 8 ? state.ClickedColour : 0;
     const std::int32_t clicked = state.ColourCounters[k];
-    const std::int32_t glassPrice = PriceTable[rules.sklo];
+    const std::int32_t glassPrice = PriceTable[rules.glass];
 
     std::int32_t points = rec.Points;
     switch (rules.rating) {
@@ -55,7 +55,7 @@ bool ScoreMove(MoveRecord& rec, const Rules& rules, const EngineState& state) {
         points = ScoreOf(clicked) * PriceTable[k] - ScoreOf(b) * glassPrice;
         break;
     case 7: {
-        points = rules.sklo != 0 && b != 0 ? -(b * glassPrice * (b / 3 + 1)) : 0;
+        points = rules.glass != 0 && b != 0 ? -(b * glassPrice * (b / 3 + 1)) : 0;
         for (int i = 1; i <= rules.count; ++i)
             points += PriceTable[static_cast<std::size_t>(i)] *
                       state.ColourCounters[static_cast<std::size_t>(i)] * (a / 3 + 1);
@@ -68,7 +68,7 @@ bool ScoreMove(MoveRecord& rec, const Rules& rules, const EngineState& state) {
     // A total read from a file may lie anywhere; it wraps rather than overflows.
     rec.TotalScore = static_cast<std::int32_t>(static_cast<std::uint32_t>(rec.TotalScore) +
                                                static_cast<std::uint32_t>(points));
-    return b != 0 && rules.zvuk;
+    return b != 0 && rules.sound;
 }
 
 std::string_view RatingName(int rating) {

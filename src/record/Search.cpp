@@ -44,7 +44,7 @@ void Search::StartSearch(const MoveRecord& position1) {
     started_ = std::chrono::steady_clock::now();
     lastPublish_ = started_;
     ticks_ = 0;
-    // 3.
+    // 3. The depth the last end position was reached at.
     lastDepth_ = 0;
     // 4. Position 1 with the lock clear, as a new game starts.
     Level& first = levels_[1];
@@ -74,14 +74,14 @@ std::int32_t Search::SearchNode(int depth) {
     std::int32_t best = -1;
     Level& child = levels_[static_cast<std::size_t>(depth) + 1];
     const double childEstimate = here.estimate * count;
-    // 4.
+    // 4. Every candidate in turn.
     for (int i = 0; i < count; ++i) {
         // 4.1 The progress line of this depth.
         rows_[static_cast<std::size_t>(depth)] = ProgressRow{true, i + 1, count, best};
         rowsTouched_ = std::max(rowsTouched_, depth);
         // 4.2 The window learns of it a few times a second.
         if (reporter_ != nullptr) MaybePublishProgress();
-        // 4.3
+        // 4.3 A stop asked for ends the search here.
         if (stop_.load(std::memory_order_relaxed)) {
             complete_ = false;
             return 0;
@@ -103,24 +103,24 @@ std::int32_t Search::SearchNode(int depth) {
         child.state = here.state;
         child.estimate = childEstimate;
         PlayMove(child.position, rules_, child.state, Move::FromCode(value));
-        // 4.10
+        // 4.10 The best end score below this child.
         const std::int32_t result = SearchNode(depth + 1);
         if (result > best) best = result;
     }
-    // 5.
+    // 5. The best end score below this position.
     return best;
 }
 
 std::int32_t Search::Leaf(int depth) {
     const Level& here = levels_[static_cast<std::size_t>(depth)];
-    // 1.
+    // 1. The end score of this path, and the best path so far.
     const std::int32_t result = here.position.TotalScore;
     if (!anyLeaf_ || result > highest_) {
         anyLeaf_ = true;
         highest_ = result;
         highestPath_.assign(pathMove_.begin() + 1, pathMove_.begin() + depth);
     }
-    // 2.
+    // 2. A new best score shows its path.
     if (result > memory_.BestScore) {
         memory_.BestScore = result;
         ShowBestPath(depth - 1);
@@ -128,12 +128,12 @@ std::int32_t Search::Leaf(int depth) {
     // 3. Rows of deeper paths searched before are cleared.
     if (lastDepth_ > depth) ClearProgressRows(depth, lastDepth_);
     lastDepth_ = depth;
-    // 4.
+    // 4. Counts the end positions, the counter wrapping at 1000.
     ++leaves_;
     leafCounter_ = (leafCounter_ + 1) % 1000;
     // 5. As many end positions as if every position had the candidates of this path.
     const double estimate = here.estimate;
-    // 6.
+    // 6. The largest estimate so far goes to the window.
     if (estimate > maxEstimate_) {
         maxEstimate_ = estimate;
         if (reporter_ != nullptr) reporter_->ShowEstimate(maxEstimate_);
@@ -148,7 +148,7 @@ std::int32_t Search::Leaf(int depth) {
         reporter_->ShowShareDone(share);
     }
     if (leafLimit_ != 0 && leaves_ >= leafLimit_) stop_.store(true, std::memory_order_relaxed);
-    // 8.
+    // 8. The end score is the value of this path.
     return result;
 }
 

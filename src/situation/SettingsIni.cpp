@@ -58,11 +58,11 @@ GameSettings LoadSettingsFromIni(const IniStore& ini, SettingsDialogState& d,
     s.Back = d.backColour;
     s.Head = d.headColour;
 
-    // 3.
+    // 3. The colour map is always 1..8 in order.
     for (std::size_t i = 0; i < s.ColourMap.size(); ++i)
         s.ColourMap[i] = static_cast<std::int32_t>(i + 1);
 
-    // 4.
+    // 4. How empty lines are closed up.
     d.joinChoice = ReadIniKey(ini, ini::Doraz);
     s.Doraz = u8(d.joinChoice);
 
@@ -80,22 +80,22 @@ GameSettings LoadSettingsFromIni(const IniStore& ini, SettingsDialogState& d,
     d.leftBox = (s.Directions & DirLeft) != 0;
     d.rightBox = (s.Directions & DirRight) != 0;
 
-    // 7.
+    // 7. The scoring mode, premium prices as plus 5.
     d.premiumBox = ReadIniKey(ini, ini::Premie) != 0;
     d.ratingChoice = ReadIniKey(ini, ini::Rating);
     s.Rating = u8(d.ratingChoice + (d.premiumBox ? 5 : 0));
 
-    // 8.
+    // 8. The special pictures of glass and joker.
     d.glassPictureBox = ReadIniKey(ini, ini::JineSklo) != 0;
     d.jokerPictureBox = ReadIniKey(ini, ini::JinyZolik) != 0;
     s.JineSklo = d.glassPictureBox ? 22 : 0;
     s.JinyZolik = d.jokerPictureBox ? 24 : 0;
 
-    // 9.
+    // 9. The stone picture set.
     d.imageSet = ReadIniKey(ini, ini::ImageSet);
     s.ImageSet = u8(d.imageSet);
 
-    // 10.
+    // 10. The situation number and the competition name, as texts.
     d.numberText = ReadIniText(ini, ini::BeginNumber);
     d.koruName = ReadIniText(ini, ini::KoruName);
 
@@ -110,10 +110,10 @@ GameSettings LoadSettingsFromIni(const IniStore& ini, SettingsDialogState& d,
     s.Studna = u8(d.wellField);
     if (s.Studna != 0) s.Doraz = 0;
 
-    // 13.
+    // 13. The number the generator starts from.
     s.BeginNumber = NumberFromText(d.numberText);
 
-    // 14.
+    // 14. Grid, sound and the transformer.
     d.gridChoice = ReadIniKey(ini, ini::Mrizka);
     d.soundBox = ReadIniKey(ini, ini::Zvuk) != 0;
     d.transformerBox = ReadIniKey(ini, ini::Transformator) != 0;

@@ -12,12 +12,12 @@ using namespace tumbla;
 using namespace tumbla::testing;
 
 namespace {
-Rules FieldRules(int directions = 0, int joly = 0, bool transformer = false) {
+Rules FieldRules(int directions = 0, int joker = 0, bool transformer = false) {
     return Rules{.rows = 5,
                  .cols = 10,
                  .count = 8,
-                 .joly = static_cast<std::uint8_t>(joly),
-                 .doraz = 1,
+                 .joker = static_cast<std::uint8_t>(joker),
+                 .closeUp = 1,
                  .directions = static_cast<std::uint8_t>(directions),
                  .transformer = transformer};
 }
@@ -134,9 +134,9 @@ TEST(EndTest, AgreesWithAPlainSearchForAnyProductiveMoveOnRandomBoards) {
         rules.cols = 10 + static_cast<int>(rng() % 16);
         rules.count = 4 + static_cast<int>(rng() % 5);
         const auto colour = [&] { return static_cast<std::uint8_t>(1 + rng() % rules.count); };
-        rules.joly = rng() % 3 == 0 ? colour() : 0;
-        rules.sklo = rng() % 3 == 0 ? colour() : 0;
-        if (rules.sklo == rules.joly) rules.sklo = 0;
+        rules.joker = rng() % 3 == 0 ? colour() : 0;
+        rules.glass = rng() % 3 == 0 ? colour() : 0;
+        if (rules.glass == rules.joker) rules.glass = 0;
         rules.directions = static_cast<std::uint8_t>(rng() % 16);
         rules.wells = rng() % 3 == 0;
         rules.barriers = rules.wells || rng() % 2;

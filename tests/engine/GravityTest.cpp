@@ -13,12 +13,12 @@ using namespace tumbla::testing;
 
 namespace {
 
-Rules ColumnRules(int rows, int sklo = 0, bool rocks = false, bool wells = false) {
+Rules ColumnRules(int rows, int glassColour = 0, bool rocks = false, bool wells = false) {
     return Rules{.rows = rows,
                  .cols = 10,
                  .count = 8,
-                 .sklo = static_cast<std::uint8_t>(sklo),
-                 .doraz = 0,
+                 .glass = static_cast<std::uint8_t>(glassColour),
+                 .closeUp = 0,
                  .barriers = rocks || wells,
                  .wells = wells};
 }
@@ -93,7 +93,7 @@ TEST(Gravity, AgreesWithTheStepByStepRulesOnRandomBoards) {
         rules.rows = 5 + static_cast<int>(rng() % 11);
         rules.cols = 10 + static_cast<int>(rng() % 16);
         rules.count = 4 + static_cast<int>(rng() % 5);
-        rules.sklo = static_cast<std::uint8_t>(rng() % 2 ? 1 + rng() % rules.count : 0);
+        rules.glass = static_cast<std::uint8_t>(rng() % 2 ? 1 + rng() % rules.count : 0);
         rules.wells = rng() % 3 == 0;
         rules.barriers = rules.wells || rng() % 2;
         const int emptyShare = static_cast<int>(rng() % 60);
@@ -127,7 +127,7 @@ TEST(Gravity, AgreesWithTheStepByStepRulesOnRandomBoards) {
 }
 
 TEST(Gravity, ClosingUpPacksTowardTheJoinSide) {
-    Rules rules{.rows = 5, .cols = 10, .count = 8, .doraz = 1};
+    Rules rules{.rows = 5, .cols = 10, .count = 8, .closeUp = 1};
     MoveRecord rec =
         FromRows({"..........", "..........", "..........", "..........", ".11.1....."});
     EXPECT_TRUE(CloseUpLines(rec, rules));
@@ -139,7 +139,7 @@ TEST(Gravity, ClosingUpPacksTowardTheJoinSide) {
     CloseUpLines(up, rules);
     EXPECT_EQ(ToRows(up, 1, 10)[0], "....111...");
 
-    rules.doraz = 2;
+    rules.closeUp = 2;
     MoveRecord right = FromRows({"1.1...1..."});
     CloseUpLines(right, rules);
     EXPECT_EQ(ToRows(right, 1, 10)[0], "....111...");
@@ -150,7 +150,7 @@ TEST(Gravity, ClosingUpPacksTowardTheJoinSide) {
     EXPECT_EQ(ToRows(left, 3, 10),
               (std::vector<std::string>{"..........", "1.........", "1........."}));
 
-    rules.doraz = 0;
+    rules.closeUp = 0;
     MoveRecord kept = FromRows({"1.1......."});
     EXPECT_FALSE(CloseUpLines(kept, rules));
 }
@@ -162,7 +162,7 @@ TEST(Gravity, ClosingUpAgreesWithALineByLineCopyOnRandomBoards) {
         Rules rules;
         rules.rows = 5 + static_cast<int>(rng() % 11);
         rules.cols = 10 + static_cast<int>(rng() % 16);
-        rules.doraz = static_cast<std::uint8_t>(1 + rng() % 3);
+        rules.closeUp = static_cast<std::uint8_t>(1 + rng() % 3);
         MoveRecord rec;
         rec.Gravity = static_cast<std::uint8_t>(rng() % 4);
         const bool columns = rec.Gravity <= GravityUp;
@@ -190,7 +190,7 @@ TEST(Gravity, OddDirectionsAndGravityValuesChangeNothing) {
     EXPECT_FALSE(ApplyGravity(rec, ColumnRules(10), 7, true));
     rec.Gravity = 9;
     Rules rules = ColumnRules(10);
-    rules.doraz = 1;
+    rules.closeUp = 1;
     EXPECT_FALSE(CloseUpLines(rec, rules));
     rec.Gravity = before.Gravity;
     EXPECT_EQ(rec, before);

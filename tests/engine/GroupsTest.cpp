@@ -11,8 +11,8 @@ using namespace tumbla;
 using namespace tumbla::testing;
 
 namespace {
-Rules SmallRules(int joly = 0) {
-    return Rules{.rows = 5, .cols = 10, .count = 5, .joly = static_cast<std::uint8_t>(joly)};
+Rules SmallRules(int joker = 0) {
+    return Rules{.rows = 5, .cols = 10, .count = 5, .joker = static_cast<std::uint8_t>(joker)};
 }
 } // namespace
 

@@ -29,7 +29,9 @@ struct PlainRules {
     // jokers, reached over edges. One cell when nothing matches beside it.
     std::vector<std::pair<int, int>> Group(const MoveRecord& rec, int r0, int c0) const {
         const StoneCode k = rec.board.at(r0, c0);
-        auto matches = [&](StoneCode s) { return s == k || (rules.joly != 0 && s == rules.joly); };
+        auto matches = [&](StoneCode s) {
+            return s == k || (rules.joker != 0 && s == rules.joker);
+        };
         std::vector<std::pair<int, int>> cells{{r0, c0}};
         std::array<bool, CellCount> seen{};
         seen[static_cast<std::size_t>(Board::Index(r0, c0))] = true;
@@ -101,8 +103,8 @@ struct PlainRules {
                 for (int k = 0; k < n; ++k)
                     if (*l[k] >= 200) bl.push_back(k);
             bl.push_back(n);
-            auto glass = [&](StoneCode c) { return rules.sklo != 0 && c == rules.sklo; };
-            if (rules.sklo) {
+            auto glass = [&](StoneCode c) { return rules.glass != 0 && c == rules.glass; };
+            if (rules.glass) {
                 std::vector<StoneCode*> f;
                 int last = -1; // the marker counts as not empty
                 for (std::size_t s = 0; s + 1 < bl.size(); ++s) {
@@ -136,7 +138,7 @@ struct PlainRules {
     // The lines holding anything, in order, packed from the first such line
     // toward the join side or back from the last toward the other.
     bool CloseUp(MoveRecord& rec) const {
-        if (rules.doraz == 0 || rec.Gravity > GravityRight) return false;
+        if (rules.closeUp == 0 || rec.Gravity > GravityRight) return false;
         const bool columns = rec.Gravity <= GravityUp;
         const int count = columns ? rules.cols : rules.rows;
         const int length = columns ? rules.rows : rules.cols;
@@ -156,9 +158,9 @@ struct PlainRules {
         }
         if (first == 0) return false;
         const bool towardLow =
-            rules.doraz == 1
+            rules.closeUp == 1
                 ? rec.Gravity == GravityDown || rec.Gravity == GravityLeft
-                : rules.doraz == 2 && (rec.Gravity == GravityUp || rec.Gravity == GravityRight);
+                : rules.closeUp == 2 && (rec.Gravity == GravityUp || rec.Gravity == GravityRight);
         const MoveRecord before = rec;
         const int from = towardLow ? first : last - static_cast<int>(kept.size()) + 1;
         for (int i = first; i <= last; ++i)
@@ -190,7 +192,7 @@ struct PlainRules {
     std::int32_t Points(int colour, std::int32_t a, std::int32_t b) const {
         static constexpr std::int32_t price[9] = {0, 1, 5, 3, 1, 2, 4, 2, 5};
         const std::int32_t stone = a == 0 ? 0 : price[colour];
-        const std::int32_t glass = price[rules.sklo];
+        const std::int32_t glass = price[rules.glass];
         const std::int32_t d = a - b;
         switch (rules.rating) {
         case 0:

@@ -15,7 +15,7 @@ namespace {
 const Rules Classic{.rows = 5,
                     .cols = 10,
                     .count = 4,
-                    .doraz = 1,
+                    .closeUp = 1,
                     .directions = 15,
                     .rating = 0,
                     .transformer = true};
@@ -66,7 +66,7 @@ TEST(PlayMove, AGravityChangeOrTheTransformerLocksUntilAGroupIsRemoved) {
 
     // Glass that breaks in a turn of gravity frees nothing either.
     Rules glass = Classic;
-    glass.sklo = 3;
+    glass.glass = 3;
     MoveRecord fragile =
         FromRows({"..........", "..........", "..........", "3.........", "1........."});
     EngineState turned;

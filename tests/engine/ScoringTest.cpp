@@ -13,11 +13,12 @@ struct Scored {
 };
 
 // Scores a move that removed `removed` stones of colour `colour` and broke `glass`.
-Scored Score(int rating, int removed, int glass, int colour = 1, int sklo = 0, bool zvuk = false) {
+Scored Score(int rating, int removed, int glass, int colour = 1, int glassColour = 0,
+             bool soundOn = false) {
     Rules rules{.count = 8,
-                .sklo = static_cast<std::uint8_t>(sklo),
+                .glass = static_cast<std::uint8_t>(glassColour),
                 .rating = static_cast<std::uint8_t>(rating),
-                .zvuk = zvuk};
+                .sound = soundOn};
     EngineState state;
     state.ClickedColour = static_cast<std::uint8_t>(colour);
     state.ColourCounters[static_cast<std::size_t>(colour)] = static_cast<std::uint16_t>(removed);

@@ -41,7 +41,7 @@ std::set<int> GroupOf(const Board& b, const Rules& rules, int row, int col) {
             const int c = at % 100 + dc;
             if (r < 1 || r > rules.rows || c < 1 || c > rules.cols) continue;
             const StoneCode n = b.at(r, c);
-            if (n != code && (rules.joly == 0 || n != rules.joly)) continue;
+            if (n != code && (rules.joker == 0 || n != rules.joker)) continue;
             if (group.insert(r * 100 + c).second) open.push_back(r * 100 + c);
         }
     }

@@ -37,9 +37,9 @@ class SearchOracle {
     std::vector<Move> Moves(const MoveRecord& rec, bool lock, bool afterGravityChange) const {
         std::vector<Move> moves;
         std::array<bool, CellCount> seen{};
-        const int joly = rules_.joly;
+        const int joker = rules_.joker;
         for (int colour = 1; colour <= 8; ++colour) {
-            if (colour == joly) continue;
+            if (colour == joker) continue;
             seen.fill(false);
             for (int r = 1; r <= rules_.rows; ++r)
                 for (int c = 1; c <= rules_.cols; ++c)
@@ -48,12 +48,12 @@ class SearchOracle {
                         moves.push_back(
                             Move{static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(c)});
         }
-        if (joly != 0) {
+        if (joker != 0) {
             seen.fill(false);
             for (int r = 1; r <= rules_.rows; ++r)
                 for (int c = 1; c <= rules_.cols; ++c)
-                    if (rec.board.at(r, c) == joly && !seen[Board::Index(r, c)] &&
-                        Fill(rec, r, c, joly, seen) >= 2)
+                    if (rec.board.at(r, c) == joker && !seen[Board::Index(r, c)] &&
+                        Fill(rec, r, c, joker, seen) >= 2)
                         moves.push_back(
                             Move{static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(c)});
         }
@@ -96,19 +96,19 @@ class SearchOracle {
             const auto [r, c] = stack.back();
             stack.pop_back();
             ++size;
-            if (rec.board.at(r, c) == rules_.joly) jokers.push_back(Board::Index(r, c));
+            if (rec.board.at(r, c) == rules_.joker) jokers.push_back(Board::Index(r, c));
             const int next[4][2] = {{r + 1, c}, {r - 1, c}, {r, c + 1}, {r, c - 1}};
             for (const auto& n : next) {
                 if (!InForce(n[0], n[1]) || seen[Board::Index(n[0], n[1])]) continue;
                 const StoneCode code = rec.board.at(n[0], n[1]);
-                if (code == colour || (rules_.joly != 0 && code == rules_.joly)) {
+                if (code == colour || (rules_.joker != 0 && code == rules_.joker)) {
                     seen[Board::Index(n[0], n[1])] = true;
                     stack.push_back({n[0], n[1]});
                 }
             }
         }
         // A joker may also belong to the groups of other start cells of this colour.
-        if (colour != rules_.joly)
+        if (colour != rules_.joker)
             for (const int j : jokers) seen[static_cast<std::size_t>(j)] = false;
         return size;
     }
