@@ -17,8 +17,10 @@ int CheckSettings(const GameSettings& s) {
     if (s.Sklo > s.Count) return 8;
     if (s.Joly != 0 && s.Joly == s.Sklo) return 11;
     if (s.Doraz > 2 || s.Studna > 3) return 9;
-    for (std::int32_t code : s.ColourMap)
-        if (!within(code, 1, 8)) return 12;
+    // The game only ever deals colours 1..8 in their own order; another map
+    // would turn an honest situation number into a board of the file's choosing.
+    for (std::size_t i = 0; i < s.ColourMap.size(); ++i)
+        if (s.ColourMap[i] != static_cast<std::int32_t>(i + 1)) return 12;
     const bool looksKnown = s.Zvuk <= 1 && s.ImageSet <= 14 &&
                             (s.JinyZolik == 0 || s.JinyZolik == 24) &&
                             (s.JineSklo == 0 || s.JineSklo == 22) && s.Mrizka <= 3;

@@ -12,7 +12,6 @@ TEST(CheckSettings, RefusesWhatNoGameAllowsWithTheFieldAtFault) {
         {0, [](GameSettings&) {}},
         {0, [](GameSettings& s) { s.Rating = 7, s.Skala = 20, s.Directions = 15; }},
         {0, [](GameSettings& s) { s.Directions = DirDown | DirLeft, s.Transformator = 1; }},
-        {0, [](GameSettings& s) { s.ColourMap = {8, 7, 6, 5, 4, 3, 2, 1}; }},
         {1, [](GameSettings& s) { s.Rows = 20; }},
         {2, [](GameSettings& s) { s.Cols = 9; }},
         {3, [](GameSettings& s) { s.Count = 3; }},
@@ -28,6 +27,8 @@ TEST(CheckSettings, RefusesWhatNoGameAllowsWithTheFieldAtFault) {
         {9, [](GameSettings& s) { s.Doraz = 3; }},
         {9, [](GameSettings& s) { s.Studna = 4; }},
         {12, [](GameSettings& s) { s.ColourMap[3] = 9; }},
+        {12, [](GameSettings& s) { s.ColourMap = {1, 1, 1, 1, 1, 1, 1, 1}; }},
+        {12, [](GameSettings& s) { s.ColourMap = {2, 1, 3, 4, 5, 6, 7, 8}; }},
         {12, [](GameSettings& s) { s.JinyZolik = 1; }},
         {12, [](GameSettings& s) { s.Mrizka = 4; }},
     };
