@@ -90,7 +90,9 @@ FameListing ListHallOfFame(const HallOfFame& hall, const FameKeyOrder& order,
     std::vector<PackedFameRecord> records;
     std::error_code error;
     const std::uintmax_t bytes = std::filesystem::file_size(hall.filePath(), error);
-    if (!error) records.reserve(static_cast<std::size_t>(bytes / FameRecord::PackedSize));
+    if (!error)
+        records.reserve(static_cast<std::size_t>(std::min<std::uintmax_t>(
+            bytes / FameRecord::PackedSize, HallOfFame::MaxRecords)));
     if (!hall.forEach(
             [&](std::size_t, const PackedFameRecord& bytes) { records.push_back(bytes); }))
         records.clear();

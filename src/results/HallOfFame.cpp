@@ -37,6 +37,8 @@ bool HallOfFame::append(const FameRecord& record) const {
     // The end of the last whole record; a cut-off tail is shorter than a record,
     // so the new one covers it.
     const off_t end = ok ? st.st_size - st.st_size % static_cast<off_t>(Size) : 0;
+    // A record the list could never show is not written.
+    ok = ok && static_cast<std::uint64_t>(end) / Size < MaxRecords;
     if (ok) {
         const PackedFameRecord bytes = PackFameRecord(record);
         ok = WriteAllAt(fd, bytes, static_cast<std::uint64_t>(end)) && ::fsync(fd) == 0;
@@ -49,7 +51,7 @@ bool HallOfFame::append(const FameRecord& record) const {
 
 std::optional<PackedFameRecord> HallOfFame::readPacked(std::size_t number) const {
     const ReadableFile f(file_);
-    if (!f.isOpen() || number >= f.size() / Size) return std::nullopt;
+    if (!f.isOpen() || number >= MaxRecords || number >= f.size() / Size) return std::nullopt;
     PackedFameRecord block;
     const auto n = f.readAt(static_cast<std::uint64_t>(number) * Size, block.data(), Size);
     if (!n || *n != Size) return std::nullopt;
@@ -71,8 +73,9 @@ bool HallOfFame::forEach(
     }
     std::vector<std::uint8_t> piece(Batch * Size);
     std::size_t number = 0;
-    for (std::uint64_t at = 0;;) {
-        const auto n = f.readAt(at, piece.data(), piece.size());
+    for (std::uint64_t at = 0; number < MaxRecords;) {
+        const std::size_t wanted = std::min(Batch, MaxRecords - number) * Size;
+        const auto n = f.readAt(at, piece.data(), wanted);
         if (!n) return false;
         PackedFameRecord block;
         for (std::size_t i = 0; i + Size <= *n; i += Size) {
@@ -80,9 +83,10 @@ bool HallOfFame::forEach(
                       piece.begin() + static_cast<std::ptrdiff_t>(i + Size), block.begin());
             visit(number++, block);
         }
-        if (*n < piece.size()) return true;
+        if (*n < wanted) return true;
         at += *n;
     }
+    return true;
 }
 
 std::vector<FameRecord> HallOfFame::readAll() const {
@@ -106,6 +110,7 @@ HallOfFame::Removal HallOfFame::remove(const FameSelection& selected) const {
     }
     const std::uint64_t records = f.size() / Size;
     if (selected.number >= records) return Removal::Gone;
+    if (records > MaxRecords) return Removal::Failed;
     std::vector<std::uint8_t> kept(static_cast<std::size_t>(records * Size));
     const auto n = f.readAt(0, kept.data(), kept.size());
     if (!n || *n != kept.size()) return Removal::Failed;

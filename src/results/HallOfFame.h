@@ -27,11 +27,17 @@ struct FameSelection {
 
 class HallOfFame {
   public:
+    // The most records the game reads, keeps or adds to: decades of play, and
+    // a bound on the time and memory a file of any size can take. Records
+    // beyond it are kept on disk but never read.
+    static constexpr std::size_t MaxRecords = 100'000;
+
     explicit HallOfFame(std::filesystem::path directory);
 
     const std::filesystem::path& filePath() const { return file_; }
 
-    // Writes `record` whole after the last whole record, creating the file.
+    // Writes `record` whole after the last whole record, creating the file;
+    // false (nothing written) when the file already holds MaxRecords.
     bool append(const FameRecord& record) const;
 
     // Record `number` (from 0), or nothing when the file cannot be read or
@@ -40,8 +46,9 @@ class HallOfFame {
     // The same as stored, byte for byte.
     std::optional<PackedFameRecord> readPacked(std::size_t number) const;
 
-    // Hands every whole record to `visit` in file order, reading the file once
-    // in pieces; false when it cannot be read (a missing file has none).
+    // Hands every whole record up to MaxRecords to `visit` in file order,
+    // reading the file once in pieces; false when it cannot be read (a missing
+    // file has none).
     bool forEach(const std::function<void(std::size_t, const PackedFameRecord&)>& visit) const;
     // Every whole record in file order; a missing or unreadable file gives none.
     std::vector<FameRecord> readAll() const;
@@ -52,7 +59,8 @@ class HallOfFame {
         Failed,  // the file could not be changed: it is as it was
     };
     // Drops the selected record, if the file still holds exactly those bytes
-    // under that number.
+    // under that number. A file above MaxRecords is not rewritten (Failed):
+    // it would mean holding all of it in memory.
     Removal remove(const FameSelection& selected) const;
 
     // Removes the file; true when it is gone (or never was).

@@ -57,6 +57,25 @@ TEST(HallOfFame, AFailedAppendIsReported) {
     EXPECT_FALSE(HallOfFame(dir.path()).append(Result("x", 1)));
 }
 
+// A file of any size (here 1 GB, sparse) is read only as far as the hall of
+// fame reaches, and is neither added to nor rewritten.
+TEST(HallOfFame, AFileBeyondWhatItHoldsIsReadInPartAndLeftAsItIs) {
+    ScratchDirectory dir;
+    const HallOfFame hall(dir.path());
+    ASSERT_TRUE(hall.append(Result("first", 7)));
+    const std::uintmax_t size = 1ull << 30;
+    std::filesystem::resize_file(hall.filePath(), size);
+
+    std::size_t visited = 0;
+    ASSERT_TRUE(hall.forEach([&](std::size_t, const PackedFameRecord&) { ++visited; }));
+    EXPECT_EQ(visited, HallOfFame::MaxRecords);
+    EXPECT_EQ(FameName(*hall.read(0)), "first");
+    EXPECT_FALSE(hall.read(HallOfFame::MaxRecords));
+    EXPECT_FALSE(hall.append(Result("x", 1)));
+    EXPECT_EQ(hall.remove(Selected(hall, 0)), HallOfFame::Removal::Failed);
+    EXPECT_EQ(std::filesystem::file_size(hall.filePath()), size);
+}
+
 TEST(HallOfFame, AnAppendCutShortLeavesTheFileAsItWas) {
     ScratchDirectory dir;
     const HallOfFame hall(dir.path());
