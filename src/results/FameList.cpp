@@ -91,8 +91,8 @@ FameListing ListHallOfFame(const HallOfFame& hall, const FameKeyOrder& order,
     std::error_code error;
     const std::uintmax_t bytes = std::filesystem::file_size(hall.filePath(), error);
     if (!error)
-        records.reserve(static_cast<std::size_t>(std::min<std::uintmax_t>(
-            bytes / FameRecord::PackedSize, HallOfFame::MaxRecords)));
+        records.reserve(static_cast<std::size_t>(
+            std::min<std::uintmax_t>(bytes / FameRecord::PackedSize, HallOfFame::MaxRecords)));
     if (!hall.forEach(
             [&](std::size_t, const PackedFameRecord& bytes) { records.push_back(bytes); }))
         records.clear();

@@ -21,8 +21,11 @@ std::filesystem::path FollowLinks(const std::filesystem::path& path);
 //   link stays.
 // - A target that exists must be a regular file that is not read-only (the
 //   owner may not write it); it keeps its permissions.
-// - Every write has a temporary of its own name, and the temporaries that an
-//   earlier write of the same target left when it was killed are removed.
+// - The bytes go to an unnamed file where the file system allows, named only
+//   just before it replaces the target; elsewhere every write has a
+//   temporary of its own name. The temporaries that killed writes left in
+//   the folder are removed: those of the same target, and the player's own
+//   ones of other targets that are older than the running program.
 bool ReplaceFileWith(const std::filesystem::path& target, std::span<const std::uint8_t> bytes);
 
 // The same for a caller that already holds the lock of the directory of

@@ -7,6 +7,7 @@
 
 #include <sys/stat.h>
 
+#include <chrono>
 #include <thread>
 
 namespace tumbla {
@@ -85,11 +86,20 @@ TEST(ReplaceFile, StaleTemporariesOfTheTargetAreRemoved) {
     WriteBytes(dir / "game.hra.~tmp", "killed");
     WriteBytes(dir / "other.hra.~tmp", "not ours");
     WriteBytes(dir / "game.hra.txt", "the player's");
+    // A killed save under another name, from before this program began, goes
+    // too; one from a write that may still be going on stays.
+    WriteBytes(dir / "saved once.hra.Ab12Cd.~tmp", "killed long ago");
+    fs::last_write_time(dir / "saved once.hra.Ab12Cd.~tmp",
+                        fs::last_write_time(dir / "game.hra.txt") - std::chrono::hours(24));
+    WriteBytes(dir / "busy.hra.Xy34Zw.~tmp", "being written");
+    fs::last_write_time(dir / "busy.hra.Xy34Zw.~tmp",
+                        fs::file_time_type::clock::now() + std::chrono::minutes(1));
     ASSERT_TRUE(Replace(dir / "game.hra", "new"));
     const std::vector<std::string> others =
-        Others(dir.path(), {"game.hra", "other.hra.~tmp", "game.hra.txt"});
+        Others(dir.path(), {"game.hra", "other.hra.~tmp", "game.hra.txt", "busy.hra.Xy34Zw.~tmp"});
     EXPECT_EQ(others, std::vector<std::string>{});
     EXPECT_EQ(FileBytes(dir / "other.hra.~tmp"), "not ours");
+    EXPECT_EQ(FileBytes(dir / "busy.hra.Xy34Zw.~tmp"), "being written");
 }
 
 // A link is written through to the file it names; the link stays a link.
