@@ -170,6 +170,21 @@ TEST(SavedGame, TheLargestAndSmallestFieldsComeBackWithAMoveInTheirLastCell) {
     }
 }
 
+TEST(SavedGame, AGravityChangeToTheRightComesBack) {
+    Saving f(1);
+    ASSERT_EQ(f.game.MakeMove(0, GravityRight), MoveOutcome::Performed);
+    ASSERT_EQ(f.play(f.groups().front()), MoveOutcome::Performed);
+    ASSERT_EQ(f.game.Position(3).Gravity, GravityRight);
+    const std::string name = f.dir.file("right.hra");
+    ASSERT_TRUE(f.save(name));
+
+    GameFixture other;
+    ASSERT_EQ(LoadSavedFile(other.game, other.messages, name), LoadOutcome::Loaded);
+    ASSERT_EQ(other.game.LastPosition(), 4);
+    for (int k = 1; k <= 4; ++k) EXPECT_EQ(other.game.Position(k), f.game.Position(k)) << k;
+    EXPECT_EQ(other.game.Position(2).MoveCol, GravityRight);
+}
+
 TEST(SavedGame, ExistingFileIsReplacedOnlyWhenConfirmed) {
     Saving f(2);
     const std::string name = f.dir.file("old.hra");
@@ -233,6 +248,15 @@ TEST(SavedGame, DamagedFilesAreRefusedWithTheGameUnchanged) {
         {"colours", with([](auto& b) { b[8] = 9; })},
         {"rows", with([](auto& b) { b[8 + 40] = 16; })},
         {"colour map", with([](auto& b) { PutI32(b, 8 + 4, 0); })},
+        {"colour map swapped", with([](auto& b) { PutI32(b, 12, 2), PutI32(b, 16, 1); })},
+        // Every colour drawn as the first, and a start position forged to match.
+        {"colour map all one", with([](auto& b) {
+             PutI32(b, 4, 1);
+             b.resize(80 + 392);
+             for (std::size_t i = 0; i < 8; ++i) PutI32(b, 8 + 4 + 4 * i, 1);
+             for (std::size_t i = 80; i < 80 + 375; ++i)
+                 if (b[i] >= 1 && b[i] <= 8) b[i] = 1;
+         })},
         {"stone 9", with([](auto& b) { b[rec2 + 10] = 9; })},
         {"stone 150", with([](auto& b) { b[rec2 + 374] = 150; })},
         {"gravity", with([](auto& b) { b[rec2 + 377] = 4; })},
@@ -275,6 +299,14 @@ TEST(SavedGame, DamagedFilesAreRefusedWithTheGameUnchanged) {
     std::vector<std::uint8_t> longer = good;
     longer.push_back(7);
     EXPECT_TRUE(UnpackSavedGame(longer));
+    // The longest game there is: 1000 positions.
+    std::vector<std::uint8_t> longest = good;
+    PutI32(longest, 4, 1000);
+    while (longest.size() < 80 + 392 * 1000)
+        longest.insert(longest.end(), good.end() - 392, good.end());
+    const auto read = UnpackSavedGame(longest);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->positions.size(), 1000u);
 }
 
 TEST(SavedGame, UnreadableAndSettingsFiles) {
