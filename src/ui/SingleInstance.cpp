@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSocketNotifier>
+#include <QStandardPaths>
 
 #include <cerrno>
 #include <chrono>
@@ -62,7 +63,16 @@ SingleInstance::~SingleInstance() {
 }
 
 QString SingleInstance::DefaultRuntimeFolder() {
-    return QStringLiteral("/tmp/tumbla-") + QString::number(::getuid());
+    // Only the player can make a folder inside their own runtime or cache
+    // folder; a name under /tmp could be taken by any user first, and the
+    // guard would then be off.
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    struct stat st {};
+    if (runtime.startsWith('/') && ::stat(runtime.constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
+        st.st_uid == ::getuid() && (st.st_mode & 077) == 0)
+        return QFile::decodeName(runtime) + QStringLiteral("/tumbla");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+           QStringLiteral("/tumbla");
 }
 
 QString SingleInstance::KeyOf(const QString& dataFolder) {
@@ -76,6 +86,7 @@ QString SingleInstance::KeyOf(const QString& dataFolder) {
 }
 
 SingleInstance::Claim SingleInstance::claim(int waitMs) {
+    QDir().mkpath(QFileInfo(runtimeFolder_).path()); // a new player's cache folder
     if (!MakePrivate(QFile::encodeName(runtimeFolder_))) return Claim::Unguarded;
     const QByteArray lock = QFile::encodeName(lockPath_);
     lockFd_ = ::open(lock.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);

@@ -2,8 +2,9 @@
 // One running game per player and data folder. The first start takes a lock
 // that it holds for the whole run and listens on a local socket beside it; a
 // later start finds the lock taken, asks the holder to come forward and ends.
-// Lock and socket live in a folder that only the player may enter, named
-// after the player's user id; the socket's name comes from the data folder.
+// Lock and socket live in a folder that only the player may enter, in the
+// player's runtime folder or else their cache folder; the socket's name comes
+// from the data folder.
 
 #include <QObject>
 #include <QString>

@@ -142,6 +142,35 @@ class SingleInstanceTest : public QObject {
         QCOMPARE(next.claim(), SingleInstance::Claim::Holder);
     }
 
+    // The guard's folder lies where no other user can make it first: the
+    // player's own runtime folder, else (none, or one open to others) the
+    // player's cache folder.
+    void theGuardsFolderIsOneOnlyThePlayerCanMake() {
+        QTemporaryDir runtime, cache;
+        QVERIFY(QFile::setPermissions(runtime.path(),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+        const QByteArray oldCache = qgetenv("XDG_CACHE_HOME");
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        const QString inRuntime = SingleInstance::DefaultRuntimeFolder();
+        QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                  QFile::ExeOwner | QFile::ReadOther |
+                                                  QFile::WriteOther | QFile::ExeOther);
+        const QString openToOthers = SingleInstance::DefaultRuntimeFolder();
+        qunsetenv("XDG_RUNTIME_DIR");
+        const QString withoutRuntime = SingleInstance::DefaultRuntimeFolder();
+        for (const auto& [name, value] :
+             {std::pair{"XDG_RUNTIME_DIR", oldRuntime}, std::pair{"XDG_CACHE_HOME", oldCache}})
+            value.isNull() ? qunsetenv(name) : qputenv(name, value);
+        QCOMPARE(inRuntime, runtime.filePath(QStringLiteral("tumbla")));
+        QCOMPARE(openToOthers, cache.filePath(QStringLiteral("tumbla")));
+        QCOMPARE(withoutRuntime, cache.filePath(QStringLiteral("tumbla")));
+        QTemporaryDir data;
+        SingleInstance instance(data.path(), withoutRuntime);
+        QCOMPARE(instance.claim(), SingleInstance::Claim::Holder);
+    }
+
     // A runtime folder that another could have put there is not trusted.
     void aFolderThatIsALinkIsNotUsed() {
         QTemporaryDir data, runtime;
