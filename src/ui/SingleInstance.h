@@ -32,8 +32,9 @@ class SingleInstance : public QObject {
     // but not yet opened its socket is waited for up to `waitMs`.
     Claim claim(int waitMs = 2000);
 
-    // "/tmp/tumbla-" and the user id: neither the environment nor the user's
-    // name decides it.
+    // "tumbla" in the player's runtime folder ($XDG_RUNTIME_DIR, when it is
+    // the player's and closed to others), else in the player's cache folder:
+    // places no other user can take first.
     static QString DefaultRuntimeFolder();
     // The name of the data folder's lock and socket: a digest of its canonical path.
     static QString KeyOf(const QString& dataFolder);
