@@ -21,5 +21,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt finds its Czech texts by name, so no library link shows the need.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
+# On a Wayland desktop the game then runs on Wayland itself, not through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 include(CPack)

@@ -88,6 +88,7 @@ deb=$(ls build-release/*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "$deb depends on: $depends"
 grep -q 'qt6-translations-l10n' <<<"$depends"
+dpkg-deb -f "$deb" Recommends | grep -q 'qt6-wayland'
 apt-get install -s -qq "./$deb" >/dev/null
 unpacked=$(mktemp -d)
 dpkg -x "$deb" "$unpacked/root"
