@@ -1,7 +1,7 @@
 // Each hot step of a move on its own, on positions met in random games, so
 // that a change to one step shows where the playouts' time goes. Every row
 // copies its position first (392 bytes), as a playout does.
-#include "FullSettings.h"
+#include "BenchSettings.h"
 #include "engine/EndTest.h"
 #include "engine/Gravity.h"
 #include "engine/Groups.h"
@@ -16,17 +16,6 @@
 using namespace tumbla;
 
 namespace {
-
-GameSettings ClassicStepSettings() {
-    GameSettings s;
-    s.Rows = 15;
-    s.Cols = 15;
-    s.Count = 5;
-    s.Directions = 0;
-    s.Doraz = 1;
-    s.Rating = 0;
-    return s;
-}
 
 // A position of a game, a group that can be clicked there and the engine
 // state it was reached with.
@@ -73,7 +62,7 @@ Samples Collect(const GameSettings& base) {
 }
 
 const Samples& ClassicSamples() {
-    static const Samples s = Collect(ClassicStepSettings());
+    static const Samples s = Collect(ClassicSettings());
     return s;
 }
 

@@ -4,6 +4,7 @@
 // matches, whole 16-byte columns moved when closing up). It plays the same
 // boards as BM_PlayoutClassic so one run prints both speeds, and checks first
 // that it scores the same games as the engine for the same clicks.
+#include "BenchSettings.h"
 #include "engine/Groups.h"
 #include "engine/PlayMove.h"
 #include "situation/Generator.h"
@@ -18,17 +19,6 @@
 using namespace tumbla;
 
 namespace {
-
-GameSettings LeanSettings() {
-    GameSettings s;
-    s.Rows = 15;
-    s.Cols = 15;
-    s.Count = 5;
-    s.Directions = 0;
-    s.Doraz = 1;
-    s.Rating = 0;
-    return s;
-}
 
 // Column c (1..cols) is bytes 16c..16c+15, bottom row first; byte 15 of every
 // column and columns 0 and cols + 1 stay empty, so no neighbour needs a bounds test.
@@ -137,7 +127,7 @@ struct LeanEngine {
 // The engine's games replayed click by click: the same removals and the same
 // board after every move, or the comparison would not be fair.
 bool PlaysTheEngineGames(LeanEngine& lean) {
-    const GameSettings settings = LeanSettings();
+    const GameSettings settings = ClassicSettings();
     const Rules rules = RulesFromSettings(settings);
     std::mt19937 pick(777);
     Random rng;
@@ -175,7 +165,7 @@ void BM_PlayoutClassicLeanBaseline(benchmark::State& bench) {
         bench.SkipWithError("the baseline does not play the engine's games");
         return;
     }
-    const GameSettings base = LeanSettings();
+    const GameSettings base = ClassicSettings();
     const Rules rules = RulesFromSettings(base);
     std::mt19937 pick(12345);
     Random rng;
