@@ -1,5 +1,5 @@
 // Random playouts through the shared move function: the engine's raw speed.
-#include "FullSettings.h"
+#include "BenchSettings.h"
 #include "engine/EndTest.h"
 #include "engine/Groups.h"
 #include "engine/PlayMove.h"
@@ -12,17 +12,6 @@
 using namespace tumbla;
 
 namespace {
-
-GameSettings ClassicSettings() {
-    GameSettings s;
-    s.Rows = 15;
-    s.Cols = 15;
-    s.Count = 5;
-    s.Directions = 0;
-    s.Doraz = 1;
-    s.Rating = 0;
-    return s;
-}
 
 // Plays random games from fresh situations, counting the moves made.
 template <typename ListMoves>

@@ -1,6 +1,6 @@
 // The preview of a click: what one cell entered by the pointer costs, on the
 // largest field with jokers, glass, rocks, wells and the transformer.
-#include "FullSettings.h"
+#include "BenchSettings.h"
 #include "engine/MovePreview.h"
 #include "situation/Generator.h"
 

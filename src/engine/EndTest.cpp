@@ -2,34 +2,74 @@
 
 #include "engine/Gravity.h"
 #include "engine/Groups.h"
+#include "engine/Pairs.h"
 #include "engine/Transformer.h"
 
 namespace tumbla {
 
 bool StoneMoveExists(const MoveRecord& rec, const Rules& rules) {
-    // Adjacency is symmetric, so each pair is looked at once (right and down):
-    // two equal colours, or a joker beside any colour, make a group.
-    const StoneCode joker = rules.joker;
-    auto pair = [joker](StoneCode a, StoneCode b) {
-        return IsGroupStone(a) && IsGroupStone(b) &&
-               (a == b || (joker != 0 && (a == joker || b == joker)));
-    };
-    const auto& cells = rec.board.cells;
-    for (int r = 1; r <= rules.rows; ++r) {
-        const StoneCode* row = &cells[static_cast<std::size_t>(Board::Index(r, 1))];
-        for (int c = 0; c < rules.cols; ++c) {
-            if (row[c] == StoneEmpty) continue;
-            if (c + 1 < rules.cols && pair(row[c], row[c + 1])) return true;
-            if (r < rules.rows && pair(row[c], row[c + MaxCols])) return true;
-        }
+    const std::uint32_t inForce = (std::uint32_t{1} << rules.cols) - 1;
+    const StoneCode* const cells = rec.board.cells.data();
+    pairs::RowStones below = pairs::StonesOf(cells, rules, inForce);
+    for (int r = 0; r < rules.rows; ++r) {
+        const StoneCode* const row = cells + r * MaxCols;
+        const pairs::RowStones here = below;
+        const bool last = r + 1 == rules.rows;
+        if (!last) below = pairs::StonesOf(row + MaxCols, rules, inForce);
+        const pairs::RowPairs p = pairs::PairsOf(row, here, last ? nullptr : row + MaxCols, below);
+        if ((p.across | p.below) != 0) return true;
     }
     return false;
 }
+
+namespace {
+
+// Two stones side by side along the fall's lines stay side by side after it,
+// unless a well swallows them or they are glass: such a pair decides that the
+// change helps without the fall being made.
+bool PairSurvivesFall(const MoveRecord& rec, const Rules& rules, int direction) {
+    const std::uint32_t inForce = (std::uint32_t{1} << rules.cols) - 1;
+    const StoneCode* const cells = rec.board.cells.data();
+    const bool columns = direction <= GravityUp;
+    auto stones = [&](const StoneCode* row) {
+        pairs::RowStones s = pairs::StonesOf(row, rules, inForce);
+        if (rules.glass != 0) {
+            const std::uint32_t glass = rowmasks::Holding(row, rules.glass);
+            s.colour &= ~glass;
+            s.joker &= ~glass;
+        }
+        return s;
+    };
+    std::uint32_t found = 0;     // columns (or rows) with a pair along them
+    std::uint32_t withWells = 0; // columns (or rows) holding a well
+    pairs::RowStones below = stones(cells);
+    for (int r = 0; r < rules.rows; ++r) {
+        const StoneCode* const row = cells + r * MaxCols;
+        const pairs::RowStones here = columns ? below : stones(row);
+        const bool last = r + 1 == rules.rows;
+        if (!last && columns) below = stones(row + MaxCols);
+        const pairs::RowPairs p =
+            pairs::PairsOf(row, here, last || !columns ? nullptr : row + MaxCols, below);
+        const std::uint32_t wells = rules.wells ? rowmasks::Holding(row, StoneWell) & inForce : 0;
+        if (columns) {
+            found |= p.below;
+            withWells |= wells;
+        } else {
+            found |= std::uint32_t{p.across != 0} << r;
+            withWells |= std::uint32_t{wells != 0} << r;
+        }
+        if ((found & ~withWells) != 0 && !rules.wells) return true;
+    }
+    return (found & ~withWells) != 0;
+}
+
+} // namespace
 
 bool GravityChangeHelps(const MoveRecord& rec, const Rules& rules, int direction) {
     if (direction < GravityDown || direction > GravityRight || direction == rec.Gravity)
         return false;
     if ((rules.directions & (1 << direction)) == 0) return false;
+    if (PairSurvivesFall(rec, rules, direction)) return true;
     MoveRecord copy = rec;
     ApplyGravity(copy, rules, direction, false);
     return StoneMoveExists(copy, rules);

@@ -175,6 +175,36 @@ std::uint32_t LinesThatFall(const StoneCode* cells, const Rules& rules, int dire
     }
 }
 
+// Bit i - 1 for every line i in which an empty cell lies somewhere downstream
+// of a cell that is neither empty nor a barrier. Glass can break only there:
+// in the fall line, which runs on across barriers, such an empty cell is the
+// only kind with a cell after it.
+std::uint32_t LinesWithGaps(const StoneCode* cells, const Rules& rules, int direction) {
+    const std::uint32_t inForce = (std::uint32_t{1} << rules.cols) - 1;
+    const bool columns = direction <= GravityUp;
+    std::uint32_t lines = 0;
+    std::uint32_t emptyDownstream = 0; // columns with an empty cell in the rows passed
+    for (int n = 0; n < rules.rows; ++n) {
+        // Columns are walked from their downstream end.
+        const int r = direction == GravityDown ? rules.rows - 1 - n : n;
+        const StoneCode* const row = cells + r * MaxCols;
+        const std::uint32_t empty = rowmasks::Empty(row) & inForce;
+        std::uint32_t cellsAfter = ~empty & inForce;
+        if (rules.barriers) cellsAfter &= ~rowmasks::Fixed(row, true);
+        if (columns) {
+            lines |= cellsAfter & emptyDownstream;
+            emptyDownstream |= empty;
+        } else if (empty != 0) {
+            const bool after =
+                direction == GravityLeft
+                    ? (cellsAfter >> std::countr_zero(empty) >> 1) != 0
+                    : (cellsAfter & ((std::uint32_t{1} << (std::bit_width(empty) - 1)) - 1)) != 0;
+            lines |= std::uint32_t{after} << r;
+        }
+    }
+    return lines;
+}
+
 // The fall for the game, which keeps nothing of its steps (`NoSteps`), and
 // for a picture of it, which keeps the board between them (`FallSteps`).
 struct NoSteps {};
@@ -202,8 +232,9 @@ bool Fall(MoveRecord& rec, const Rules& rules, int direction, bool commit, Steps
         const auto glass = [&rules](const StoneCode* row) {
             return rowmasks::Holding(row, rules.glass);
         };
-        for (std::uint32_t lines = LinesWith(pass.cells, rules, columns, glass); lines != 0;
-             lines &= lines - 1) {
+        for (std::uint32_t lines = LinesWith(pass.cells, rules, columns, glass) &
+                                   LinesWithGaps(pass.cells, rules, direction);
+             lines != 0; lines &= lines - 1) {
             const Line line = all[std::countr_zero(lines)];
             std::array<int, MaxCols + 2> barriers;
             int count = 0;

@@ -137,135 +137,157 @@ constexpr std::array<std::int16_t, CellCount> CellIndices = [] {
     return a;
 }();
 
-// Without jokers every stone belongs to exactly one group, and one pass of
-// union-find over the rows finds them all. A row is taken a run at a time, a
-// run being stones of one colour side by side: the whole run joins the groups
-// above it that it touches, or starts a group of its own. Only the first cell
-// of a run stands in the union-find; every other cell of the run is found
-// from the row's mask of run starts. Each group's root is kept at its
-// smallest index, its first cell in row-major order.
-void ListGroupsWithoutJokers(const MoveRecord& rec, const Rules& rules, CandidateList& out) {
-    const StoneCode* const cells = rec.board.cells.data();
-    const int rows = rules.rows;
-    const std::uint32_t inForce = (std::uint32_t{1} << rules.cols) - 1;
+// Which cells a pass joins, row by row: the cells taking part, those joined to
+// their left neighbour and those joined to the cell above.
+struct RowLinks {
+    std::uint32_t stones;
+    std::uint32_t left;
+    std::uint32_t up;
+};
+
+// Connected cells by one pass of union-find over the rows. A row is taken a
+// run at a time, a run being joined cells side by side: the whole run joins
+// the groups above it that it touches, or starts a group of its own. Only the
+// first cell of a run stands in the union-find; every other cell of the run
+// is found from the row's mask of run starts. Each group's root is kept at
+// its smallest index, its first cell in row-major order.
+struct Components {
     std::array<std::int16_t, CellCount> parent;
     // Bit i: cell i is the root of a group of two or more.
     std::array<std::uint64_t, (CellCount + 63) / 64> pairedRoots{};
-    auto mark = [&pairedRoots](int i, bool on) {
+    std::array<std::uint32_t, MaxRows> runStarts; // bit k: a run starts at column k
+
+    void mark(int i, bool on) {
         const std::uint64_t bit = std::uint64_t{1} << (i % 64);
         auto& word = pairedRoots[static_cast<std::size_t>(i / 64)];
         word = on ? word | bit : word & ~bit;
-    };
-    auto find = [&parent](int i) {
+    }
+    int find(int i) {
         while (parent[static_cast<std::size_t>(i)] != i) {
             const int up = parent[static_cast<std::size_t>(parent[static_cast<std::size_t>(i)])];
             parent[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(up);
             i = up;
         }
         return i;
-    };
-    std::uint32_t startsAbove = 0; // bit k: a run of the row above starts at column k
-    for (int r = 0; r < rows; ++r) {
-        const int base = r * MaxCols;
-        const StoneCode* const row = cells + base;
-        const std::uint32_t stones = rowmasks::ColourStones(row) & inForce;
-        const std::uint32_t left = rowmasks::SameAsLeft(row) & stones;
-        const std::uint32_t up = r > 0 ? rowmasks::SameAs(row, row - MaxCols) & stones : 0;
-        // Every cell of the row starts as a group of its own.
-        std::memcpy(parent.data() + base, CellIndices.data() + base,
-                    sizeof(std::int16_t) * MaxCols);
-        // The start of the run above column k: the last start at or before it.
-        auto aboveRun = [&](int k) {
-            return base - MaxCols + std::bit_width(startsAbove & ((std::uint32_t{2} << k) - 1)) - 1;
-        };
-
-        // Runs that link to anything: two or more stones, or one stone under its like.
-        const std::uint32_t linked = left | left >> 1 | up;
-        for (std::uint32_t starts = linked & ~left; starts != 0; starts &= starts - 1) {
-            const int first = std::countr_zero(starts);
-            const int last = first + std::countr_one(left >> (first + 1));
-            std::uint32_t ups = up & ((std::uint32_t{2} << last) - (std::uint32_t{1} << first));
-            // A run with nothing above it is a root itself.
-            int root = find(ups != 0 ? aboveRun(std::countr_zero(ups)) : base + first);
-            for (ups &= ups - 1; ups != 0; ups &= ups - 1) {
-                const int other = find(aboveRun(std::countr_zero(ups)));
-                if (other == root) continue;
-                const int low = std::min(root, other);
-                const int high = std::max(root, other);
-                parent[static_cast<std::size_t>(high)] = static_cast<std::int16_t>(low);
-                mark(high, false);
-                root = low;
-            }
-            parent[static_cast<std::size_t>(base + first)] = static_cast<std::int16_t>(root);
-            mark(root, true);
-        }
-        startsAbove = ~left;
     }
-    for (std::size_t w = 0; w < pairedRoots.size(); ++w)
-        for (std::uint64_t roots = pairedRoots[w]; roots != 0; roots &= roots - 1) {
-            const int i = static_cast<int>(w * 64) + std::countr_zero(roots);
-            out.push((i / MaxCols + 1) * 100 + i % MaxCols + 1);
+    // Joins the groups of two roots under the smaller; returns it.
+    int join(int a, int b) {
+        if (a == b) return a;
+        const int low = std::min(a, b);
+        const int high = std::max(a, b);
+        parent[static_cast<std::size_t>(high)] = static_cast<std::int16_t>(low);
+        mark(high, false);
+        return low;
+    }
+
+    template <typename LinksOf> void build(int rows, LinksOf linksOf) {
+        std::uint32_t startsAbove = 0; // bit k: a run of the row above starts at column k
+        for (int r = 0; r < rows; ++r) {
+            const int base = r * MaxCols;
+            const RowLinks links = linksOf(r);
+            std::memcpy(parent.data() + base, CellIndices.data() + base,
+                        sizeof(std::int16_t) * MaxCols);
+            // The start of the run above column k: the last start at or before it.
+            auto aboveRun = [&](int k) {
+                return base - MaxCols +
+                       std::bit_width(startsAbove & ((std::uint32_t{2} << k) - 1)) - 1;
+            };
+            // Runs that link to anything: two or more cells, or one cell under its like.
+            const std::uint32_t linked = links.left | links.left >> 1 | links.up;
+            for (std::uint32_t starts = linked & ~links.left; starts != 0; starts &= starts - 1) {
+                const int first = std::countr_zero(starts);
+                const int last = first + std::countr_one(links.left >> (first + 1));
+                std::uint32_t ups =
+                    links.up & ((std::uint32_t{2} << last) - (std::uint32_t{1} << first));
+                // A run with nothing above it is a root itself.
+                int root = find(ups != 0 ? aboveRun(std::countr_zero(ups)) : base + first);
+                for (ups &= ups - 1; ups != 0; ups &= ups - 1)
+                    root = join(root, find(aboveRun(std::countr_zero(ups))));
+                parent[static_cast<std::size_t>(base + first)] = static_cast<std::int16_t>(root);
+                mark(root, true);
+            }
+            startsAbove = ~links.left;
+            runStarts[static_cast<std::size_t>(r)] = startsAbove;
         }
+    }
+
+    // The root of the group of any cell taking part, by way of its run's first cell.
+    int groupOf(int row, int col) {
+        const std::uint32_t starts = runStarts[static_cast<std::size_t>(row)];
+        return find(row * MaxCols + std::bit_width(starts & ((std::uint32_t{2} << col) - 1)) - 1);
+    }
+
+    void listPaired(CandidateList& out) const {
+        for (std::size_t w = 0; w < pairedRoots.size(); ++w)
+            for (std::uint64_t roots = pairedRoots[w]; roots != 0; roots &= roots - 1) {
+                const int i = static_cast<int>(w * 64) + std::countr_zero(roots);
+                out.push((i / MaxCols + 1) * 100 + i % MaxCols + 1);
+            }
+    }
+};
+
+// Links of the cells of `stones` to equal neighbours.
+RowLinks EqualLinks(const StoneCode* row, int r, std::uint32_t stones) {
+    return {stones, rowmasks::SameAsLeft(row) & stones,
+            r > 0 ? rowmasks::SameAs(row, row - MaxCols) & stones : 0};
 }
 
 } // namespace
 
+// Without jokers every stone belongs to exactly one group, and one pass finds
+// them all. With jokers the colours' groups are found without the jokers
+// first; a group of jokers then joins every group of one colour it touches
+// into one, and makes a single stone beside it a group of two.
 void ListGroups(const MoveRecord& rec, const Rules& rules, CandidateList& out) {
-    if (rules.joker == 0) return ListGroupsWithoutJokers(rec, rules, out);
-    const auto& cells = rec.board.cells;
+    const StoneCode* const cells = rec.board.cells.data();
+    const std::uint32_t inForce = (std::uint32_t{1} << rules.cols) - 1;
     const StoneCode joker = rules.joker;
-    std::array<std::uint8_t, CellCount> visited;
-    CellQueue queue;
+    std::array<std::uint32_t, MaxRows> jokers{};
+    Components colours;
+    colours.build(rules.rows, [&](int r) {
+        const StoneCode* const row = cells + r * MaxCols;
+        std::uint32_t stones = rowmasks::ColourStones(row) & inForce;
+        if (joker != 0) {
+            jokers[static_cast<std::size_t>(r)] = rowmasks::Holding(row, joker) & stones;
+            stones &= ~jokers[static_cast<std::size_t>(r)];
+        }
+        return EqualLinks(row, r, stones);
+    });
+    if (joker == 0) return colours.listPaired(out);
 
-    // Fills the group of `start` through the codes of `match`, marking it visited.
-    auto fill = [&](int start, MatchingSet match) {
-        queue.size = 0;
-        queue.push(start);
-        visited[static_cast<std::size_t>(start)] = 1;
-        for (int head = 0; head < queue.size; ++head) {
-            const int index = queue.items[static_cast<std::size_t>(head)];
-            const int r = index / MaxCols + 1;
-            const int c = index % MaxCols + 1;
-            auto visit = [&](bool inside, int ni) {
-                const auto n = static_cast<std::size_t>(ni);
-                if (!inside || visited[n] || !match.contains(cells[n])) return;
-                visited[n] = 1;
-                queue.push(ni);
+    Components jokerGroups;
+    jokerGroups.build(rules.rows, [&](int r) {
+        return EqualLinks(cells + r * MaxCols, r, jokers[static_cast<std::size_t>(r)]);
+    });
+    // For each group of jokers (by its root) and colour, the colour group it joined.
+    std::array<std::array<std::int16_t, 8>, CellCount> joined;
+    for (int r = 0; r < rules.rows; ++r)
+        for (std::uint32_t js = jokers[static_cast<std::size_t>(r)]; js != 0; js &= js - 1) {
+            const int i = r * MaxCols + std::countr_zero(js);
+            if (jokerGroups.parent[static_cast<std::size_t>(i)] == i)
+                joined[static_cast<std::size_t>(i)].fill(-1);
+        }
+    for (int r = 0; r < rules.rows; ++r)
+        for (std::uint32_t js = jokers[static_cast<std::size_t>(r)]; js != 0; js &= js - 1) {
+            const int k = std::countr_zero(js);
+            auto& anchors = joined[static_cast<std::size_t>(jokerGroups.groupOf(r, k))];
+            auto touch = [&](bool inside, int row, int col) {
+                if (!inside) return;
+                const StoneCode code = cells[static_cast<std::size_t>(row * MaxCols + col)];
+                if (!IsGroupStone(code) || code == joker) return;
+                std::int16_t& anchor = anchors[static_cast<std::size_t>(code - 1)];
+                const int root = colours.groupOf(row, col);
+                const int merged = anchor < 0 ? root : colours.join(colours.find(anchor), root);
+                anchor = static_cast<std::int16_t>(merged);
+                colours.mark(merged, true);
             };
-            visit(r > 1, index - MaxCols);
-            visit(r < rules.rows, index + MaxCols);
-            visit(c > 1, index - 1);
-            visit(c < rules.cols, index + 1);
+            touch(r > 0, r - 1, k);
+            touch(r + 1 < rules.rows, r + 1, k);
+            touch(k > 0, r, k - 1);
+            touch(k + 1 < rules.cols, r, k + 1);
         }
-    };
-
-    visited.fill(0);
-    for (int r = 1; r <= rules.rows; ++r)
-        for (int c = 1; c <= rules.cols; ++c) {
-            const int index = Board::Index(r, c);
-            const StoneCode code = cells[static_cast<std::size_t>(index)];
-            if (visited[static_cast<std::size_t>(index)] || !IsGroupStone(code) || code == joker)
-                continue;
-            fill(index, MatchingSet{code, joker});
-            if (queue.size >= 2) out.push(r * 100 + c);
-            // A joker may belong to the groups of other colours too.
-            for (int i = 1; i < queue.size; ++i) {
-                const auto n = static_cast<std::size_t>(queue.items[static_cast<std::size_t>(i)]);
-                if (cells[n] == joker) visited[n] = 0;
-            }
-        }
-
-    // Groups made of jokers alone.
-    visited.fill(0);
-    for (int r = 1; r <= rules.rows; ++r)
-        for (int c = 1; c <= rules.cols; ++c) {
-            const int index = Board::Index(r, c);
-            if (visited[static_cast<std::size_t>(index)] ||
-                cells[static_cast<std::size_t>(index)] != joker)
-                continue;
-            fill(index, MatchingSet{joker, 0});
-            if (queue.size >= 2) out.push(r * 100 + c);
-        }
+    colours.listPaired(out);
+    jokerGroups.listPaired(out);
 }
 
 } // namespace tumbla

@@ -1,6 +1,7 @@
 #include "engine/Groups.h"
 
 #include "engine/BoardText.h"
+#include "engine/PlainRules.h"
 
 #include <gtest/gtest.h>
 
@@ -173,6 +174,58 @@ TEST(Groups, ListGroupsAgreesWithAPlainFloodFillOnRandomBoards) {
                 }
                 if (size >= 2) expected.push_back(r * 100 + c);
             }
+
+        CandidateList list;
+        ListGroups(rec, rules, list);
+        const std::vector<int> actual(list.items.begin(), list.items.begin() + list.count);
+        ASSERT_EQ(actual, expected) << "round " << round;
+    }
+}
+
+TEST(Groups, ListGroupsWithJokersAgreesWithThePlainRulesOnRandomBoards) {
+    std::mt19937 rng(11);
+    for (int round = 0; round < 2000; ++round) {
+        Rules rules{.rows = 5 + static_cast<int>(rng() % 11),
+                    .cols = 10 + static_cast<int>(rng() % 16),
+                    .count = 4 + static_cast<int>(rng() % 5)};
+        rules.joker = static_cast<std::uint8_t>(1 + rng() % static_cast<unsigned>(rules.count));
+        MoveRecord rec;
+        const unsigned emptyShare = rng() % 70;
+        // Many jokers in some rounds, so that they join long chains of groups.
+        const unsigned jokerShare = rng() % 40;
+        for (int r = 1; r <= rules.rows; ++r)
+            for (int c = 1; c <= rules.cols; ++c) {
+                const unsigned roll = rng() % 100;
+                rec.board.at(r, c) =
+                    roll < emptyShare          ? StoneEmpty
+                    : rng() % 100 < jokerShare ? rules.joker
+                    : roll < emptyShare + 2
+                        ? StoneRock
+                        : static_cast<StoneCode>(1 + rng() % static_cast<unsigned>(rules.count));
+            }
+        if (rng() % 4 == 0)
+            FillBeyondField(rec, rules.rows, rules.cols,
+                            [&rng] { return static_cast<StoneCode>(1 + rng() % 3); });
+
+        // The colours' groups by their first stone that is no joker, then the
+        // groups of jokers alone.
+        const PlainRules plain{rules};
+        std::vector<int> expected;
+        for (const bool jokersAlone : {false, true}) {
+            std::array<bool, CellCount> seen{};
+            for (int r = 1; r <= rules.rows; ++r)
+                for (int c = 1; c <= rules.cols; ++c) {
+                    const StoneCode code = rec.board.at(r, c);
+                    if (seen[static_cast<std::size_t>(Board::Index(r, c))] || code < 1 ||
+                        code > 8 || (code == rules.joker) != jokersAlone)
+                        continue;
+                    const auto group = plain.Group(rec, r, c);
+                    for (const auto& [y, x] : group)
+                        if (rec.board.at(y, x) == code)
+                            seen[static_cast<std::size_t>(Board::Index(y, x))] = true;
+                    if (group.size() >= 2) expected.push_back(r * 100 + c);
+                }
+        }
 
         CandidateList list;
         ListGroups(rec, rules, list);
