@@ -22,7 +22,7 @@ bool IsSpecialMove(const MoveRecord& position, int code) {
 } // namespace
 
 NestedSearch::NestedSearch(const AdvisorStart& start, std::uint64_t seed)
-    : start_(start), random_(Mix(seed)), levels_(MaxLevel + 1) {
+    : start_(start), random_(Mix(seed)), plies_(ExhaustDepth + 1), levels_(MaxLevel + 1) {
     start_.movesLeft = std::clamp(start_.movesLeft, 0, LineCapacity);
     bestLine_.reserve(LineCapacity);
 }
@@ -58,12 +58,16 @@ std::vector<int> NestedSearch::BestLine() const {
 void NestedSearch::Run(const SearchBounds& bounds) {
     bounds_ = bounds;
     stopped_ = false;
+    // Near the end of a game a few thousand lines are all there are.
+    const std::uint64_t leafLimit = bounds_.playouts != 0 ? bounds_.playouts / 2 : 20000;
+    if (Exhaust(std::min<std::uint64_t>(leafLimit, 20000)) || stopped_) return;
     // Each pass starts from the best line so far; a pass that used up little
-    // of the budget makes room for a deeper one.
+    // of the budget, or found nothing better, makes room for a deeper one.
     int level = 1;
     while (!stopped_) {
         const auto startedAt = std::chrono::steady_clock::now();
         const std::uint64_t playoutsBefore = Playouts();
+        const std::int32_t scoreBefore = bestScore_;
         Level& top = levels_[static_cast<std::size_t>(level)];
         top.length = 0;
         top.score = NoScore;
@@ -85,8 +89,46 @@ void NestedSearch::Run(const SearchBounds& bounds) {
         else if (bounds_.timed)
             small =
                 (std::chrono::steady_clock::now() - startedAt) * 20 < bounds_.deadline - startedAt;
-        if (level == 1 || small) ++level;
+        if (level == 1 || small || bestScore_ == scoreBefore) ++level;
     }
+}
+
+bool NestedSearch::Exhaust(std::uint64_t leafLimit) {
+    leavesLeft_ = leafLimit;
+    plies_[0].position = start_.position;
+    plies_[0].state = start_.state;
+    return ExhaustNode(0, start_.afterGravityChange);
+}
+
+// False as soon as the tree proves too big or a stop is asked for; each end
+// reached counts as a playout.
+bool NestedSearch::ExhaustNode(int depth, bool afterGravityChange) {
+    Ply& here = plies_[static_cast<std::size_t>(depth)];
+    if (depth < start_.movesLeft)
+        ListCandidates(here.position, start_.rules, here.state, afterGravityChange,
+                       here.candidates);
+    else
+        here.candidates.clear();
+    if (here.candidates.count == 0) {
+        if (leavesLeft_ == 0) return false;
+        --leavesLeft_;
+        playouts_.fetch_add(1, std::memory_order_relaxed);
+        Record(depth, here.position.TotalScore);
+        if (OutOfBounds()) stopped_ = true;
+        return !stopped_;
+    }
+    if (depth == ExhaustDepth) return false;
+    Ply& child = plies_[static_cast<std::size_t>(depth) + 1];
+    for (int i = 0; i < here.candidates.count; ++i) {
+        const int code = here.candidates.items[static_cast<std::size_t>(i)];
+        const Move move = Move::FromCode(code);
+        child.position = here.position;
+        child.state = here.state;
+        PlayMove(child.position, start_.rules, child.state, move);
+        path_[static_cast<std::size_t>(depth)] = static_cast<std::uint16_t>(code);
+        if (!ExhaustNode(depth + 1, move.isGravityChange())) return false;
+    }
+    return true;
 }
 
 NestedSearch::Score NestedSearch::Nested(int level, int depth, const MoveRecord& position,

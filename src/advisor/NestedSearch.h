@@ -60,6 +60,9 @@ class NestedSearch {
         Score score = NoScore;
     };
 
+    // Every line below the start, when they are few: the optimum, proven.
+    bool Exhaust(std::uint64_t leafLimit);
+    bool ExhaustNode(int depth, bool afterGravityChange);
     Score Nested(int level, int depth, const MoveRecord& position, const EngineState& state,
                  bool afterGravityChange);
     Score Playout(int depth, const MoveRecord& position, const EngineState& state,
@@ -78,6 +81,15 @@ class NestedSearch {
     std::uint64_t random_;
     SearchBounds bounds_;
     bool stopped_ = false;
+
+    struct Ply {
+        MoveRecord position;
+        EngineState state;
+        CandidateList candidates;
+    };
+    static constexpr int ExhaustDepth = 48;
+    std::vector<Ply> plies_; // [0..ExhaustDepth]
+    std::uint64_t leavesLeft_ = 0;
 
     std::vector<Level> levels_; // [1..MaxLevel]
     MoveRecord playoutPosition_;

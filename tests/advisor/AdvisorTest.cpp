@@ -88,10 +88,10 @@ TEST(Advisor, FindsTheExhaustiveSearchsOptimumNearTheEnd) {
             if (cut.game.CurrentPosition() > 1 && cut.game.MoveLock()) continue;
             SearchMemory memory;
             Search search(cut.game.CurrentRules(), memory);
-            search.SetLeafLimit(20000);
+            search.SetLeafLimit(10000);
             search.StartSearch(cut.game.Current());
             if (!search.Complete()) break;
-            const AdvisorResult advice = Advise(cut.saved(), 1000, 1);
+            const AdvisorResult advice = Advise(cut.saved(), 20000, 1);
             ASSERT_TRUE(advice.honest) << advice.error;
             EXPECT_EQ(advice.score, search.HighestScore()) << back << " moves from the end";
             ++compared;
