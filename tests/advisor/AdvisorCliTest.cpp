@@ -54,7 +54,7 @@ std::string Joined(const std::vector<std::string>& words) {
 TEST(AdviseCommand, ItsLineReplaysInPlayToItsScoreAndASeedRepeats) {
     for (const std::string code : {"HO611BA0B", "OY817GA2B"}) {
         const std::string start = code + " 3 5/5 N";
-        const ToolRun advice = Tool("advise " + start + " --playouts 200 --seed 4");
+        const ToolRun advice = Tool("advise " + start + " --playouts 40 --seed 4");
         ASSERT_EQ(advice.code, 0);
         const std::vector<std::string> line = advice.after("line");
         const std::vector<std::string> score = advice.after("score");
@@ -76,7 +76,7 @@ TEST(AdviseCommand, ItsLineReplaysInPlayToItsScoreAndASeedRepeats) {
         EXPECT_NE(lastPosition.find(" over 1"), std::string::npos) << lastPosition;
 
         for (const std::string threads : {"1", "2"}) {
-            const std::string args = "advise " + start + " --playouts 300 --threads " + threads;
+            const std::string args = "advise " + start + " --playouts 50 --threads " + threads;
             EXPECT_EQ(Tool(args).lines, Tool(args).lines) << args;
         }
     }
@@ -110,7 +110,7 @@ TEST(AnalyseCommand, PrintsOneLinePerMoveOfASavedGame) {
             .write(reinterpret_cast<const char*>(bytes.data()),
                    static_cast<std::streamsize>(bytes.size()));
     }
-    const ToolRun run = Tool("analyse " + file.string() + " --playouts 100");
+    const ToolRun run = Tool("analyse " + file.string() + " --playouts 30");
     std::filesystem::remove(file);
     ASSERT_EQ(run.code, 0);
     ASSERT_EQ(run.lines.size(), 5u);

@@ -27,10 +27,10 @@ TEST(Advisor, ItsScoreIsTheGamesAndASeedGivesOneLine) {
         SCOPED_TRACE(SettingsCodeFromSettings(settings));
         AdvisorGame g;
         g.start(settings, 7);
-        const AdvisorResult first = Advise(g.saved(), 200, 1);
+        const AdvisorResult first = Advise(g.saved(), 60, 1);
         ASSERT_TRUE(first.honest) << first.error;
         ASSERT_FALSE(first.line.empty());
-        EXPECT_EQ(first.playouts, 200u);
+        EXPECT_EQ(first.playouts, 60u);
         // The line's total is what a player clicking it reaches.
         EXPECT_TRUE(CheckLine(g.saved(), first.line, first.score).honest);
         EXPECT_FALSE(CheckLine(g.saved(), first.line, first.score + 1).honest);
@@ -38,8 +38,8 @@ TEST(Advisor, ItsScoreIsTheGamesAndASeedGivesOneLine) {
         const auto half = first.line.begin() + static_cast<long>(first.line.size() / 2);
         g.play(std::vector<int>(first.line.begin(), half));
         for (int threads : {1, 2}) {
-            const AdvisorResult a = Advise(g.saved(), 300, threads, 5);
-            const AdvisorResult b = Advise(g.saved(), 300, threads, 5);
+            const AdvisorResult a = Advise(g.saved(), 80, threads, 5);
+            const AdvisorResult b = Advise(g.saved(), 80, threads, 5);
             ASSERT_TRUE(a.honest) << a.error;
             EXPECT_EQ(a.line, b.line);
             EXPECT_EQ(a.score, b.score);
@@ -78,20 +78,20 @@ TEST(Advisor, FindsTheExhaustiveSearchsOptimumNearTheEnd) {
         SCOPED_TRACE(SettingsCodeFromSettings(settings));
         AdvisorGame g;
         g.start(settings, 11);
-        const std::vector<int> line = Advise(g.saved(), 100, 1).line;
+        const std::vector<int> line = Advise(g.saved(), 40, 1).line;
         // Back from the end to a position after a group removal (the lock
         // clear, as the search starts) with a small tree below it.
-        for (std::size_t back = 5; back <= line.size() && back <= 9; ++back) {
+        for (std::size_t back = 4; back <= line.size() && back <= 8; ++back) {
             AdvisorGame cut;
             cut.start(settings, 11);
             cut.play(std::vector<int>(line.begin(), line.end() - static_cast<long>(back)));
             if (cut.game.CurrentPosition() > 1 && cut.game.MoveLock()) continue;
             SearchMemory memory;
             Search search(cut.game.CurrentRules(), memory);
-            search.SetLeafLimit(10000);
+            search.SetLeafLimit(3000);
             search.StartSearch(cut.game.Current());
             if (!search.Complete()) break;
-            const AdvisorResult advice = Advise(cut.saved(), 20000, 1);
+            const AdvisorResult advice = Advise(cut.saved(), 6000, 1);
             ASSERT_TRUE(advice.honest) << advice.error;
             EXPECT_EQ(advice.score, search.HighestScore()) << back << " moves from the end";
             ++compared;
