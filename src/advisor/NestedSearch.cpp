@@ -118,6 +118,10 @@ bool NestedSearch::ExhaustNode(int depth, bool afterGravityChange) {
         return !stopped_;
     }
     if (depth == ExhaustDepth) return false;
+    if (StopAsked()) {
+        stopped_ = true;
+        return false;
+    }
     Ply& child = plies_[static_cast<std::size_t>(depth) + 1];
     for (int i = 0; i < here.candidates.count; ++i) {
         const int code = here.candidates.items[static_cast<std::size_t>(i)];
@@ -199,6 +203,11 @@ NestedSearch::Score NestedSearch::Playout(int depth, const MoveRecord& position,
         ListCandidates(playoutPosition_, start_.rules, playoutState_, afterGravityChange,
                        playoutCandidates_);
         if (playoutCandidates_.count == 0) break;
+        // A stop is heard within a move: a playout on a big field takes milliseconds.
+        if (StopAsked()) {
+            stopped_ = true;
+            return NoScore;
+        }
         const int code = PickPlayoutMove(playoutPosition_, spared);
         const Move move = Move::FromCode(code);
         PlayMove(playoutPosition_, start_.rules, playoutState_, move);
@@ -271,8 +280,12 @@ void NestedSearch::Record(int length, std::int32_t score) {
     bestLine_.assign(path_.begin(), path_.begin() + length);
 }
 
+bool NestedSearch::StopAsked() const {
+    return bounds_.stop != nullptr && bounds_.stop->load(std::memory_order_relaxed);
+}
+
 bool NestedSearch::OutOfBounds() {
-    if (bounds_.stop != nullptr && bounds_.stop->load(std::memory_order_relaxed)) return true;
+    if (StopAsked()) return true;
     if (bounds_.playouts != 0 && Playouts() >= bounds_.playouts) return true;
     return bounds_.timed && std::chrono::steady_clock::now() >= bounds_.deadline;
 }

@@ -70,6 +70,7 @@ class NestedSearch {
     int PickPlayoutMove(const MoveRecord& position, StoneCode spared);
     StoneCode SparedColour(const MoveRecord& position);
     void Record(int length, std::int32_t score);
+    bool StopAsked() const;
     bool OutOfBounds();
     std::uint64_t NextRandom();
     // Whole numbers only, so that every machine picks the same.
