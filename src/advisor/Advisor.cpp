@@ -2,6 +2,7 @@
 
 #include "advisor/LineCheck.h"
 #include "advisor/NestedSearch.h"
+#include "engine/Groups.h"
 #include "engine/PlayMove.h"
 
 #include <algorithm>
@@ -28,7 +29,11 @@ bool Advisor::Offer(const std::vector<int>& line) {
     const AdvisorStart start = StartOf(game_);
     MoveRecord position = start.position;
     EngineState state = start.state;
-    for (int code : line) PlayMove(position, start.rules, state, Move::FromCode(code));
+    for (int code : line) {
+        const Move move = Move::FromCode(code);
+        if (!IsMoveValid(position, start.rules, state, move)) return false;
+        PlayMove(position, start.rules, state, move);
+    }
     const LineCheck check = CheckLine(game_, line, position.TotalScore);
     if (!check.honest) return false;
     if (!hasOffer_ || check.replayed > offeredScore_) {
