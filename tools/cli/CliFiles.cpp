@@ -15,6 +15,8 @@ namespace {
 
 constexpr std::string_view BadGameText = "Soubor neobsahuje data k této hře nebo je chybný!";
 
+} // namespace
+
 std::optional<SavedGame> ReadSavedGame(const std::string& path, std::ostream& err) {
     const auto bytes =
         ReadFileStart(path, SavedGame::HeaderSize + MoveRecord::PackedSize * Game::HistorySize);
@@ -26,8 +28,6 @@ std::optional<SavedGame> ReadSavedGame(const std::string& path, std::ostream& er
     if (!saved) err << path << ": " << BadGameText << "\n";
     return saved;
 }
-
-} // namespace
 
 int Verify(const Arguments& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 1) {

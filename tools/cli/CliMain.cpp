@@ -1,5 +1,6 @@
 #include "Cli.h"
 
+#include "AdviseCommand.h"
 #include "SearchCommand.h"
 #include "record/ScoreTableText.h"
 
@@ -20,7 +21,7 @@ struct Command {
     std::string_view help;
 };
 
-constexpr Command Commands[] = {
+const Command Commands[] = {
     {"play", Play,
      "usage: tumbla-cli play CODE NUMBER [MOVE ...]\n"
      "Plays a situation as the game window would and prints every position.\n"
@@ -47,6 +48,8 @@ constexpr Command Commands[] = {
      "For a saved game prints 'code', 'number', 'position' (P) and 'total' lines;\n"
      "for a settings file (.hrs) its 'code' and 'number'. Exit 2 on a bad file.\n"},
     {"search", Search, ""},
+    {"advise", Advise, AdviseHelp},
+    {"analyse", Analyse, AnalyseHelp},
     {"table", Table,
      "usage: tumbla-cli table\n"
      "Prints the score table: points of a group of 1..70 stones by the three ratings.\n"},

@@ -1,0 +1,98 @@
+// The advisor against the textbook nested search, in one run: situations of
+// three levels, the advisor at a short and a long time on one thread, the
+// baseline at the long time, and the advisor on two threads at the short time.
+//
+//   tumbla-advisor-bench [--situations N] [--short MS] [--long MS]
+
+#include "TextbookNested.h"
+#include "advisor/Advisor.h"
+#include "advisor/LineCheck.h"
+#include "record/Game.h"
+#include "situation/SettingsCode.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+using namespace tumbla;
+
+namespace {
+
+struct Totals {
+    std::int64_t shortOne = 0, longOne = 0, baseline = 0, shortTwo = 0;
+};
+
+std::int32_t Advise(const SavedGame& game, std::chrono::milliseconds time, int threads) {
+    AdvisorLimits limits;
+    limits.time = time;
+    limits.threads = threads;
+    Advisor advisor(game, limits);
+    const AdvisorResult result = advisor.Run();
+    if (!result.honest) {
+        std::fprintf(stderr, "dishonest line: %s\n", result.error.c_str());
+        std::exit(1);
+    }
+    return result.score;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    int situations = 20;
+    std::chrono::milliseconds shortTime{1000}, longTime{5000};
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string_view option = argv[i];
+        const long value = std::strtol(argv[i + 1], nullptr, 10);
+        if (option == "--situations") situations = static_cast<int>(value);
+        if (option == "--short") shortTime = std::chrono::milliseconds(value);
+        if (option == "--long") longTime = std::chrono::milliseconds(value);
+    }
+    std::printf("situations 1..%d, short %lld ms, long %lld ms\n", situations,
+                static_cast<long long>(shortTime.count()),
+                static_cast<long long>(longTime.count()));
+    for (const char* code : {"GL500BA0B", "HO611BA0B", "OY817GA2B"}) {
+        Totals totals;
+        for (int n = 1; n <= situations; ++n) {
+            SilentGameView view;
+            SilentMessages messages;
+            Game game(view, messages);
+            game.PutSettingsInForce(SettingsFromCode(code, GameSettings{}).settings);
+            game.SetSituationNumber(n);
+            game.NewSituation();
+            const SavedGame start = SavedGameOf(game);
+            const std::int32_t a = Advise(start, shortTime, 1);
+            const std::int32_t b = Advise(start, longTime, 1);
+            const bench::TextbookResult baseline = bench::TextbookNested(
+                game.CurrentRules(), game.Current(), longTime, static_cast<std::uint64_t>(n));
+            const LineCheck check = CheckLine(start, baseline.line, baseline.score);
+            if (!check.honest) {
+                std::fprintf(stderr, "baseline's line does not hold: %s\n", check.error.c_str());
+                return 1;
+            }
+            const std::int32_t c = baseline.score;
+            const std::int32_t d = Advise(start, shortTime, 2);
+            std::printf("%s %3d  advisor-short %8d  advisor-long %8d  baseline-long %8d  "
+                        "advisor-short-2t %8d\n",
+                        code, n, a, b, c, d);
+            std::fflush(stdout);
+            totals.shortOne += a;
+            totals.longOne += b;
+            totals.baseline += c;
+            totals.shortTwo += d;
+        }
+        const double base = static_cast<double>(totals.baseline);
+        std::printf("%s totals: advisor-short %lld  advisor-long %lld  baseline-long %lld  "
+                    "advisor-short-2t %lld\n",
+                    code, static_cast<long long>(totals.shortOne),
+                    static_cast<long long>(totals.longOne), static_cast<long long>(totals.baseline),
+                    static_cast<long long>(totals.shortTwo));
+        std::printf("%s ratios: short/baseline %.3f  long/baseline %.3f  2t/1t short %.3f\n", code,
+                    static_cast<double>(totals.shortOne) / base,
+                    static_cast<double>(totals.longOne) / base,
+                    static_cast<double>(totals.shortTwo) / static_cast<double>(totals.shortOne));
+        std::fflush(stdout);
+    }
+    return 0;
+}

@@ -1,0 +1,293 @@
+#include "advisor/NestedSearch.h"
+
+#include "engine/PlayMove.h"
+
+#include <algorithm>
+
+namespace tumbla {
+
+namespace {
+
+std::uint64_t Mix(std::uint64_t z) {
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+    return z ^ (z >> 31);
+}
+
+bool IsSpecialMove(const MoveRecord& position, int code) {
+    const Move move = Move::FromCode(code);
+    return move.isGravityChange() || IsTransformer(position.board.at(move.row, move.col));
+}
+
+} // namespace
+
+NestedSearch::NestedSearch(const AdvisorStart& start, std::uint64_t seed)
+    : start_(start), random_(Mix(seed)), plies_(ExhaustDepth + 1), levels_(MaxLevel + 1) {
+    start_.movesLeft = std::clamp(start_.movesLeft, 0, LineCapacity);
+    bestLine_.reserve(LineCapacity);
+}
+
+std::uint64_t NestedSearch::NextRandom() {
+    random_ += 0x9e3779b97f4a7c15ULL;
+    return Mix(random_);
+}
+
+void NestedSearch::Offer(const std::vector<int>& line, std::int32_t score) {
+    const std::lock_guard lock(bestMutex_);
+    if (hasLine_ && score <= bestScore_) return;
+    hasLine_ = true;
+    bestScore_ = score;
+    bestLine_ = line;
+}
+
+bool NestedSearch::HasLine() const {
+    const std::lock_guard lock(bestMutex_);
+    return hasLine_;
+}
+
+std::int32_t NestedSearch::BestScore() const {
+    const std::lock_guard lock(bestMutex_);
+    return bestScore_;
+}
+
+std::vector<int> NestedSearch::BestLine() const {
+    const std::lock_guard lock(bestMutex_);
+    return bestLine_;
+}
+
+void NestedSearch::Run(const SearchBounds& bounds) {
+    bounds_ = bounds;
+    stopped_ = false;
+    // Near the end of a game a few thousand lines are all there are.
+    const std::uint64_t leafLimit = bounds_.playouts != 0 ? bounds_.playouts / 2 : 20000;
+    if (Exhaust(std::min<std::uint64_t>(leafLimit, 20000)) || stopped_) return;
+    // Each pass starts from the best line so far; a pass that used up little
+    // of the budget, or found nothing better, makes room for a deeper one.
+    int level = 1;
+    while (!stopped_) {
+        const auto startedAt = std::chrono::steady_clock::now();
+        const std::uint64_t playoutsBefore = Playouts();
+        const std::int32_t scoreBefore = bestScore_;
+        Level& top = levels_[static_cast<std::size_t>(level)];
+        top.length = 0;
+        top.score = NoScore;
+        {
+            const std::lock_guard lock(bestMutex_);
+            if (hasLine_) {
+                std::copy(bestLine_.begin(), bestLine_.end(), top.line.begin());
+                top.length = static_cast<int>(bestLine_.size());
+                top.score = bestScore_;
+            }
+        }
+        Nested(level, 0, start_.position, start_.state, start_.afterGravityChange);
+        // Nothing to play from the start: the one line there is is known.
+        if (Playouts() == playoutsBefore) break;
+        if (level == MaxLevel) continue;
+        bool small = false;
+        if (bounds_.playouts != 0)
+            small = (Playouts() - playoutsBefore) * 20 < bounds_.playouts;
+        else if (bounds_.timed)
+            small =
+                (std::chrono::steady_clock::now() - startedAt) * 20 < bounds_.deadline - startedAt;
+        if (level == 1 || small || bestScore_ == scoreBefore) ++level;
+    }
+}
+
+bool NestedSearch::Exhaust(std::uint64_t leafLimit) {
+    leavesLeft_ = leafLimit;
+    plies_[0].position = start_.position;
+    plies_[0].state = start_.state;
+    return ExhaustNode(0, start_.afterGravityChange);
+}
+
+// False as soon as the tree proves too big or a stop is asked for; each end
+// reached counts as a playout.
+bool NestedSearch::ExhaustNode(int depth, bool afterGravityChange) {
+    Ply& here = plies_[static_cast<std::size_t>(depth)];
+    if (depth < start_.movesLeft)
+        ListCandidates(here.position, start_.rules, here.state, afterGravityChange,
+                       here.candidates);
+    else
+        here.candidates.clear();
+    if (here.candidates.count == 0) {
+        if (leavesLeft_ == 0) return false;
+        --leavesLeft_;
+        playouts_.fetch_add(1, std::memory_order_relaxed);
+        Record(depth, here.position.TotalScore);
+        if (OutOfBounds()) stopped_ = true;
+        return !stopped_;
+    }
+    if (depth == ExhaustDepth) return false;
+    if (StopAsked()) {
+        stopped_ = true;
+        return false;
+    }
+    Ply& child = plies_[static_cast<std::size_t>(depth) + 1];
+    for (int i = 0; i < here.candidates.count; ++i) {
+        const int code = here.candidates.items[static_cast<std::size_t>(i)];
+        const Move move = Move::FromCode(code);
+        child.position = here.position;
+        child.state = here.state;
+        PlayMove(child.position, start_.rules, child.state, move);
+        path_[static_cast<std::size_t>(depth)] = static_cast<std::uint16_t>(code);
+        if (!ExhaustNode(depth + 1, move.isGravityChange())) return false;
+    }
+    return true;
+}
+
+NestedSearch::Score NestedSearch::Nested(int level, int depth, const MoveRecord& position,
+                                         const EngineState& state, bool afterGravityChange) {
+    Level& here = levels_[static_cast<std::size_t>(level)];
+    // The top level keeps the line it was given; a lower one starts afresh.
+    if (depth != 0) {
+        here.length = 0;
+        here.score = NoScore;
+    }
+    here.position = position;
+    here.state = state;
+    int played = 0;
+    for (int d = depth; d < start_.movesLeft; ++d) {
+        ListCandidates(here.position, start_.rules, here.state, afterGravityChange,
+                       here.candidates);
+        if (here.candidates.count == 0) break;
+        for (int i = 0; i < here.candidates.count; ++i) {
+            const int code = here.candidates.items[static_cast<std::size_t>(i)];
+            here.child = here.position;
+            here.childState = here.state;
+            const Move move = Move::FromCode(code);
+            PlayMove(here.child, start_.rules, here.childState, move);
+            path_[static_cast<std::size_t>(d)] = static_cast<std::uint16_t>(code);
+            const Score score =
+                level == 1
+                    ? Playout(d + 1, here.child, here.childState, move.isGravityChange())
+                    : Nested(level - 1, d + 1, here.child, here.childState, move.isGravityChange());
+            if (stopped_) return here.score;
+            if (score <= here.score) continue;
+            here.score = score;
+            here.line[static_cast<std::size_t>(played)] = static_cast<std::uint16_t>(code);
+            if (level == 1) {
+                std::copy(path_.begin() + d + 1, path_.begin() + playoutEnd_,
+                          here.line.begin() + played + 1);
+                here.length = played + 1 + (playoutEnd_ - d - 1);
+            } else {
+                const Level& below = levels_[static_cast<std::size_t>(level - 1)];
+                std::copy(below.line.begin(), below.line.begin() + below.length,
+                          here.line.begin() + played + 1);
+                here.length = played + 1 + below.length;
+            }
+        }
+        // The best line found from here goes on with its next move.
+        const int code = here.line[static_cast<std::size_t>(played)];
+        const Move move = Move::FromCode(code);
+        PlayMove(here.position, start_.rules, here.state, move);
+        path_[static_cast<std::size_t>(d)] = static_cast<std::uint16_t>(code);
+        afterGravityChange = move.isGravityChange();
+        ++played;
+    }
+    // An end reached: the line followed is complete.
+    if (here.score == NoScore) {
+        here.score = here.position.TotalScore;
+        here.length = played;
+        Record(depth + played, here.position.TotalScore);
+    }
+    return here.score;
+}
+
+NestedSearch::Score NestedSearch::Playout(int depth, const MoveRecord& position,
+                                          const EngineState& state, bool afterGravityChange) {
+    playoutPosition_ = position;
+    playoutState_ = state;
+    const StoneCode spared = SparedColour(position);
+    int d = depth;
+    for (; d < start_.movesLeft; ++d) {
+        ListCandidates(playoutPosition_, start_.rules, playoutState_, afterGravityChange,
+                       playoutCandidates_);
+        if (playoutCandidates_.count == 0) break;
+        // A stop is heard within a move: a playout on a big field takes milliseconds.
+        if (StopAsked()) {
+            stopped_ = true;
+            return NoScore;
+        }
+        const int code = PickPlayoutMove(playoutPosition_, spared);
+        const Move move = Move::FromCode(code);
+        PlayMove(playoutPosition_, start_.rules, playoutState_, move);
+        path_[static_cast<std::size_t>(d)] = static_cast<std::uint16_t>(code);
+        afterGravityChange = move.isGravityChange();
+    }
+    playoutEnd_ = d;
+    playouts_.fetch_add(1, std::memory_order_relaxed);
+    Record(d, playoutPosition_.TotalScore);
+    if (OutOfBounds()) stopped_ = true;
+    return playoutPosition_.TotalScore;
+}
+
+// A group of another colour than the spared one; a gravity change or the
+// transformer now and then; the spared colour when nothing else is left.
+int NestedSearch::PickPlayoutMove(const MoveRecord& position, StoneCode spared) {
+    const CandidateList& list = playoutCandidates_;
+    int others = 0;
+    int special = 0;
+    for (int i = 0; i < list.count; ++i) {
+        const int code = list.items[static_cast<std::size_t>(i)];
+        if (IsSpecialMove(position, code))
+            ++special;
+        else if (position.board.at(code / 100, code % 100) != spared)
+            ++others;
+    }
+    const int groups = list.count - special;
+    enum Kind { Other, Spared, Special } kind = Other;
+    if (special != 0 && (groups == 0 || Below(8) == 0))
+        kind = Special;
+    else if (others == 0)
+        kind = Spared;
+    const int size = kind == Special ? special : kind == Spared ? groups - others : others;
+    int k = Below(size);
+    for (int i = 0; i < list.count; ++i) {
+        const int code = list.items[static_cast<std::size_t>(i)];
+        Kind of = Special;
+        if (!IsSpecialMove(position, code))
+            of = position.board.at(code / 100, code % 100) != spared ? Other : Spared;
+        if (of == kind && k-- == 0) return code;
+    }
+    return list.items[0];
+}
+
+// Usually the colour with the most stones, sometimes another, each in
+// proportion to its stones: one big group is not always the best there is.
+StoneCode NestedSearch::SparedColour(const MoveRecord& position) {
+    std::array<int, 9> counts{};
+    for (int r = 1; r <= start_.rules.rows; ++r)
+        for (int c = 1; c <= start_.rules.cols; ++c)
+            if (const StoneCode code = position.board.at(r, c); code >= 1 && code <= 8)
+                ++counts[code];
+    if (start_.rules.joker != 0) counts[start_.rules.joker] = 0;
+    const auto most = std::max_element(counts.begin() + 1, counts.end());
+    int total = 0;
+    for (int n : counts) total += n;
+    if (total == 0 || Below(2) == 0) return static_cast<StoneCode>(most - counts.begin());
+    int k = Below(total);
+    for (int colour = 1; colour <= 8; ++colour)
+        if ((k -= counts[static_cast<std::size_t>(colour)]) < 0)
+            return static_cast<StoneCode>(colour);
+    return static_cast<StoneCode>(most - counts.begin());
+}
+
+void NestedSearch::Record(int length, std::int32_t score) {
+    if (hasLine_ && score <= bestScore_) return;
+    const std::lock_guard lock(bestMutex_);
+    hasLine_ = true;
+    bestScore_ = score;
+    bestLine_.assign(path_.begin(), path_.begin() + length);
+}
+
+bool NestedSearch::StopAsked() const {
+    return bounds_.stop != nullptr && bounds_.stop->load(std::memory_order_relaxed);
+}
+
+bool NestedSearch::OutOfBounds() {
+    if (StopAsked()) return true;
+    if (bounds_.playouts != 0 && Playouts() >= bounds_.playouts) return true;
+    return bounds_.timed && std::chrono::steady_clock::now() >= bounds_.deadline;
+}
+
+} // namespace tumbla
