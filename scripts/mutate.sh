@@ -17,7 +17,7 @@ scratch=${2:-/tmp/tumbla-mutants}
 jobs=${TUMBLA_MUTATE_JOBS:-$(nproc)}
 # Seconds a test program may run before it counts as hung (and the fault as killed).
 timeout=${TUMBLA_MUTATE_TIMEOUT:-600}
-targets=(tests_engine tests_situation tests_record tests_results tumbla-cli)
+targets=(tests_engine tests_situation tests_record tests_results tests_tools tumbla-cli)
 
 mkdir -p "$scratch"
 copy="$scratch/src"

@@ -6,9 +6,9 @@
 #include "engine/PlayMove.h"
 #include "record/FallPlan.h"
 #include "situation/Generator.h"
-#include "ui/BoardWidget.h"
-#include "ui/FallAnimation.h"
-#include "ui/StonePictures.h"
+#include "ui/art/StonePictures.h"
+#include "ui/board/BoardWidget.h"
+#include "ui/board/FallAnimation.h"
 
 #include <QApplication>
 #include <QImage>

@@ -22,12 +22,6 @@ std::vector<int> Candidates(const MoveRecord& rec, const GameSettings& settings,
     return {list.items.begin(), list.items.begin() + list.count};
 }
 
-GameSettings KeepLines() {
-    GameSettings s = SmallSettings();
-    s.Doraz = 0;
-    return s;
-}
-
 // No group; gravity up and gravity left each bring two 1s together, and the
 // transformer turns the 1 beside it into a second 2.
 MoveRecord TurnAndTransform() {

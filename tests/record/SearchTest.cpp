@@ -16,12 +16,6 @@ using namespace tumbla::testing;
 
 namespace {
 
-GameSettings KeepLines() {
-    GameSettings s = SmallSettings();
-    s.Doraz = 0; // columns stay where they are, so the boards below stay simple
-    return s;
-}
-
 // Three pairs apart: six orders, every one scoring 6.
 MoveRecord ThreePairs() {
     return FromRows({"..........", "..........", "..........", "..........", "11.22.33.."});

@@ -22,6 +22,13 @@ inline GameSettings SmallSettings(std::uint8_t count = 4) {
     return s;
 }
 
+// Small settings whose columns stay where they are, so the boards stay simple.
+inline GameSettings KeepLines() {
+    GameSettings s = SmallSettings();
+    s.Doraz = 0;
+    return s;
+}
+
 // Remembers everything the search shows, and may act on a leaf event.
 class RecordingReporter : public SearchReporter {
   public:

@@ -3,7 +3,7 @@
 //   tumbla-icons FOLDER NAME
 // makes FOLDER/scalable/apps/NAME.svg and FOLDER/NxN/apps/NAME.png.
 
-#include "ui/AppIcon.h"
+#include "ui/art/AppIcon.h"
 
 #include <QDir>
 #include <QFile>

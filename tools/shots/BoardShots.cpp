@@ -8,11 +8,11 @@
 #include "engine/PlayMove.h"
 #include "record/FallPlan.h"
 #include "situation/Generator.h"
-#include "ui/BoardWidget.h"
-#include "ui/FallAnimation.h"
-#include "ui/HeadStrip.h"
-#include "ui/StoneArt.h"
-#include "ui/StonePictures.h"
+#include "ui/art/StonePictures.h"
+#include "ui/art/StoneSets.h"
+#include "ui/board/BoardWidget.h"
+#include "ui/board/FallAnimation.h"
+#include "ui/windows/HeadStrip.h"
 
 #include <QApplication>
 #include <QDir>

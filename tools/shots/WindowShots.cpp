@@ -1,10 +1,10 @@
 // The small dialogs as the docs show them, each on its own.
 
 #include "record/MarksDialog.h"
-#include "ui/GoToPositionDialog.h"
-#include "ui/MarksWindow.h"
-#include "ui/SettingsDialog.h"
-#include "ui/SituationNumberDialog.h"
+#include "ui/dialogs/GoToPositionDialog.h"
+#include "ui/dialogs/SettingsDialog.h"
+#include "ui/dialogs/SituationNumberDialog.h"
+#include "ui/windows/MarksWindow.h"
 
 #include <QCheckBox>
 #include <QDir>

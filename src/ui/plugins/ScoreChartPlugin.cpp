@@ -1,6 +1,6 @@
 // The chart plugin: the only part of the game that links Qt Charts.
 
-#include "ui/Plugins.h"
+#include "ui/platform/Plugins.h"
 #include "ui/plugins/ScoreChartWindow.h"
 
 #include <QObject>

@@ -1,6 +1,6 @@
 // The sound plugin: the only part of the game that links Qt Multimedia.
 
-#include "ui/Plugins.h"
+#include "ui/platform/Plugins.h"
 
 #include <QAudioDevice>
 #include <QDir>

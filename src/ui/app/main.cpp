@@ -1,0 +1,5 @@
+#include "ui/app/TumblaApp.h"
+
+int main(int argc, char** argv) {
+    return tumbla::RunTumbla(argc, argv);
+}

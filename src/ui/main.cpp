@@ -1,5 +1,0 @@
-#include "ui/TumblaApp.h"
-
-int main(int argc, char** argv) {
-    return tumbla::RunTumbla(argc, argv);
-}
