@@ -32,8 +32,8 @@ constexpr std::array Menus{
     Item(Game, Command::NewGame, "&Nová", "generování nové náhodné situace", Ctrl(Qt::Key_N)),
     Item(Game, Command::ByNumber, "&Výběr", "zadání čísla nové situace a její vygenerování"),
     Item(Game, Command::Load, "N&ačíst",
-         "načtení uložené rozehrané nebo ukončené situace nebo nastavení "),
-    Item(Game, Command::Save, "&Uložit", "uložení rozehrané situace"),
+         "načtení uložené rozehrané nebo ukončené situace nebo nastavení ", Ctrl(Qt::Key_O)),
+    Item(Game, Command::Save, "&Uložit", "uložení rozehrané situace", Ctrl(Qt::Key_S)),
     Gap(Game),
     Item(Game, Command::Quit, "&Konec", "", Ctrl(Qt::Key_X)),
 
@@ -69,7 +69,8 @@ constexpr std::array Menus{
     Gap(Options),
     Item(Options, Command::KoruTasks, "úlohy KORUu"),
 
-    Item(Help, Command::Rules, "&Pravidla"),
+    // The rules come up on F1 from every window of the game.
+    Item(Help, Command::Rules, "&Pravidla", "", Qt::Key_F1),
     Item(Help, Command::About, "&O hře"),
     Item(Help, Command::Demo, "&Demo"),
     Item(Scoring, Command::ScoreTable, "Čí&selně"),

@@ -55,16 +55,13 @@ void GameWindow::buildMenus() {
             QAction* action = makeAction(*row.command, QString::fromUtf8(row.caption),
                                          QString::fromUtf8(row.hint));
             if (row.key != 0) action->setShortcut(QKeySequence(row.key));
+            if (row.command == Command::Rules) action->setShortcutContext(Qt::ApplicationShortcut);
             if (menu) menu->addAction(action);
             break;
         }
         }
     }
 
-    // The help works from every window of the game.
-    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    help->setContext(Qt::ApplicationShortcut);
-    connect(help, &QShortcut::activated, this, &GameWindow::showRules);
     auto* search = new QShortcut(QKeySequence(Qt::ALT | Qt::SHIFT | Qt::Key_Backspace), this);
     search->setContext(Qt::ApplicationShortcut);
     connect(search, &QShortcut::activated, this, &GameWindow::searchRequested);

@@ -86,7 +86,12 @@ class GameWindowStartupTest : public QObject {
         for (QAction* a : w->menuBar()->actions()) titles << a->text();
         QCOMPARE(titles, (QStringList{"&Hra", "&Akce", "&Nastavení", "&Pomoc"}));
         QCOMPARE(w->action(Command::Quit)->text(), QStringLiteral("&Konec"));
-        QCOMPARE(w->action(Command::Quit)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
+        for (const auto& [command, key] :
+             {std::pair{Command::Quit, QKeySequence(Qt::CTRL | Qt::Key_X)},
+              std::pair{Command::Load, QKeySequence(Qt::CTRL | Qt::Key_O)},
+              std::pair{Command::Save, QKeySequence(Qt::CTRL | Qt::Key_S)},
+              std::pair{Command::Rules, QKeySequence(Qt::Key_F1)}})
+            QCOMPARE(w->action(command)->shortcut(), key);
         auto* tools = w->findChild<QToolBar*>("toolbar");
         QVERIFY(tools);
         QStringList order;
