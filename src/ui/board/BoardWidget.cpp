@@ -84,9 +84,11 @@ void BoardWidget::relayout() {
     const int cols = layout_.cols();
     fitLayout();
     if (layout_.rows() != rows || layout_.cols() != cols) {
+        const Move before = cursor_;
         cursor_ = cursorCell_ = Move{1, 1};
         mouseTag_ = hoverTag_ = pressedTag_ = 0;
         updateGeometry();
+        if (cursor_ != before) emit cursorMoved(cursor_);
     }
     update();
 }
@@ -438,10 +440,14 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (tag != 0) {
         updateCell(tag);
         if (layout().cellAt(at) == tag && !busy_) {
-            // The keyboard cursor follows the mouse, repainted where it was and where it is.
+            // The keyboard cursor follows the mouse, repainted where it was and
+            // where it is; the window learns of it, so that what Enter plays
+            // and what the outline shows stay one group.
             updateCursor();
+            const Move before = cursor_;
             cursor_ = cursorCell_ = Move::FromCode(tag);
             updateCursor();
+            if (cursor_ != before) emit cursorMoved(cursor_);
             emit cellClicked(Move::FromCode(tag));
         }
     } else if (button >= 0) {

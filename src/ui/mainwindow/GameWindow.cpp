@@ -108,6 +108,7 @@ GameWindow::GameWindow(StartupOptions options, QWidget* parent)
         cursorCell_ = cursor;
         cursorNewer_ = true;
         refreshPreview();
+        showPositionOf(cursor);
     });
     connect(board_, &BoardWidget::animationFinished, this, &GameWindow::refreshPreview);
 
@@ -231,10 +232,14 @@ QString GameWindow::fieldText(const QString& name) const {
 void GameWindow::onCellHovered(Move cell) {
     if (firstActivationPending_) return;
     hoveredCell_ = cell;
-    const int row = cell.row;
-    const int col = cell.col;
     cursorNewer_ = false;
     refreshPreview();
+    showPositionOf(cell);
+}
+
+void GameWindow::showPositionOf(Move cell) {
+    const int row = cell.row;
+    const int col = cell.col;
     QLabel* position = labels_.at(QStringLiteral("position"));
     if (row <= 0 || col <= 0) {
         position->setText(QStringLiteral("   "));

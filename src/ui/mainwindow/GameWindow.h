@@ -147,6 +147,8 @@ class GameWindow : public QMainWindow, public GameView {
     QWidget* buildIndicatorPanel();
     QAction* makeAction(Command command, const QString& caption, const QString& hint = {});
     void onCellHovered(Move cell);
+    // The "pozice:" field for the cell under the pointer or the keyboard cursor.
+    void showPositionOf(Move cell);
     void applyPreset(int level);
     bool loadFile(const std::string& path);
     bool applySettingsFile(const std::string& path);

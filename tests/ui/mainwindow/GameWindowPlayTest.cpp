@@ -246,6 +246,51 @@ class GameWindowPlayTest : public QObject {
         QVERIFY(!w->board()->isAnimating());
     }
 
+    // Keyboard first, then clicks elsewhere, then the pointer leaves: the
+    // outline, the "pozice:" field and Enter all take the cursor's cell.
+    void theOutlineAndEnterAgreeWhicheverWasUsedLast() {
+        QTemporaryDir dir;
+        auto w = OpenWindow(dir);
+        w->runCommand(Command::Level3);
+        BoardWidget* board = w->board();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        board->setFocus();
+        for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down})
+            QTest::keyClick(board, key);
+        const Move keyed = board->cursor();
+        QCOMPARE(w->fieldText("position"),
+                 QStringLiteral("pozice: %1/%2").arg(keyed.row).arg(keyed.col));
+        // Clicks elsewhere until the clicked cell holds a group again.
+        for (int click = 0; click < 12; ++click) {
+            std::optional<Move> pair;
+            for (int row = 10; row >= 1 && !pair; --row)
+                for (int col = 1; col <= 20 && !pair; ++col) {
+                    const Move at{static_cast<std::uint8_t>(row), static_cast<std::uint8_t>(col)};
+                    if (w->game().PreviewClick(at).valid &&
+                        !w->game().PreviewClick(at).contains(keyed.row, keyed.col))
+                        pair = at;
+                }
+            QVERIFY(pair);
+            QTest::mouseMove(board, board->moveRect(*pair).center());
+            ClickOn(board, *pair);
+            QEvent leave(QEvent::Leave);
+            QCoreApplication::sendEvent(board, &leave);
+            QCoreApplication::processEvents();
+            QCOMPARE(board->cursor(), *pair);
+            if (w->game().PreviewClick(*pair).valid) break;
+        }
+        const Move cursor = board->cursor();
+        QVERIFY(w->game().PreviewClick(cursor).valid);
+        QVERIFY(board->isCursorVisible() && board->hasFocus());
+        QCOMPARE(board->previewCell(), std::optional(cursor));
+        const int before = w->game().CurrentPosition();
+        QTest::keyClick(board, Qt::Key_Return);
+        QCOMPARE(w->game().CurrentPosition(), before + 1);
+        QCOMPARE(w->game().Position(before).MoveRow, cursor.row);
+        QCOMPARE(w->game().Position(before).MoveCol, cursor.col);
+    }
+
     void thePreviewShowsWhatTheClickTakes() {
         QTemporaryDir dir;
         WriteIni(dir, {});
