@@ -103,7 +103,11 @@ void CopyWindow::setStartDirectory(const QString& directory) {
     if (started_) return;
     started_ = true;
     setSourceDirectory(directory);
-    setDestinationDirectory(directory);
+    // The destination is the player's to choose: its tree opens where the
+    // files are, with no folder chosen, so that ">>" says so until one is.
+    const QString clean = QDir::cleanPath(directory);
+    fillDrives(destinationDrives_, clean);
+    destinationTree_->scrollTo(destinationModel_->index(clean));
 }
 
 void CopyWindow::execCopy() {

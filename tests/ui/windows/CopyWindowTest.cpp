@@ -38,6 +38,7 @@ class CopyWindowTest : public QObject {
         QCOMPARE(form.windowTitle(), QStringLiteral("kopie souboru:"));
         form.setStartDirectory(source.path());
         QCOMPARE(form.listedFiles(), QStringList({First, Second}));
+        QCOMPARE(form.destinationDirectory(), QString()); // the player's to choose
         // A result saved while the game runs is listed at the next showing.
         const QString later = QStringLiteral("789_ABCD_04567_0000000500.hre");
         form.show();
