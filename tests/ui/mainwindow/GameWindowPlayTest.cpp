@@ -61,6 +61,19 @@ void PlayThrough(bool dashing, Played& played) {
     played.total = w->game().Current().TotalScore;
 }
 
+// A "Standard" game in the active window, its keyboard cursor moved by `keys`;
+// nothing when the window cannot be made active.
+std::unique_ptr<GameWindow> OpenStandardWithCursor(const QTemporaryDir& dir,
+                                                   std::initializer_list<Qt::Key> keys) {
+    auto w = OpenWindow(dir);
+    w->runCommand(Command::Level3);
+    w->activateWindow();
+    if (!QTest::qWaitForWindowActive(w.get())) return nullptr;
+    w->board()->setFocus();
+    for (const Qt::Key key : keys) QTest::keyClick(w->board(), key);
+    return w;
+}
+
 } // namespace
 
 class GameWindowPlayTest : public QObject {
@@ -185,14 +198,10 @@ class GameWindowPlayTest : public QObject {
 
     void mousePlayLeavesNoTraceOfTheKeyboardCursor() {
         QTemporaryDir dir;
-        auto w = OpenWindow(dir);
-        w->runCommand(Command::Level3);
+        auto w =
+            OpenStandardWithCursor(dir, {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down});
+        QVERIFY(w);
         BoardWidget* board = w->board();
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
-        board->setFocus();
-        for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down})
-            QTest::keyClick(board, key);
         QVERIFY(board->isCursorVisible());
         for (int move = 0; move < 6; ++move) {
             const auto pair = FindPair(board->board(), 10, 20);
@@ -250,14 +259,10 @@ class GameWindowPlayTest : public QObject {
     // outline, the "pozice:" field and Enter all take the cursor's cell.
     void theOutlineAndEnterAgreeWhicheverWasUsedLast() {
         QTemporaryDir dir;
-        auto w = OpenWindow(dir);
-        w->runCommand(Command::Level3);
+        auto w =
+            OpenStandardWithCursor(dir, {Qt::Key_Down, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down});
+        QVERIFY(w);
         BoardWidget* board = w->board();
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
-        board->setFocus();
-        for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down})
-            QTest::keyClick(board, key);
         const Move keyed = board->cursor();
         QCOMPARE(w->fieldText("position"),
                  QStringLiteral("pozice: %1/%2").arg(keyed.row).arg(keyed.col));
