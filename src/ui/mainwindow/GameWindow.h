@@ -170,7 +170,8 @@ class GameWindow : public QMainWindow, public GameView {
     // The KORU "Name" of the settings, as the competition name abbreviates it.
     QString koruAbbreviation() const;
     // Puts the window at its kept place and keeps its place whenever it hides.
-    void keepPlace(QWidget* window, const char* section);
+    // Restores the window's stored place, if any (true), and keeps it from now on.
+    bool keepPlace(QWidget* window, const char* section);
     void savePlace(const QWidget* window);
     void previewBackColour(const QColor& colour);
     void previewHeadColour(const QColor& colour);

@@ -24,6 +24,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
@@ -96,7 +97,11 @@ MarksWindow* GameWindow::marksWindow() {
 StoneCountsWindow* GameWindow::stoneCountsWindow() {
     if (!stoneCountsWindow_) {
         stoneCountsWindow_ = new StoneCountsWindow(this);
-        keepPlace(stoneCountsWindow_, IniSection::StoneCountsWindow);
+        // Without a place of its own it opens beside the game, not at the screen's corner.
+        if (!keepPlace(stoneCountsWindow_, IniSection::StoneCountsWindow))
+            stoneCountsWindow_->move(PlaceBeside(frameGeometry(),
+                                                 StoneCountsWindow::OuterSize(8, 6),
+                                                 screen()->availableGeometry()));
     }
     return stoneCountsWindow_;
 }
@@ -116,10 +121,12 @@ SettingsFlowContext GameWindow::settingsFlow() {
 
 // --- Window places
 
-void GameWindow::keepPlace(QWidget* window, const char* section) {
-    if (options_.folders.iniWritable) RestoreWindowPlacement(*window, ini_, section);
+bool GameWindow::keepPlace(QWidget* window, const char* section) {
+    const bool restored =
+        options_.folders.iniWritable && RestoreWindowPlacement(*window, ini_, section);
     placeSections_[window] = section;
     window->installEventFilter(this);
+    return restored;
 }
 
 void GameWindow::savePlace(const QWidget* window) {

@@ -4,6 +4,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace tumbla {
 
 bool SaveWindowPlacement(const QWidget& window, IniStore& ini, std::string_view section) {
@@ -11,15 +13,27 @@ bool SaveWindowPlacement(const QWidget& window, IniStore& ini, std::string_view 
     return ini.writeInteger(section, "Left", at.x()) && ini.writeInteger(section, "Top", at.y());
 }
 
-void RestoreWindowPlacement(QWidget& window, const IniStore& ini, std::string_view section) {
-    if (!ini.readValue(section, "Left") || !ini.readValue(section, "Top")) return;
+bool RestoreWindowPlacement(QWidget& window, const IniStore& ini, std::string_view section) {
+    if (!ini.readValue(section, "Left") || !ini.readValue(section, "Top")) return false;
     const QPoint at(ini.readInteger(section, "Left", 0), ini.readInteger(section, "Top", 0));
     // A place on a screen no longer attached would hide the window for good.
     for (const QScreen* screen : QGuiApplication::screens())
         if (screen->availableGeometry().contains(at)) {
             window.move(at);
-            return;
+            return true;
         }
+    return false;
+}
+
+QPoint PlaceBeside(const QRect& main, const QSize& size, const QRect& screen) {
+    constexpr int Gap = 8;
+    const int top = std::clamp(main.top(), screen.top(),
+                               std::max(screen.top(), screen.bottom() + 1 - size.height()));
+    if (main.right() + 1 + Gap + size.width() <= screen.right() + 1)
+        return {main.right() + 1 + Gap, top};
+    if (main.left() - Gap - size.width() >= screen.left())
+        return {main.left() - Gap - size.width(), top};
+    return {std::max(screen.left(), screen.right() + 1 - size.width()), top};
 }
 
 } // namespace tumbla

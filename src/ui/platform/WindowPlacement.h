@@ -6,6 +6,9 @@
 
 #include <string_view>
 
+class QPoint;
+class QRect;
+class QSize;
 class QWidget;
 
 namespace tumbla {
@@ -30,7 +33,13 @@ inline constexpr const char* CopyWindow = "FormCopy";
 
 // Writes "Left" and "Top" of the window's frame; false when a value cannot be kept.
 bool SaveWindowPlacement(const QWidget& window, IniStore& ini, std::string_view section);
-// Moves the window to the stored place, if any and if it is on some screen.
-void RestoreWindowPlacement(QWidget& window, const IniStore& ini, std::string_view section);
+// Moves the window to the stored place, if any and if it is on some screen;
+// false when it stays where it was.
+bool RestoreWindowPlacement(QWidget& window, const IniStore& ini, std::string_view section);
+
+// The top left corner for a window of `size` beside the frame `main` within
+// `screen`: to its right where there is room, else to its left, else at the
+// screen's right edge, level with the top of `main`.
+QPoint PlaceBeside(const QRect& main, const QSize& size, const QRect& screen);
 
 } // namespace tumbla

@@ -39,6 +39,15 @@ class WindowPlacementTest : public QObject {
         RestoreWindowPlacement(window, ini, IniSection::GoToPositionDialog);
         QCOMPARE(window.pos(), QPoint(30, 40));
     }
+
+    void aNewWindowOpensBesideTheGame() {
+        const QRect screen(0, 0, 1280, 900);
+        const QSize size(300, 100);
+        // Room on the right; else on the left; else at the right edge.
+        QCOMPARE(PlaceBeside(QRect(100, 200, 700, 500), size, screen), QPoint(808, 200));
+        QCOMPARE(PlaceBeside(QRect(500, 200, 700, 500), size, screen), QPoint(192, 200));
+        QCOMPARE(PlaceBeside(QRect(0, 850, 1280, 50), size, screen), QPoint(980, 800));
+    }
 };
 
 QTEST_MAIN(WindowPlacementTest)
