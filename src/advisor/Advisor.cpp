@@ -107,8 +107,9 @@ AdvisorResult Advisor::Run() {
         p.fraction = std::clamp(p.fraction, 0.0, 1.0);
         if (const int t = best(); t >= 0) {
             p.anyLine = true;
-            p.bestScore = searches[static_cast<std::size_t>(t)]->BestScore();
-            p.bestLine = searches[static_cast<std::size_t>(t)]->BestLine();
+            NestedSearch::Found found = searches[static_cast<std::size_t>(t)]->Best();
+            p.bestScore = found.score;
+            p.bestLine = std::move(found.line);
         }
         return p;
     };

@@ -50,9 +50,9 @@ std::int32_t NestedSearch::BestScore() const {
     return bestScore_;
 }
 
-std::vector<int> NestedSearch::BestLine() const {
+NestedSearch::Found NestedSearch::Best() const {
     const std::lock_guard lock(bestMutex_);
-    return bestLine_;
+    return {bestScore_, bestLine_};
 }
 
 void NestedSearch::Run(const SearchBounds& bounds) {

@@ -41,7 +41,12 @@ class NestedSearch {
     // From any thread: what the search has found so far.
     bool HasLine() const;
     std::int32_t BestScore() const;
-    std::vector<int> BestLine() const;
+    // The best line and its score, read together so that they belong together.
+    struct Found {
+        std::int32_t score = 0;
+        std::vector<int> line;
+    };
+    Found Best() const;
     std::uint64_t Playouts() const { return playouts_.load(std::memory_order_relaxed); }
 
   private:
