@@ -39,6 +39,13 @@ QFileSystemModel* DirectoryModel(QObject* parent) {
     return model;
 }
 
+// Scrolls to `folder` once `loaded`, the folder just read, is `folder` or one of its parents.
+void KeepInView(QTreeView* tree, QFileSystemModel* model, const QString& folder, const QString& loaded) {
+    if (folder.isEmpty()) return;
+    const QString parent = loaded.endsWith(QLatin1Char('/')) ? loaded : loaded + QLatin1Char('/');
+    if (folder == loaded || folder.startsWith(parent)) tree->scrollTo(model->index(folder));
+}
+
 } // namespace
 
 CopyWindow::CopyWindow(Messages& messages, QWidget* parent) : QDialog(parent), messages_(messages) {
@@ -68,6 +75,15 @@ void CopyWindow::build() {
     });
     connect(destinationTree_, &QTreeView::clicked, this, [this](const QModelIndex& index) {
         destination_ = destinationModel_->filePath(index);
+        destinationShown_ = destination_;
+    });
+    // The model reads folders in the background: rows arriving above the
+    // opened folder push it out of sight, so it is brought back into view
+    // whenever one of its parents has been read.
+    connect(sourceModel_, &QFileSystemModel::directoryLoaded, this,
+            [this](const QString& loaded) { KeepInView(sourceTree_, sourceModel_, source_, loaded); });
+    connect(destinationModel_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+        KeepInView(destinationTree_, destinationModel_, destinationShown_, loaded);
     });
     connect(sourceDrives_, &QComboBox::activated, this,
             [this](int i) { setSourceDirectory(sourceDrives_->itemData(i).toString()); });
@@ -107,6 +123,7 @@ void CopyWindow::setStartDirectory(const QString& directory) {
     // files are, with no folder chosen, so that ">>" says so until one is.
     const QString clean = QDir::cleanPath(directory);
     fillDrives(destinationDrives_, clean);
+    destinationShown_ = clean;
     destinationTree_->scrollTo(destinationModel_->index(clean));
 }
 
@@ -134,6 +151,7 @@ void CopyWindow::setSourceDirectory(const QString& directory) {
 void CopyWindow::setDestinationDirectory(const QString& directory) {
     started_ = true;
     destination_ = QDir::cleanPath(directory);
+    destinationShown_ = destination_;
     fillDrives(destinationDrives_, destination_);
     const QModelIndex index = destinationModel_->index(destination_);
     destinationTree_->setCurrentIndex(index);

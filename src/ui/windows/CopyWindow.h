@@ -55,6 +55,7 @@ class CopyWindow : public QDialog {
     FileCopier* copier_ = &plainCopier_;
     QString source_;
     QString destination_;
+    QString destinationShown_; // the folder the right-hand tree is opened at
     bool started_ = false;
 
     QFileSystemModel* sourceModel_ = nullptr;

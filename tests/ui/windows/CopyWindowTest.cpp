@@ -6,7 +6,9 @@
 #include "support/FakePorts.h"
 
 #include <QFile>
+#include <QFileSystemModel>
 #include <QTest>
+#include <QTreeView>
 
 using namespace tumbla;
 using namespace tumbla::test;
@@ -42,6 +44,17 @@ class CopyWindowTest : public QObject {
         // A result saved while the game runs is listed at the next showing.
         const QString later = QStringLiteral("789_ABCD_04567_0000000500.hre");
         form.show();
+        // The left tree opens on the folder whose files are listed.
+        QTreeView* tree = form.findChildren<QTreeView*>().value(0);
+        QVERIFY(tree != nullptr);
+        const auto* model = static_cast<const QFileSystemModel*>(tree->model());
+        QCOMPARE(model->filePath(tree->currentIndex()), QDir::cleanPath(source.path()));
+        for (QModelIndex up = tree->currentIndex().parent(); up.isValid(); up = up.parent())
+            QVERIFY2(tree->isExpanded(up), qPrintable(model->filePath(up)));
+        // ... and keeps it in view while the folders above it are read.
+        QTRY_VERIFY(model->rowCount(model->index(QDir::rootPath())) > 1);
+        QTest::qWait(50);
+        QTRY_VERIFY(tree->visualRect(tree->currentIndex()).intersects(tree->viewport()->rect()));
         form.hide();
         Touch(source.filePath(later));
         form.show();
