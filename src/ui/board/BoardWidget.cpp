@@ -175,16 +175,20 @@ int BoardWidget::lockedTransformerTag() const {
     return found;
 }
 
-void BoardWidget::showMove(Move move) {
-    updateMoveRect(shownMove_);
+void BoardWidget::showMove(Move move, const MovePreview& group) {
+    hideShownMove();
     shownMove_ = move;
+    shownGroup_ = group;
     updateMoveRect(shownMove_);
+    update(groupRect(shownGroup_));
     updateAnimation();
 }
 
 void BoardWidget::hideShownMove() {
     updateMoveRect(shownMove_);
+    update(groupRect(shownGroup_));
     shownMove_.reset();
+    shownGroup_ = {};
     updateAnimation();
 }
 

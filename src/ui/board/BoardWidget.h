@@ -68,10 +68,12 @@ class BoardWidget : public QWidget {
     void setLocked(bool locked);
     bool isLocked() const { return locked_; }
 
-    // A move about to be made: a cell drawn raised, or an arrow at its gravity button.
-    void showMove(Move move);
+    // A move about to be made: a cell drawn raised, or an arrow at its gravity
+    // button; `group`, what the move would take, is outlined as the preview is.
+    void showMove(Move move, const MovePreview& group = {});
     void hideShownMove();
     std::optional<Move> shownMove() const { return shownMove_; }
+    const MovePreview& shownGroup() const { return shownGroup_; }
 
     // What a click on `at` would take, outlined over the field, with its points
     // beside it. Anything that changes the board takes it away.
@@ -161,12 +163,14 @@ class BoardWidget : public QWidget {
     QRect pointerRect() const;
     QRect cursorRect(Move move) const;
     QRect previewRect() const;
+    QRect groupRect(const MovePreview& group) const;
 
     void paintCells(QPainter& p, const QRect& clip);
     void paintCell(QPainter& p, int row, int col, qreal dpr);
     void paintGravityButtons(QPainter& p, const QRect& clip);
     void paintCursor(QPainter& p);
     void paintPreview(QPainter& p);
+    void paintGroup(QPainter& p, const MovePreview& group);
     int fallTime() const;
 
     CellGeometry base_ = CellGeometry::Normal();
@@ -179,6 +183,7 @@ class BoardWidget : public QWidget {
     bool locked_ = false;
     int lockedTag_ = 0; // the transformer that shows the locked picture
     std::optional<Move> shownMove_;
+    MovePreview shownGroup_;
     bool busy_ = false;
 
     std::optional<Move> previewAt_;

@@ -53,16 +53,21 @@ QRect BoardWidget::cursorRect(Move move) const {
     return moveRect(move).adjusted(-reach, -reach, reach, reach);
 }
 
-QRect BoardWidget::previewRect() const {
-    if (!previewAt_) return {};
+QRect BoardWidget::groupRect(const MovePreview& group) const {
     QRect dirty;
+    if (!group.valid) return dirty;
     const int reach = layout().geometry().gap + 1;
     for (int row = 1; row <= layout().rows(); ++row)
         for (int col = 1; col <= layout().cols(); ++col)
-            if (preview_.contains(row, col))
+            if (group.contains(row, col))
                 dirty |= layout().cellRect(row, col).adjusted(-reach, -reach, reach, reach);
+    return dirty;
+}
+
+QRect BoardWidget::previewRect() const {
+    if (!previewAt_) return {};
     const QFontMetrics metrics(BadgeFont(font(), layout().geometry().cellWidth));
-    return dirty | BadgeRect(layout(), *previewAt_, metrics, preview_.points, rect());
+    return groupRect(preview_) | BadgeRect(layout(), *previewAt_, metrics, preview_.points, rect());
 }
 
 void BoardWidget::paintEvent(QPaintEvent* event) {
@@ -78,6 +83,7 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
         fall_->paint(p, layout(), settings_, fallTime(), devicePixelRatioF());
     } else {
         paintCells(p, clip);
+        if (shownMove_ && !busy_) paintGroup(p, shownGroup_);
         if (previewAt_ && !busy_) paintPreview(p);
     }
     paintGravityButtons(p, clip);
@@ -202,14 +208,13 @@ void BoardWidget::paintCursor(QPainter& p) {
           dark ? QColor(0xFF, 0xE0, 0x3A) : QColor(0x10, 0x50, 0xC8));
 }
 
-void BoardWidget::paintPreview(QPainter& p) {
+void BoardWidget::paintGroup(QPainter& p, const MovePreview& group) {
+    if (!group.valid) return;
     const auto& g = layout().geometry();
     const bool dark = DarkBackground(backgroundColour());
     const QColor tint = dark ? QColor(255, 255, 255, 56) : QColor(0x10, 0x30, 0x80, 40);
     const QColor outline = dark ? QColor(0xFF, 0xFF, 0xFF) : QColor(0x10, 0x30, 0x80);
-    const auto in = [this](int row, int col) {
-        return inForce(row, col) && preview_.contains(row, col);
-    };
+    const auto in = [this, &group](int row, int col) { return inForce(row, col) && group.contains(row, col); };
     const int width = std::max(1, std::min(g.gap, g.scaled(2)));
     for (int row = 1; row <= layout().rows(); ++row)
         for (int col = 1; col <= layout().cols(); ++col) {
@@ -233,7 +238,11 @@ void BoardWidget::paintPreview(QPainter& p) {
             if (!in(row, col + 1))
                 p.fillRect(QRect(cell.right() + 1, ring.top(), width, ring.height()), outline);
         }
+}
 
+void BoardWidget::paintPreview(QPainter& p) {
+    paintGroup(p, preview_);
+    const auto& g = layout().geometry();
     const QFont badgeFont = BadgeFont(font(), g.cellWidth);
     const QFontMetrics metrics(badgeFont);
     const QRect badge = BadgeRect(layout(), *previewAt_, metrics, preview_.points, rect());

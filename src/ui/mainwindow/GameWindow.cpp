@@ -367,7 +367,7 @@ void GameWindow::showLock(bool locked, int gravity) {
 }
 
 void GameWindow::showMoveMark(Move move) {
-    board_->showMove(move);
+    board_->showMove(move, move.row > 0 ? game_->PreviewClick(move) : MovePreview{});
 }
 
 void GameWindow::hideMoveMark(Move) {

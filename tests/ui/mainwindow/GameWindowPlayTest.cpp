@@ -371,6 +371,10 @@ class GameWindowPlayTest : public QObject {
         QVERIFY(w->game().HintCount() > 0);
         QCOMPARE(w->fieldText("hintCounter"), QStringLiteral("1/%1").arg(w->game().HintCount()));
         QVERIFY(w->board()->shownMove().has_value());
+        // The hint marks the whole group its move takes, as the preview would.
+        const MovePreview group = w->game().PreviewClick(*w->board()->shownMove());
+        QVERIFY(group.stones >= 2);
+        QCOMPARE(w->board()->shownGroup(), group);
     }
 
     void positionDisplayShowsThePriceInPremiumModes() {
