@@ -6,7 +6,30 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 
+#include <cmath>
+
 namespace tumbla {
+
+namespace {
+
+// The step of 1, 2 or 5 times a power of ten that cuts `span` into at most
+// `most` parts, so that the labels read as round numbers.
+double RoundStep(double span, int most) {
+    if (span <= 0) return 1;
+    const double power = std::pow(10.0, std::floor(std::log10(span / most)));
+    for (const double factor : {1.0, 2.0, 5.0, 10.0})
+        if (span / (factor * power) <= most) return factor * power;
+    return 10 * power;
+}
+
+// Ticks at the round multiples of a step from 0, whatever the axis's ends.
+void TickAtRoundValues(QValueAxis* axis, int most) {
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(std::max(1.0, RoundStep(axis->max() - std::min(0.0, axis->min()), most)));
+}
+
+} // namespace
 
 ScoreChartWindow::ScoreChartWindow(const std::vector<ScoreColumns>& columns, QWidget* parent)
     : QDialog(parent) {
@@ -42,6 +65,8 @@ ScoreChartWindow::ScoreChartWindow(const std::vector<ScoreColumns>& columns, QWi
     auto* y = new QValueAxis(chart);
     y->setRange(-10, static_cast<double>(highest));
     y->setLabelFormat(QStringLiteral("%d"));
+    TickAtRoundValues(x, 7);
+    TickAtRoundValues(y, 6);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     for (QAbstractSeries* series : chart->series()) {

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QValueAxis>
 
+#include <cmath>
 #include <memory>
 
 using namespace tumbla;
@@ -63,6 +64,18 @@ class ScoreTableWindowTest : public QObject {
         QVERIFY(axis);
         QCOMPARE(axis->min(), -10.0);
         QVERIFY(axis->max() >= ScoreColumnsFor(70).premium);
+        // Both axes tick at round values from 0: 1, 2 or 5 times a power of ten.
+        for (QAbstractAxis* any : chart->axes()) {
+            auto* ticked = qobject_cast<QValueAxis*>(any);
+            QVERIFY(ticked);
+            QCOMPARE(ticked->tickType(), QValueAxis::TicksDynamic);
+            QCOMPARE(ticked->tickAnchor(), 0.0);
+            const double step = ticked->tickInterval();
+            const double lead = step / std::pow(10.0, std::floor(std::log10(step)));
+            QVERIFY2(lead == 1 || lead == 2 || lead == 5, qPrintable(QString::number(step)));
+            const double parts = ticked->max() / step;
+            QVERIFY2(parts >= 3 && parts <= 8, qPrintable(QString::number(parts)));
+        }
         form.show();
         KeepScreenshot(form, QStringLiteral("ScoreChartWindow"));
     }
