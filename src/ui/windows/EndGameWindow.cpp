@@ -38,9 +38,12 @@ constexpr std::array<const char*, 11> DetailCaptions{
     "studny:", "transformace:", "spojování:", "gravitace:", "číslo situace:"};
 
 // The system's short date and long time of a moment. The long time format
-// ends in the time zone, which says nothing here and cut the date off.
+// ends in the time zone, which says nothing here and cut the date off. A
+// system without a locale of its own ("C") would show English month names
+// in a Czech game: it gets the hall of fame's date and time instead.
 QString SystemDateTime(const QDateTime& moment) {
     const QLocale locale = QLocale::system();
+    if (locale.language() == QLocale::C) return moment.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
     QString time = locale.timeFormat(QLocale::LongFormat);
     time.remove(QRegularExpression(QStringLiteral("\\s*\\bt+\\b")));
     return locale.toString(moment.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
