@@ -304,8 +304,14 @@ void ListPlainGroups(const MoveRecord& rec, const Rules& rules, CandidateList& o
     PaddedRows board(rec.board.cells.data(), rules.rows, rules.cols);
     StoneCode* const cells = board.cells.data();
     std::array<std::int16_t, CellCount> todo;
+    // All rows' starts before any fill: a wide read of bytes a fill has just
+    // cleared would wait for those stores to land.
+    std::array<std::uint32_t, MaxRows + 1> rowStarts;
     for (int r = 1; r <= rules.rows; ++r)
-        for (std::uint32_t starts = board.fillStarts(r); starts != 0; starts &= starts - 1) {
+        rowStarts[static_cast<std::size_t>(r)] = board.fillStarts(r);
+    for (int r = 1; r <= rules.rows; ++r)
+        for (std::uint32_t starts = rowStarts[static_cast<std::size_t>(r)]; starts != 0;
+             starts &= starts - 1) {
             const int c = std::countr_zero(starts);
             const int first = r * PaddedRows::Stride + c;
             const StoneCode k = cells[first];
