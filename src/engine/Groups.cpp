@@ -321,13 +321,19 @@ void ListPlainGroups(const MoveRecord& rec, const Rules& rules, CandidateList& o
             cells[first] = StoneEmpty;
             todo[0] = static_cast<std::int16_t>(first);
             int size = 1;
+            // Written out four times rather than looped over, so that every
+            // build level keeps the neighbours in registers.
+            const auto take = [&](int n) {
+                if (cells[n] != k) return;
+                cells[n] = StoneEmpty;
+                todo[static_cast<std::size_t>(size++)] = static_cast<std::int16_t>(n);
+            };
             do {
                 const int at = todo[static_cast<std::size_t>(--size)];
-                for (const int n : {at + 1, at - 1, at + PaddedRows::Stride, at - PaddedRows::Stride})
-                    if (cells[n] == k) {
-                        cells[n] = StoneEmpty;
-                        todo[static_cast<std::size_t>(size++)] = static_cast<std::int16_t>(n);
-                    }
+                take(at + 1);
+                take(at - 1);
+                take(at + PaddedRows::Stride);
+                take(at - PaddedRows::Stride);
             } while (size != 0);
         }
 }
