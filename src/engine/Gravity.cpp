@@ -142,36 +142,41 @@ std::uint32_t LinesWith(const StoneCode* cells, const Rules& rules, bool columns
 // Bit i - 1 for every line i in which a stone has an empty cell just
 // downstream of it: exactly the lines the fall changes. Found a row at a time
 // for all lines at once, so packed lines cost no walk of their own.
-std::uint32_t LinesThatFall(const StoneCode* cells, const Rules& rules, int direction) {
+template <int Direction>
+std::uint32_t LinesThatFallIn(const StoneCode* cells, const Rules& rules) {
     const std::uint32_t inForce = (std::uint32_t{1} << rules.cols) - 1;
-    // All four directions at once: a few more bit operations cost less than
-    // a choice in every row.
-    std::uint32_t down = 0;
-    std::uint32_t up = 0;
-    std::uint32_t left = 0;
-    std::uint32_t right = 0;
+    std::uint32_t lines = 0;
     std::uint32_t emptyBelow = 0;
     std::uint32_t fallingBelow = 0;
     for (int r = rules.rows - 1; r >= 0; --r) {
         const StoneCode* const row = cells + r * MaxCols;
         const std::uint32_t empty = rowmasks::Empty(row) & inForce;
         const std::uint32_t falling = ~empty & ~rowmasks::Fixed(row, rules.barriers) & inForce;
-        down |= falling & emptyBelow;
-        up |= empty & fallingBelow;
-        left |= std::uint32_t{(falling >> 1 & empty) != 0} << r;
-        right |= std::uint32_t{(falling << 1 & empty) != 0} << r;
-        emptyBelow = empty;
-        fallingBelow = falling;
+        if constexpr (Direction == GravityDown) {
+            lines |= falling & emptyBelow;
+            emptyBelow = empty;
+        } else if constexpr (Direction == GravityUp) {
+            lines |= empty & fallingBelow;
+            fallingBelow = falling;
+        } else if constexpr (Direction == GravityLeft) {
+            lines |= std::uint32_t{(falling >> 1 & empty) != 0} << r;
+        } else {
+            lines |= std::uint32_t{(falling << 1 & empty) != 0} << r;
+        }
     }
+    return lines;
+}
+
+std::uint32_t LinesThatFall(const StoneCode* cells, const Rules& rules, int direction) {
     switch (direction) {
     case GravityDown:
-        return down;
+        return LinesThatFallIn<GravityDown>(cells, rules);
     case GravityUp:
-        return up;
+        return LinesThatFallIn<GravityUp>(cells, rules);
     case GravityLeft:
-        return left;
+        return LinesThatFallIn<GravityLeft>(cells, rules);
     default:
-        return right;
+        return LinesThatFallIn<GravityRight>(cells, rules);
     }
 }
 

@@ -6,6 +6,10 @@
 #include <bit>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace tumbla {
 namespace {
 
@@ -232,6 +236,108 @@ RowLinks EqualLinks(const StoneCode* row, int r, std::uint32_t stones) {
             r > 0 ? rowmasks::SameAs(row, row - MaxCols) & stones : 0};
 }
 
+// Without jokers a group is a plain flood of one code. The board is copied
+// into rows 32 bytes apart with an empty cell all around (row 0 and the row
+// after the last, column 0 and the columns after the last), so no neighbour
+// needs a bounds test. Taken in row-major order, the first cell of a group has
+// nothing of its group above or to its left, so it must have its like to its
+// right or below: only such cells start a fill, and a fill clears the cells it
+// takes, so no cell is taken twice and no visited marks are needed. The first
+// cells come out in row-major order, which is the order the list promises.
+struct PaddedRows {
+    static constexpr int Stride = 32;
+    alignas(16) std::array<StoneCode, Stride*(MaxRows + 2)> cells;
+
+    PaddedRows(const StoneCode* board, int rows, int cols) {
+        std::memset(cells.data(), 0, Stride);
+        std::memset(cells.data() + (rows + 1) * Stride, 0, Stride);
+#if defined(__SSE2__)
+        // A row is read as columns 1..16 and 10..25, as in RowMasks.h, and
+        // the columns out of force are cleared.
+        const __m128i lane = _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
+        const __m128i low = _mm_cmplt_epi8(lane, _mm_set1_epi8(static_cast<char>(cols)));
+        const __m128i high = _mm_cmplt_epi8(lane, _mm_set1_epi8(static_cast<char>(cols - 9)));
+        for (int r = 1; r <= rows; ++r) {
+            const StoneCode* const from = board + (r - 1) * MaxCols;
+            StoneCode* const to = cells.data() + r * Stride;
+            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 9));
+            _mm_store_si128(reinterpret_cast<__m128i*>(to + 16), _mm_setzero_si128());
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(to + 10), _mm_and_si128(b, high));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(to + 1), _mm_and_si128(a, low));
+            to[0] = StoneEmpty;
+        }
+#else
+        for (int r = 1; r <= rows; ++r) {
+            StoneCode* const to = cells.data() + r * Stride;
+            std::memset(to, 0, Stride);
+            std::memcpy(to + 1, board + (r - 1) * MaxCols, static_cast<std::size_t>(cols));
+        }
+#endif
+    }
+    // Bit c: the cell in column c of padded row r is a colour stone whose
+    // right or lower neighbour holds the same code.
+    std::uint32_t fillStarts(int r) const {
+        const StoneCode* const p = cells.data() + r * Stride;
+#if defined(__SSE2__)
+        const auto starts = [](const StoneCode* q) {
+            const __m128i here = _mm_load_si128(reinterpret_cast<const __m128i*>(q));
+            const __m128i right = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + 1));
+            const __m128i below = _mm_load_si128(reinterpret_cast<const __m128i*>(q + Stride));
+            const __m128i less = _mm_sub_epi8(here, _mm_set1_epi8(1));
+            const __m128i stone = _mm_cmpeq_epi8(_mm_min_epu8(less, _mm_set1_epi8(7)), less);
+            const __m128i same = _mm_or_si128(_mm_cmpeq_epi8(here, right), _mm_cmpeq_epi8(here, below));
+            return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_and_si128(stone, same)));
+        };
+        return starts(p) | starts(p + 16) << 16;
+#else
+        std::uint32_t starts = 0;
+        for (int c = 1; c <= MaxCols; ++c)
+            if (IsGroupStone(p[c]) && (p[c + 1] == p[c] || p[c + Stride] == p[c]))
+                starts |= std::uint32_t{1} << c;
+        return starts;
+#endif
+    }
+};
+
+void ListPlainGroups(const MoveRecord& rec, const Rules& rules, CandidateList& out) {
+    PaddedRows board(rec.board.cells.data(), rules.rows, rules.cols);
+    StoneCode* const cells = board.cells.data();
+    std::array<std::int16_t, CellCount> todo;
+    // All rows' starts before any fill: a wide read of bytes a fill has just
+    // cleared would wait for those stores to land.
+    std::array<std::uint32_t, MaxRows + 1> rowStarts;
+    for (int r = 1; r <= rules.rows; ++r)
+        rowStarts[static_cast<std::size_t>(r)] = board.fillStarts(r);
+    for (int r = 1; r <= rules.rows; ++r)
+        for (std::uint32_t starts = rowStarts[static_cast<std::size_t>(r)]; starts != 0;
+             starts &= starts - 1) {
+            const int c = std::countr_zero(starts);
+            const int first = r * PaddedRows::Stride + c;
+            const StoneCode k = cells[first];
+            // Taken by a fill that started earlier in this row.
+            if (k == StoneEmpty) continue;
+            out.push(r * 100 + c);
+            cells[first] = StoneEmpty;
+            todo[0] = static_cast<std::int16_t>(first);
+            int size = 1;
+            // Written out four times rather than looped over, so that every
+            // build level keeps the neighbours in registers.
+            const auto take = [&](int n) {
+                if (cells[n] != k) return;
+                cells[n] = StoneEmpty;
+                todo[static_cast<std::size_t>(size++)] = static_cast<std::int16_t>(n);
+            };
+            do {
+                const int at = todo[static_cast<std::size_t>(--size)];
+                take(at + 1);
+                take(at - 1);
+                take(at + PaddedRows::Stride);
+                take(at - PaddedRows::Stride);
+            } while (size != 0);
+        }
+}
+
 } // namespace
 
 // Without jokers every stone belongs to exactly one group, and one pass finds
@@ -239,6 +345,7 @@ RowLinks EqualLinks(const StoneCode* row, int r, std::uint32_t stones) {
 // first; a group of jokers then joins every group of one colour it touches
 // into one, and makes a single stone beside it a group of two.
 void ListGroups(const MoveRecord& rec, const Rules& rules, CandidateList& out) {
+    if (rules.joker == 0) return ListPlainGroups(rec, rules, out);
     const StoneCode* const cells = rec.board.cells.data();
     const std::uint32_t inForce = (std::uint32_t{1} << rules.cols) - 1;
     const StoneCode joker = rules.joker;
