@@ -2,7 +2,8 @@
 # The advisor against the textbook nested search of level 2, in one run:
 # situations 1..20 of Lehké, Standard and Těžké, the advisor at 1 s and 5 s on
 # one thread and at 1 s on two, the baseline at 5 s. About 12 minutes.
-#   scripts/advisor-bench.sh [BUILD_DIR] [--situations N --short MS --long MS]
+#   scripts/advisor-bench.sh [BUILD_DIR] [--situations N --first N --short MS --long MS
+#                            --level CODE --parts slbtT]
 set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$here/build-rel}

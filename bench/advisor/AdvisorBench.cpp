@@ -2,7 +2,13 @@
 // three levels, the advisor at a short and a long time on one thread, the
 // baseline at the long time, and the advisor on two threads at the short time.
 //
-//   tumbla-advisor-bench [--situations N] [--short MS] [--long MS]
+//   tumbla-advisor-bench [--situations N] [--first N] [--short MS] [--long MS]
+//                        [--level CODE] [--parts PARTS]
+//
+// --first and --situations pick situations first..first+N-1; --level one of
+// the three codes; --parts the players to run, of "s" (advisor, short), "l"
+// (advisor, long), "b" (baseline, long), "t" (advisor, short, two threads),
+// "T" (advisor, long, two threads): a quick loop for tuning plays "s" alone.
 
 #include "TextbookNested.h"
 #include "advisor/Advisor.h"
@@ -21,7 +27,7 @@ using namespace tumbla;
 namespace {
 
 struct Totals {
-    std::int64_t shortOne = 0, longOne = 0, baseline = 0, shortTwo = 0;
+    std::int64_t shortOne = 0, longOne = 0, baseline = 0, shortTwo = 0, longTwo = 0;
 };
 
 std::int32_t Advise(const SavedGame& game, std::chrono::milliseconds time, int threads) {
@@ -34,6 +40,8 @@ std::int32_t Advise(const SavedGame& game, std::chrono::milliseconds time, int t
         std::fprintf(stderr, "dishonest line: %s\n", result.error.c_str());
         std::exit(1);
     }
+    if (std::getenv("TUMBLA_BENCH_PLAYOUTS") != nullptr)
+        std::fprintf(stderr, "%llu playouts\n", static_cast<unsigned long long>(result.playouts));
     return result.score;
 }
 
@@ -41,20 +49,28 @@ std::int32_t Advise(const SavedGame& game, std::chrono::milliseconds time, int t
 
 int main(int argc, char** argv) {
     int situations = 20;
+    int first = 1;
+    std::string levels = "GL500BA0B HO611BA0B OY817GA2B";
+    std::string parts = "slbt";
     std::chrono::milliseconds shortTime{1000}, longTime{5000};
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string_view option = argv[i];
         const long value = std::strtol(argv[i + 1], nullptr, 10);
+        if (option == "--first") first = static_cast<int>(value);
+        if (option == "--level") levels = argv[i + 1];
+        if (option == "--parts") parts = argv[i + 1];
         if (option == "--situations") situations = static_cast<int>(value);
         if (option == "--short") shortTime = std::chrono::milliseconds(value);
         if (option == "--long") longTime = std::chrono::milliseconds(value);
     }
-    std::printf("situations 1..%d, short %lld ms, long %lld ms\n", situations,
+    const auto has = [&](char part) { return parts.find(part) != std::string::npos; };
+    std::printf("situations %d..%d, short %lld ms, long %lld ms\n", first, first + situations - 1,
                 static_cast<long long>(shortTime.count()),
                 static_cast<long long>(longTime.count()));
     for (const char* code : {"GL500BA0B", "HO611BA0B", "OY817GA2B"}) {
+        if (levels.find(code) == std::string::npos) continue;
         Totals totals;
-        for (int n = 1; n <= situations; ++n) {
+        for (int n = first; n < first + situations; ++n) {
             SilentGameView view;
             SilentMessages messages;
             Game game(view, messages);
@@ -62,36 +78,45 @@ int main(int argc, char** argv) {
             game.SetSituationNumber(n);
             game.NewSituation();
             const SavedGame start = SavedGameOf(game);
-            const std::int32_t a = Advise(start, shortTime, 1);
-            const std::int32_t b = Advise(start, longTime, 1);
-            const bench::TextbookResult baseline = bench::TextbookNested(
-                game.CurrentRules(), game.Current(), longTime, static_cast<std::uint64_t>(n));
-            const LineCheck check = CheckLine(start, baseline.line, baseline.score);
-            if (!check.honest) {
-                std::fprintf(stderr, "baseline's line does not hold: %s\n", check.error.c_str());
-                return 1;
+            const std::int32_t a = has('s') ? Advise(start, shortTime, 1) : 0;
+            const std::int32_t b = has('l') ? Advise(start, longTime, 1) : 0;
+            std::int32_t c = 0;
+            if (has('b')) {
+                const bench::TextbookResult baseline = bench::TextbookNested(
+                    game.CurrentRules(), game.Current(), longTime, static_cast<std::uint64_t>(n));
+                const LineCheck check = CheckLine(start, baseline.line, baseline.score);
+                if (!check.honest) {
+                    std::fprintf(stderr, "baseline's line does not hold: %s\n",
+                                 check.error.c_str());
+                    return 1;
+                }
+                c = baseline.score;
             }
-            const std::int32_t c = baseline.score;
-            const std::int32_t d = Advise(start, shortTime, 2);
+            const std::int32_t d = has('t') ? Advise(start, shortTime, 2) : 0;
+            const std::int32_t e = has('T') ? Advise(start, longTime, 2) : 0;
             std::printf("%s %3d  advisor-short %8d  advisor-long %8d  baseline-long %8d  "
-                        "advisor-short-2t %8d\n",
-                        code, n, a, b, c, d);
+                        "advisor-short-2t %8d  advisor-long-2t %8d\n",
+                        code, n, a, b, c, d, e);
             std::fflush(stdout);
             totals.shortOne += a;
             totals.longOne += b;
             totals.baseline += c;
             totals.shortTwo += d;
+            totals.longTwo += e;
         }
-        const double base = static_cast<double>(totals.baseline);
+        const auto ratio = [](std::int64_t a, std::int64_t b) {
+            return b == 0 ? 0.0 : static_cast<double>(a) / static_cast<double>(b);
+        };
         std::printf("%s totals: advisor-short %lld  advisor-long %lld  baseline-long %lld  "
-                    "advisor-short-2t %lld\n",
+                    "advisor-short-2t %lld  advisor-long-2t %lld\n",
                     code, static_cast<long long>(totals.shortOne),
                     static_cast<long long>(totals.longOne), static_cast<long long>(totals.baseline),
-                    static_cast<long long>(totals.shortTwo));
-        std::printf("%s ratios: short/baseline %.3f  long/baseline %.3f  2t/1t short %.3f\n", code,
-                    static_cast<double>(totals.shortOne) / base,
-                    static_cast<double>(totals.longOne) / base,
-                    static_cast<double>(totals.shortTwo) / static_cast<double>(totals.shortOne));
+                    static_cast<long long>(totals.shortTwo), static_cast<long long>(totals.longTwo));
+        std::printf("%s ratios: short/baseline %.3f  long/baseline %.3f  2t/1t short %.3f  "
+                    "2t/1t long %.3f\n",
+                    code, ratio(totals.shortOne, totals.baseline),
+                    ratio(totals.longOne, totals.baseline), ratio(totals.shortTwo, totals.shortOne),
+                    ratio(totals.longTwo, totals.longOne));
         std::fflush(stdout);
     }
     return 0;
