@@ -113,6 +113,8 @@ GameWindow::GameWindow(StartupOptions options, QWidget* parent)
     connect(board_, &BoardWidget::animationFinished, this, &GameWindow::refreshPreview);
 
     startDirectory_ = QDir::currentPath();
+    windows_ = std::make_unique<SecondaryWindows>(*this, ini_, options_.folders.iniWritable);
+    addWindows();
     connectDialogs();
     connectResultWindows();
     restoreGeometry();
@@ -122,16 +124,7 @@ GameWindow::~GameWindow() {
     // The search window joins its worker, which still uses the run's memory;
     // the windows go before the members they were given.
     delete demo_;
-    delete copyWindow_;
-    delete hallOfFameWindow_;
-    delete endGameWindow_;
-    delete searchWindow_;
-    delete stoneCountsWindow_;
-    delete marksWindow_;
-    delete goToPositionDialog_;
-    delete situationNumberDialog_;
-    delete settingsDialog_;
-    placeSections_.clear();
+    windows_.reset();
 }
 
 void GameWindow::showEvent(QShowEvent* event) {
@@ -178,13 +171,9 @@ void GameWindow::changeEvent(QEvent* event) {
 
 void GameWindow::closeEvent(QCloseEvent* event) {
     storeGeometry();
-    if (help_) help_->close();
     // The windows that stay open beside the game go with it, keeping their place.
-    if (searchWindow_) {
-        searchWindow_->stopSearch();
-        searchWindow_->close();
-    }
-    if (stoneCountsWindow_) stoneCountsWindow_->close();
+    if (SearchWindow* search = windows_->made<SearchWindow>()) search->stopSearch();
+    windows_->closeAll();
     QMainWindow::closeEvent(event);
 }
 
@@ -272,7 +261,9 @@ void GameWindow::showSettingsInForce(const GameSettings& s) {
     labels_.at(QStringLiteral("rating"))->setText(Utf8(RatingName(s.Rating)));
     if (sound_) sound_->setSoundOn(s.Zvuk != 0);
     previewHeadColour(SettingsDialog::ColourOf(s.Head));
-    if (stoneCountsWindow_ && stoneCountsWindow_->isVisible()) setUpStoneCountsWindow();
+    if (const StoneCountsWindow* counts = windows_->made<StoneCountsWindow>();
+        counts && counts->isVisible())
+        setUpStoneCountsWindow();
 }
 
 void GameWindow::showNewField(const FieldLayout&, const Board& board) {
@@ -336,8 +327,8 @@ void GameWindow::showScoreFields(const ScoreFields& fields) {
 
 void GameWindow::showStoneCounts(const std::array<int, 9>& counts) {
     stoneCounts_ = counts;
-    if (stoneCountsWindow_)
-        stoneCountsWindow_->refreshCounts(counts); // ignored while the window is hidden
+    if (StoneCountsWindow* window = windows_->made<StoneCountsWindow>())
+        window->refreshCounts(counts); // ignored while the window is hidden
 }
 
 void GameWindow::showMoveCounter(int moves) {

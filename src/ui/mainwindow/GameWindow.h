@@ -11,6 +11,7 @@
 #include "situation/SettingsFileFlows.h"
 #include "ui/board/BoardLayout.h"
 #include "ui/mainwindow/CommandTable.h"
+#include "ui/mainwindow/SecondaryWindows.h"
 #include "ui/platform/GameFolders.h"
 #include "ui/platform/MessageBoxes.h"
 
@@ -70,16 +71,8 @@ class GameWindow : public QMainWindow, public GameView {
     // The visible texts of the panels, by the name of their field.
     QString fieldText(const QString& name) const;
     // The windows kept for the whole run, each made the first time it is
-    // needed (here too), so that they cost the start nothing.
-    SituationNumberDialog* situationNumberDialog();
-    GoToPositionDialog* goToPositionDialog();
-    MarksWindow* marksWindow();
-    StoneCountsWindow* stoneCountsWindow();
-    SearchWindow* searchWindow();
-    SettingsDialog* settingsDialog();
-    EndGameWindow* endGameWindow();
-    HallOfFameWindow* hallOfFameWindow();
-    CopyWindow* copyWindow();
+    // needed, so that they cost the start nothing.
+    SecondaryWindows& windows() { return *windows_; }
     DemoMode* demo() const { return demo_; }
     SettingsDialogState& settingsDialogState() { return settingsState_; }
 
@@ -169,10 +162,8 @@ class GameWindow : public QMainWindow, public GameView {
     SoundPlayer* soundPlayer();
     // The KORU "Name" of the settings, as the competition name abbreviates it.
     QString koruAbbreviation() const;
-    // Puts the window at its kept place and keeps its place whenever it hides.
-    // Restores the window's stored place, if any (true), and keeps it from now on.
-    bool keepPlace(QWidget* window, const char* section);
-    void savePlace(const QWidget* window);
+    // The factory entries of the secondary windows.
+    void addWindows();
     void previewBackColour(const QColor& colour);
     void previewHeadColour(const QColor& colour);
     void setUpStoneCountsWindow();
@@ -203,22 +194,11 @@ class GameWindow : public QMainWindow, public GameView {
     QLabel* marks_ = nullptr;
     QLabel* hintCounter_ = nullptr;
     QToolButton* hintButton_ = nullptr;
-    HelpWindow* help_ = nullptr;
     SoundPlayer* sound_ = nullptr; // made on the first clip
     QLabel* logo_ = nullptr;
     QLabel* pile_ = nullptr;
     std::array<int, 9> stoneCounts_{};
-    SituationNumberDialog* situationNumberDialog_ = nullptr;
-    GoToPositionDialog* goToPositionDialog_ = nullptr;
-    MarksWindow* marksWindow_ = nullptr;
-    StoneCountsWindow* stoneCountsWindow_ = nullptr;
-    SearchWindow* searchWindow_ = nullptr;
-    SettingsDialog* settingsDialog_ = nullptr;
-    EndGameWindow* endGameWindow_ = nullptr;
-    HallOfFameWindow* hallOfFameWindow_ = nullptr;
-    CopyWindow* copyWindow_ = nullptr;
     DemoMode* demo_ = nullptr;
-    std::map<const QObject*, const char*> placeSections_;
     SearchMemory searchMemory_; // the best of the whole run
     QString startDirectory_;    // the current directory at start, where the copy window begins
     bool firstActivationPending_ = true;
@@ -237,6 +217,9 @@ class GameWindow : public QMainWindow, public GameView {
     Move cursorCell_;          // row 0: the keyboard cursor is on no cell
     bool cursorNewer_ = false; // the cursor moved since the mouse did
     bool previewRefreshPending_ = false;
+
+    // Last, so that the windows go before the members they were given.
+    std::unique_ptr<SecondaryWindows> windows_;
 };
 
 } // namespace tumbla

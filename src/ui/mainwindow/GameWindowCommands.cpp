@@ -177,12 +177,12 @@ void GameWindow::saveGame() {
 }
 
 void GameWindow::showRules() {
-    if (!help_) help_ = new HelpWindow(this);
+    HelpWindow* help = windows_->get<HelpWindow>();
     // Its caption strip takes the colour of the settings, as every window's does.
     previewHeadColour(SettingsDialog::ColourOf(game_->Settings().Head));
-    help_->show();
-    help_->raise();
-    help_->activateWindow();
+    help->show();
+    help->raise();
+    help->activateWindow();
 }
 
 void GameWindow::showAbout() {

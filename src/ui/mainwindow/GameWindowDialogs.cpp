@@ -14,7 +14,11 @@
 #include "ui/platform/PluginLoading.h"
 #include "ui/platform/Plugins.h"
 #include "ui/platform/WindowPlacement.h"
+#include "ui/windows/CopyWindow.h"
+#include "ui/windows/EndGameWindow.h"
+#include "ui/windows/HallOfFameWindow.h"
 #include "ui/windows/HeadStrip.h"
+#include "ui/windows/HelpWindow.h"
 #include "ui/windows/MarksWindow.h"
 #include "ui/windows/ScoreTableWindow.h"
 #include "ui/windows/SearchWindow.h"
@@ -40,78 +44,70 @@ void GameWindow::connectDialogs() {
     actions_.at(Command::ScoreGraph)->setEnabled(!FindPlugin(ScoreChartPluginName).isEmpty());
 }
 
-SettingsDialog* GameWindow::settingsDialog() {
-    if (settingsDialog_) return settingsDialog_;
-    settingsDialog_ = new SettingsDialog(settingsState_, this);
-    keepPlace(settingsDialog_, IniSection::SettingsDialog);
-    settingsDialog_->setOkAction([this](SettingsDialogState& d) {
-        // Settings come into force only through the file: written, then read back.
-        const IniSaveResult saved =
-            SaveSettingsToIni(ini_, options_.folders.iniWritable, d, game_->Settings(), messages_);
-        game_->PutSettingsInForce(saved.settings);
-        takeDisplayOptions();
+void GameWindow::addWindows() {
+    windows_->add<SettingsDialog>(IniSection::SettingsDialog, [this] {
+        auto* dialog = new SettingsDialog(settingsState_, this);
+        dialog->setOkAction([this](SettingsDialogState& d) {
+            // Settings come into force only through the file: written, then read back.
+            const IniSaveResult saved = SaveSettingsToIni(ini_, options_.folders.iniWritable, d,
+                                                          game_->Settings(), messages_);
+            game_->PutSettingsInForce(saved.settings);
+            takeDisplayOptions();
+        });
+        dialog->setSaveAction([this](SettingsDialogState&) {
+            SettingsFlowContext c = settingsFlow();
+            SaveSettingsByName(c);
+        });
+        dialog->setLoadAction([this](SettingsDialogState&) {
+            SettingsFlowContext c = settingsFlow();
+            LoadSettingsByName(c);
+        });
+        connect(dialog, &SettingsDialog::backColourPreview, this, &GameWindow::previewBackColour);
+        connect(dialog, &SettingsDialog::headColourPreview, this, &GameWindow::previewHeadColour);
+        return dialog;
     });
-    settingsDialog_->setSaveAction([this](SettingsDialogState&) {
-        SettingsFlowContext c = settingsFlow();
-        SaveSettingsByName(c);
+    windows_->add<SituationNumberDialog>(IniSection::SituationNumberDialog, [this] {
+        auto* dialog = new SituationNumberDialog(messages_, this);
+        // The number is in view before the situation is generated from it.
+        connect(dialog, &SituationNumberDialog::numberChosen, this, [this](qint32 number) {
+            edits_.at(QStringLiteral("number"))->setText(QString::number(number));
+        });
+        return dialog;
     });
-    settingsDialog_->setLoadAction([this](SettingsDialogState&) {
-        SettingsFlowContext c = settingsFlow();
-        LoadSettingsByName(c);
-    });
-    connect(settingsDialog_, &SettingsDialog::backColourPreview, this,
-            &GameWindow::previewBackColour);
-    connect(settingsDialog_, &SettingsDialog::headColourPreview, this,
-            &GameWindow::previewHeadColour);
-    return settingsDialog_;
-}
-
-SituationNumberDialog* GameWindow::situationNumberDialog() {
-    if (situationNumberDialog_) return situationNumberDialog_;
-    situationNumberDialog_ = new SituationNumberDialog(messages_, this);
-    keepPlace(situationNumberDialog_, IniSection::SituationNumberDialog);
-    // The number is in view before the situation is generated from it.
-    connect(situationNumberDialog_, &SituationNumberDialog::numberChosen, this,
-            [this](qint32 number) {
-                edits_.at(QStringLiteral("number"))->setText(QString::number(number));
-            });
-    return situationNumberDialog_;
-}
-
-GoToPositionDialog* GameWindow::goToPositionDialog() {
-    if (!goToPositionDialog_) {
-        goToPositionDialog_ = new GoToPositionDialog(messages_, this);
-        keepPlace(goToPositionDialog_, IniSection::GoToPositionDialog);
-    }
-    return goToPositionDialog_;
-}
-
-MarksWindow* GameWindow::marksWindow() {
-    if (!marksWindow_) {
-        marksWindow_ = new MarksWindow(this);
-        keepPlace(marksWindow_, IniSection::MarksWindow);
-    }
-    return marksWindow_;
-}
-
-StoneCountsWindow* GameWindow::stoneCountsWindow() {
-    if (!stoneCountsWindow_) {
-        stoneCountsWindow_ = new StoneCountsWindow(this);
+    windows_->add<GoToPositionDialog>(IniSection::GoToPositionDialog,
+                                      [this] { return new GoToPositionDialog(messages_, this); });
+    windows_->add<MarksWindow>(IniSection::MarksWindow, [this] { return new MarksWindow(this); });
+    windows_->add<StoneCountsWindow>(
+        IniSection::StoneCountsWindow, [this] { return new StoneCountsWindow(this); },
         // Without a place of its own it opens beside the game, not at the screen's corner.
-        if (!keepPlace(stoneCountsWindow_, IniSection::StoneCountsWindow))
-            stoneCountsWindow_->move(PlaceBeside(frameGeometry(),
-                                                 StoneCountsWindow::OuterSize(8, 6),
-                                                 screen()->availableGeometry()));
-    }
-    return stoneCountsWindow_;
-}
-
-SearchWindow* GameWindow::searchWindow() {
-    if (!searchWindow_) {
-        searchWindow_ = new SearchWindow(this); // asks in boxes of its own
-        keepPlace(searchWindow_, IniSection::SearchWindow);
-    }
-    return searchWindow_;
+        [this](StoneCountsWindow& window) {
+            window.move(PlaceBeside(frameGeometry(), StoneCountsWindow::OuterSize(8, 6),
+                                    screen()->availableGeometry()));
+        });
+    windows_->add<SearchWindow>(IniSection::SearchWindow, [this] {
+        return new SearchWindow(this); // asks in boxes of its own
+    });
+    windows_->add<EndGameWindow>(IniSection::EndGameWindow, [this] {
+        auto* window = new EndGameWindow(messages_, files_, this);
+        window->setProgramDirectory(options_.folders.data);
+        window->setGame(game_.get());
+        window->setAbbreviation(koruAbbreviation());
+        window->setSoundPlayer(soundPlayer());
+        return window;
+    });
+    windows_->add<HallOfFameWindow>(IniSection::HallOfFameWindow, [this] {
+        auto* window = new HallOfFameWindow(messages_, this);
+        window->setProgramDirectory(options_.folders.data);
+        window->setIniWritable(options_.folders.iniWritable);
+        return window;
+    });
+    windows_->add<CopyWindow>(IniSection::CopyWindow, [this] {
+        // Made when it opens: only then does it read the file system.
+        auto* window = new CopyWindow(messages_, this);
+        window->setStartDirectory(startDirectory_);
+        return window;
+    });
+    windows_->add<HelpWindow>(nullptr, [this] { return new HelpWindow(this); });
 }
 
 SettingsFlowContext GameWindow::settingsFlow() {
@@ -119,28 +115,10 @@ SettingsFlowContext GameWindow::settingsFlow() {
                                messages_, options_.folders.data};
 }
 
-// --- Window places
-
-bool GameWindow::keepPlace(QWidget* window, const char* section) {
-    const bool restored =
-        options_.folders.iniWritable && RestoreWindowPlacement(*window, ini_, section);
-    placeSections_[window] = section;
-    window->installEventFilter(this);
-    return restored;
-}
-
-void GameWindow::savePlace(const QWidget* window) {
-    const auto it = placeSections_.find(window);
-    if (!options_.folders.iniWritable || it == placeSections_.end()) return;
-    if (!SaveWindowPlacement(*window, ini_, it->second) || !ini_.commit()) ini_.discard();
-}
-
 bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Expose && watched == windowHandle() && firstActivationPending_ &&
         windowHandle()->isExposed())
         QTimer::singleShot(0, this, &GameWindow::firstActivation);
-    if (event->type() == QEvent::Hide && placeSections_.count(watched))
-        savePlace(static_cast<QWidget*>(watched));
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -148,20 +126,13 @@ namespace {
 
 constexpr char ChartMissingText[] = "Bodování nelze zobrazit graficky: chybí potřebná knihovna.";
 
-// A score view is made for one showing and kept in its place like the others.
-void ShowScoreView(QDialog& view, IniStore& ini, bool iniWritable, const char* section) {
-    if (iniWritable) RestoreWindowPlacement(view, ini, section);
-    view.exec();
-    if (iniWritable && (!SaveWindowPlacement(view, ini, section) || !ini.commit())) ini.discard();
-}
-
 } // namespace
 
 // --- The commands
 
 void GameWindow::openSettingsDialog() {
     const GameSettings kept = game_->Settings();
-    if (!settingsDialog()->ask(kept)) {
+    if (!windows_->get<SettingsDialog>()->ask(kept)) {
         // A refused OK may already have put the dialog's settings in force.
         if (PackSettings(kept) != PackSettings(game_->Settings())) game_->PutSettingsInForce(kept);
         return;
@@ -171,7 +142,8 @@ void GameWindow::openSettingsDialog() {
         // Only the look changed: the same stones in new pictures and grid.
         board_->setSettings(game_->Settings());
         board_->setBoard(shown_);
-        if (stoneCountsWindow_ && stoneCountsWindow_->isVisible()) setUpStoneCountsWindow();
+        if (const auto* counts = windows_->made<StoneCountsWindow>(); counts && counts->isVisible())
+            setUpStoneCountsWindow();
     } else if (change == 2) {
         game_->NewSituation();
     }
@@ -179,30 +151,33 @@ void GameWindow::openSettingsDialog() {
 }
 
 void GameWindow::chooseSituationNumber() {
-    const std::optional<std::int32_t> number = situationNumberDialog()->ask();
+    const std::optional<std::int32_t> number = windows_->get<SituationNumberDialog>()->ask();
     if (!number) return;
     game_->SetSituationNumber(*number);
     game_->NewSituation();
 }
 
 void GameWindow::goToPosition() {
-    game_->GoToPosition([this] { return goToPositionDialog()->ask(game_->LastPosition()); });
+    game_->GoToPosition(
+        [this] { return windows_->get<GoToPositionDialog>()->ask(game_->LastPosition()); });
 }
 
 void GameWindow::workWithMarks() {
     game_->WorkWithMarks([this](MarksDialog& marks) {
         // Each deletion in the window shows on the counter at once.
-        const auto follow = connect(marksWindow(), &MarksWindow::marksChanged, this,
+        MarksWindow* window = windows_->get<MarksWindow>();
+        const auto follow = connect(window, &MarksWindow::marksChanged, this,
                                     [this, &marks] { game_->TakeMarks(marks); });
-        const std::optional<int> chosen = marksWindow_->ask(marks);
+        const std::optional<int> chosen = window->ask(marks);
         disconnect(follow);
         return chosen;
     });
 }
 
 void GameWindow::showScoreTable() {
+    // A score view is made for one showing and kept in its place like the others.
     ScoreTableWindow view(this);
-    ShowScoreView(view, ini_, options_.folders.iniWritable, IniSection::ScoreTableWindow);
+    windows_->execInPlace(view, IniSection::ScoreTableWindow);
 }
 
 void GameWindow::showScoreGraph() {
@@ -218,7 +193,7 @@ void GameWindow::showScoreGraph() {
     for (int n = 1; n <= 70; ++n) columns.push_back(ScoreColumnsFor(n));
     const std::unique_ptr<QDialog> view(charts->makeScoreChart(columns, this));
     HeadStrip::AttachTo(view.get()); // the plugin knows nothing of the game's strips
-    ShowScoreView(*view, ini_, options_.folders.iniWritable, IniSection::ScoreChartWindow);
+    windows_->execInPlace(*view, IniSection::ScoreChartWindow);
 }
 
 void GameWindow::setUpStoneCountsWindow() {
@@ -228,22 +203,23 @@ void GameWindow::setUpStoneCountsWindow() {
         pictures[std::size_t(c - 1)] =
             StonePictures::pixmap(PictureOfCode(static_cast<StoneCode>(c), s),
                                   StoneCountsWindow::CellSize, devicePixelRatioF());
-    stoneCountsWindow_->setUp(s.Count, s.Rating, pictures);
+    windows_->get<StoneCountsWindow>()->setUp(s.Count, s.Rating, pictures);
 }
 
 void GameWindow::showStoneCountsWindow() {
-    stoneCountsWindow();
+    StoneCountsWindow* window = windows_->get<StoneCountsWindow>();
     setUpStoneCountsWindow();
-    stoneCountsWindow_->show();
-    stoneCountsWindow_->raise();
-    stoneCountsWindow_->refreshCounts(stoneCounts_);
+    window->show();
+    window->raise();
+    window->refreshCounts(stoneCounts_);
 }
 
 void GameWindow::startSearch() {
     // The search works on its own copies in a worker thread, so the game and
     // its drawing go on untouched; a second start while one runs is ignored.
-    if (firstActivationPending_ || searchWindow()->running()) return;
-    searchWindow_->startSearch(game_->CurrentRules(), game_->Position(1), searchMemory_);
+    if (firstActivationPending_ || windows_->get<SearchWindow>()->running()) return;
+    windows_->get<SearchWindow>()->startSearch(game_->CurrentRules(), game_->Position(1),
+                                               searchMemory_);
 }
 
 // --- Previews of the settings dialog

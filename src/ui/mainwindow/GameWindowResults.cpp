@@ -36,37 +36,6 @@ SoundPlayer* GameWindow::soundPlayer() {
     return sound_;
 }
 
-EndGameWindow* GameWindow::endGameWindow() {
-    if (endGameWindow_) return endGameWindow_;
-    endGameWindow_ = new EndGameWindow(messages_, files_, this);
-    endGameWindow_->setProgramDirectory(options_.folders.data);
-    endGameWindow_->setGame(game_.get());
-    endGameWindow_->setAbbreviation(koruAbbreviation());
-    endGameWindow_->setSoundPlayer(soundPlayer());
-    keepPlace(endGameWindow_, IniSection::EndGameWindow);
-    return endGameWindow_;
-}
-
-HallOfFameWindow* GameWindow::hallOfFameWindow() {
-    if (!hallOfFameWindow_) {
-        hallOfFameWindow_ = new HallOfFameWindow(messages_, this);
-        hallOfFameWindow_->setProgramDirectory(options_.folders.data);
-        hallOfFameWindow_->setIniWritable(options_.folders.iniWritable);
-        keepPlace(hallOfFameWindow_, IniSection::HallOfFameWindow);
-    }
-    return hallOfFameWindow_;
-}
-
-CopyWindow* GameWindow::copyWindow() {
-    // Made when it opens: only then does it read the file system.
-    if (!copyWindow_) {
-        copyWindow_ = new CopyWindow(messages_, this);
-        copyWindow_->setStartDirectory(startDirectory_);
-        keepPlace(copyWindow_, IniSection::CopyWindow);
-    }
-    return copyWindow_;
-}
-
 QString GameWindow::koruAbbreviation() const {
     const std::string_view name = TrimBlanks(settingsState_.koruName);
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
@@ -75,23 +44,26 @@ QString GameWindow::koruAbbreviation() const {
 void GameWindow::showEndOfGame() {
     // The demo's own game ends quietly.
     if (demo_->isRunning()) return;
-    endGameWindow()->setAbbreviation(koruAbbreviation());
-    endGameWindow_->execEndMode();
+    EndGameWindow* window = windows_->get<EndGameWindow>();
+    window->setAbbreviation(koruAbbreviation());
+    window->execEndMode();
 }
 
 void GameWindow::showRanking() {
-    endGameWindow()->setAbbreviation(koruAbbreviation());
-    endGameWindow_->execRankingMode();
+    EndGameWindow* window = windows_->get<EndGameWindow>();
+    window->setAbbreviation(koruAbbreviation());
+    window->execRankingMode();
 }
 
 void GameWindow::saveForKoru() {
     // The name may have changed in the settings since the last save.
-    endGameWindow()->setAbbreviation(koruAbbreviation());
-    endGameWindow_->saveWithCompetitionName();
+    EndGameWindow* window = windows_->get<EndGameWindow>();
+    window->setAbbreviation(koruAbbreviation());
+    window->saveWithCompetitionName();
 }
 
 void GameWindow::openHallOfFame() {
-    const std::optional<GameSettings> taken = hallOfFameWindow()->execList();
+    const std::optional<GameSettings> taken = windows_->get<HallOfFameWindow>()->execList();
     if (!taken) return;
     // The settings carry their situation number, so this is that game again.
     game_->PutSettingsInForce(*taken);
@@ -100,7 +72,7 @@ void GameWindow::openHallOfFame() {
 }
 
 void GameWindow::copyKoruFiles() {
-    copyWindow()->execCopy();
+    windows_->get<CopyWindow>()->execCopy();
 }
 
 void GameWindow::openKoruMail() {

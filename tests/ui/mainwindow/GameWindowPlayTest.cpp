@@ -44,7 +44,8 @@ void PlayThrough(bool dashing, Played& played) {
     auto w = OpenWindow(dir);
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&w] {
-        if (w->endGameWindow()->isVisible()) w->endGameWindow()->reject();
+        if (w->windows().get<EndGameWindow>()->isVisible())
+            w->windows().get<EndGameWindow>()->reject();
     });
     closer.start(10);
     while (const auto pair = FindPair(w->game().Current().board, 5, 10)) {
@@ -322,7 +323,7 @@ class GameWindowPlayTest : public QObject {
 
         // Turned off in the settings, no preview shows.
         w->settingsDialogState().previewBox = false;
-        QTimer::singleShot(0, [&w] { w->settingsDialog()->okButton()->click(); });
+        QTimer::singleShot(0, [&w] { w->windows().get<SettingsDialog>()->okButton()->click(); });
         w->runCommand(Command::Settings);
         QTest::mouseMove(board, board->moveRect(pair).center() + QPoint(1, 0));
         QVERIFY(!board->previewCell().has_value());

@@ -41,7 +41,7 @@ void StartSmallGame(GameWindow& w, std::int32_t number) {
 // Plays the game in force to its end and types `name` into the end window,
 // confirms it with Enter and closes the window with Esc.
 bool FinishAndStoreName(GameWindow& w, const QString& name) {
-    EndGameWindow* endWindow = w.endGameWindow();
+    EndGameWindow* endWindow = w.windows().get<EndGameWindow>();
     bool shown = false;
     WhenShown(endWindow, [&] {
         shown = endWindow->session().mode() == EndGameMode::End;
@@ -101,7 +101,7 @@ class GameWindowResultsTest : public QObject {
         StartSmallGame(*w, 4242);
         QVERIFY(FinishAndStoreName(*w, QStringLiteral("Ivo")));
         StartSmallGame(*w, 4242);
-        EndGameWindow* endWindow = w->endGameWindow();
+        EndGameWindow* endWindow = w->windows().get<EndGameWindow>();
         QString title, best;
         bool nameEntry = true;
         WhenShown(endWindow, [&] {
@@ -127,7 +127,7 @@ class GameWindowResultsTest : public QObject {
         w->runCommand(Command::Level3);
         QVERIFY(w->game().Settings().Rows != 5 || w->game().Settings().Cols != 10);
 
-        HallOfFameWindow* fameWindow = w->hallOfFameWindow();
+        HallOfFameWindow* fameWindow = w->windows().get<HallOfFameWindow>();
         int rows = 0;
         WhenShown(fameWindow, [&] {
             rows = fameWindow->rowCount();
@@ -168,13 +168,13 @@ class GameWindowResultsTest : public QObject {
         QVERIFY(MessageBoxes::takeShownTexts().empty());
 
         bool copyShown = false;
-        WhenShown(w->copyWindow(), [&] {
+        WhenShown(w->windows().get<CopyWindow>(), [&] {
             copyShown = true;
-            w->copyWindow()->reject();
+            w->windows().get<CopyWindow>()->reject();
         });
         w->action(Command::KoruDisk)->trigger();
         QVERIFY(copyShown);
-        QVERIFY(!w->copyWindow()->isVisible());
+        QVERIFY(!w->windows().get<CopyWindow>()->isVisible());
         QVERIFY(IniHas(dir, QString(IniSection::CopyWindow) + QStringLiteral("/Left")));
     }
 
@@ -213,9 +213,9 @@ class GameWindowResultsTest : public QObject {
         const GameSettings before = w->game().Settings();
         QSignalSpy ends(w.get(), &GameWindow::gameOverShown);
         bool endWindowShown = false;
-        WhenShown(w->endGameWindow(), [&] {
+        WhenShown(w->windows().get<EndGameWindow>(), [&] {
             endWindowShown = true;
-            w->endGameWindow()->reject();
+            w->windows().get<EndGameWindow>()->reject();
         });
 
         // A demo may also stop when only gravity changes are left; the
@@ -237,7 +237,7 @@ class GameWindowResultsTest : public QObject {
         QCOMPARE(ends.count(), 1);
         RunUntilIdle(); // any end window would be up by now
         QVERIFY(!endWindowShown);
-        QVERIFY(!w->endGameWindow()->isVisible());
+        QVERIFY(!w->windows().get<EndGameWindow>()->isVisible());
         QCOMPARE(w->windowTitle(), caption);
         QVERIFY(w->game().Settings() == before);
         QVERIFY(Stored(dir).empty());
