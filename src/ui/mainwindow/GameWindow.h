@@ -5,10 +5,8 @@
 
 #include "record/Game.h"
 #include "record/GameView.h"
-#include "record/Search.h"
 #include "situation/IniFileStore.h"
 #include "situation/SettingsDialogState.h"
-#include "situation/SettingsFileFlows.h"
 #include "ui/board/BoardLayout.h"
 #include "ui/mainwindow/CommandTable.h"
 #include "ui/mainwindow/SecondaryWindows.h"
@@ -19,6 +17,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -26,26 +25,17 @@
 
 class QAction;
 class QFrame;
-class QLabel;
-class QLineEdit;
-class QToolButton;
 
 namespace tumbla {
 
 class BoardWidget;
 class DemoMode;
+class GamePanels;
 class HeadStrip;
-class SituationNumberDialog;
-class CopyWindow;
-class EndGameWindow;
-class SearchWindow;
-class StoneCountsWindow;
-class GoToPositionDialog;
-class SettingsDialog;
-class HallOfFameWindow;
-class MarksWindow;
-class HelpWindow;
+class PlayWindows;
+class ResultsFlow;
 class SoundPlayer;
+class WindowFit;
 
 struct StartupOptions {
     GameFolders folders;                // where Tumbla.ini, the results and the shipped data are
@@ -101,26 +91,7 @@ class GameWindow : public QMainWindow, public GameView {
     void firstActivation();
     void bringForward();
     void runCommand(Command command);
-    void showRules();
-    void showAbout();
     void nextHint();
-    // The windows of the commands, as the menu and the toolbar open them.
-    void openSettingsDialog();
-    void chooseSituationNumber();
-    void goToPosition();
-    void workWithMarks();
-    void showScoreTable();
-    void showScoreGraph();
-    void showStoneCountsWindow();
-    void startSearch();
-    // The windows of the results and the demo.
-    void showEndOfGame();
-    void showRanking();
-    void saveForKoru();
-    void openHallOfFame();
-    void copyKoruFiles();
-    void openKoruMail();
-    void toggleDemo();
 
   signals:
     void gameOverShown();   // the end-of-game window takes over
@@ -134,41 +105,23 @@ class GameWindow : public QMainWindow, public GameView {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void buildMenus();
-    void buildToolBar();
-    QWidget* buildScorePanel();
-    QWidget* buildIndicatorPanel();
-    QAction* makeAction(Command command, const QString& caption, const QString& hint = {});
+    // What each command of the menus and the toolbar does.
+    void addCommands();
     void onCellHovered(Move cell);
     // The "pozice:" field for the cell under the pointer or the keyboard cursor.
     void showPositionOf(Move cell);
     void applyPreset(int level);
     bool loadFile(const std::string& path);
-    bool applySettingsFile(const std::string& path);
     void saveGame();
     void openSavedFile();
-    void restoreGeometry();
-    void storeGeometry();
-    void fitToField();
     // The preview of the cell under the mouse, or else under the keyboard cursor.
     void refreshPreview();
     void refreshPreviewSoon();
     // "sesypávat" and the preview, as the settings dialog's controls hold them.
     void takeDisplayOptions();
-    void connectDialogs();
-    void connectResultWindows();
-    // What the first paint does not need: made once the window is shown.
-    void finishPanels();
+    // The board and its area in these settings' look.
+    void showLook(const GameSettings& settings);
     SoundPlayer* soundPlayer();
-    // The KORU "Name" of the settings, as the competition name abbreviates it.
-    QString koruAbbreviation() const;
-    // The factory entries of the secondary windows.
-    void addWindows();
-    void previewBackColour(const QColor& colour);
-    void previewHeadColour(const QColor& colour);
-    void setUpStoneCountsWindow();
-    SettingsFlowContext settingsFlow();
-    void refreshGameOverNote();
 
     StartupOptions options_;
     CellGeometry geometry_;
@@ -183,33 +136,13 @@ class GameWindow : public QMainWindow, public GameView {
     BoardWidget* board_ = nullptr;
     Board shown_{};
     std::map<Command, QAction*> actions_;
-    std::map<QString, QLabel*> labels_; // value fields by name
-    std::vector<QLabel*> scoreValues_;  // in bold once the window is shown
-    std::map<QString, QLineEdit*> edits_;
-    QLabel* joker_ = nullptr;
-    QLabel* jokerLabel_ = nullptr;
-    QLabel* glass_ = nullptr;
-    QLabel* glassLabel_ = nullptr;
-    QLabel* join_ = nullptr;
-    QLabel* marks_ = nullptr;
-    QLabel* hintCounter_ = nullptr;
-    QToolButton* hintButton_ = nullptr;
+    std::map<Command, std::function<void()>> commands_;
     SoundPlayer* sound_ = nullptr; // made on the first clip
-    QLabel* logo_ = nullptr;
-    QLabel* pile_ = nullptr;
-    std::array<int, 9> stoneCounts_{};
     DemoMode* demo_ = nullptr;
-    SearchMemory searchMemory_; // the best of the whole run
-    QString startDirectory_;    // the current directory at start, where the copy window begins
+    std::unique_ptr<GamePanels> panels_;
     bool firstActivationPending_ = true;
 
-    // The window follows the field at the cell size the player last gave it
-    // by resizing the window; a size that differs from the one asked for is
-    // the player's.
-    int preferredCell_ = 0;
-    QSize fittedSize_;
-    bool sizeRestored_ = false; // the stored size stands until the first field is in
-    bool fitting_ = false;
+    std::unique_ptr<WindowFit> fit_;
 
     bool previewOn_ = true;
     bool fallOn_ = false;
@@ -218,7 +151,10 @@ class GameWindow : public QMainWindow, public GameView {
     bool cursorNewer_ = false; // the cursor moved since the mouse did
     bool previewRefreshPending_ = false;
 
-    // Last, so that the windows go before the members they were given.
+    std::unique_ptr<PlayWindows> play_;
+    std::unique_ptr<ResultsFlow> results_;
+    // Last, so that the windows go before the members they were given (the
+    // search window's worker uses the run's memory of the search).
     std::unique_ptr<SecondaryWindows> windows_;
 };
 

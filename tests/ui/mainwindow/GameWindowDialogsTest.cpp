@@ -282,7 +282,7 @@ class GameWindowDialogsTest : public QObject {
         const GameSettings kept = w->game().Settings();
         const QColor shown = w->board()->backgroundColour();
         SettingsDialog* form = w->windows().get<SettingsDialog>();
-        w->showRules(); // a window with a caption strip
+        w->runCommand(Command::Rules); // a window with a caption strip
         auto* strip = w->findChild<HeadStrip*>();
         QVERIFY(strip);
         const QColor caption = strip->startColour();
