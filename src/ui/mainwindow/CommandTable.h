@@ -1,8 +1,8 @@
 #pragma once
 // Every command of the game window in one place: where it stands in the menus
 // and on the toolbar, its words, its key and its picture. The menus and the
-// toolbar are built from these tables, so a new command is a row here and a
-// case in GameWindow::runCommand.
+// toolbar are built from these tables, so a new command is a row here and an
+// entry in GameWindow::addCommands.
 
 #include "ui/art/ToolIcons.h"
 
