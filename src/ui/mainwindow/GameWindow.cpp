@@ -42,12 +42,6 @@ namespace {
 constexpr char Version[] = "1.19";
 constexpr char ReplaceGameQuestion[] = "Chcete skutečně ukončit rozehranou hru?";
 
-std::string DirectoryText(const std::filesystem::path& dir) {
-    std::string text = dir.string();
-    if (!text.empty() && text.back() != '/') text += '/';
-    return text;
-}
-
 } // namespace
 
 bool GameWindow::WantsLargeCells(const std::vector<std::string>& arguments) {
@@ -198,7 +192,7 @@ void GameWindow::firstActivation() {
     panels_->finish(devicePixelRatioF());
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     const std::optional<std::string> file = StartupFile(options_.arguments, messages_);
-    if (!file || !loadFile(*file)) {
+    if (!file || !play_->loadFile(*file, true)) {
         game_->PutSettingsInForce(LoadSettingsFromIni(ini_, settingsState_, game_->Settings()));
         game_->NewSituation();
     }
@@ -397,8 +391,8 @@ void GameWindow::addCommands() {
              game_->SetSituationNumber(0);
              game_->NewSituation();
          }},
-        {Command::Load, [this] { openSavedFile(); }},
-        {Command::Save, [this] { saveGame(); }},
+        {Command::Load, [this] { play_->openSavedFile([this] { return mayReplaceGame(); }); }},
+        {Command::Save, [this] { play_->saveGame(); }},
         {Command::Quit,
          [this] {
              close();
@@ -468,30 +462,6 @@ void GameWindow::applyPreset(int level) {
     ApplyPresetLevel(s, PresetLevels[static_cast<std::size_t>(level)]);
     game_->PutSettingsInForce(s);
     game_->NewSituation();
-}
-
-void GameWindow::openSavedFile() {
-    const auto path = files_.chooseOpen(OpenSavedFileRequest(DirectoryText(options_.folders.data)));
-    if (path && mayReplaceGame()) loadFile(*path);
-}
-
-bool GameWindow::loadFile(const std::string& path) {
-    switch (LoadSavedFile(*game_, messages_, path)) {
-    case LoadOutcome::Loaded:
-        return true;
-    case LoadOutcome::Refused:
-        return false;
-    case LoadOutcome::SettingsFile:
-        play_->applySettingsFile(path, firstActivationPending_);
-        return true;
-    }
-    return false;
-}
-
-void GameWindow::saveGame() {
-    const FileDialogRequest request =
-        SaveGameInProgressRequest(*game_, DirectoryText(options_.folders.data));
-    WriteSavedGame(*game_, files_, messages_, request, {});
 }
 
 } // namespace tumbla

@@ -113,9 +113,6 @@ class GameWindow : public QMainWindow, public GameView {
     // True when nothing is lost by replacing the game, or the player agrees to lose it.
     bool mayReplaceGame();
     void applyPreset(int level);
-    bool loadFile(const std::string& path);
-    void saveGame();
-    void openSavedFile();
     // The preview of the cell under the mouse, or else under the keyboard cursor.
     void refreshPreview();
     void refreshPreviewSoon();

@@ -1,5 +1,6 @@
 #include "ui/mainwindow/PlayWindows.h"
 
+#include "record/SavedGameFile.h"
 #include "record/ScoreTableText.h"
 #include "situation/SettingsIni.h"
 #include "ui/art/StonePictures.h"
@@ -29,6 +30,12 @@ namespace tumbla {
 namespace {
 
 constexpr char ChartMissingText[] = "Bodování nelze zobrazit graficky: chybí potřebná knihovna.";
+
+std::string DirectoryText(const std::filesystem::path& dir) {
+    std::string text = dir.string();
+    if (!text.empty() && text.back() != '/') text += '/';
+    return text;
+}
 
 } // namespace
 
@@ -91,6 +98,31 @@ SettingsFlowContext PlayWindows::settingsFlow() {
     return SettingsFlowContext{parts_.ini,           parts_.folders.iniWritable,
                                parts_.settingsState, parts_.files,
                                parts_.messages,      parts_.folders.data};
+}
+
+void PlayWindows::openSavedFile(const std::function<bool()>& mayReplace) {
+    const auto path =
+        parts_.files.chooseOpen(OpenSavedFileRequest(DirectoryText(parts_.folders.data)));
+    if (path && mayReplace()) loadFile(*path, false);
+}
+
+bool PlayWindows::loadFile(const std::string& path, bool atStart) {
+    switch (LoadSavedFile(parts_.game, parts_.messages, path)) {
+    case LoadOutcome::Loaded:
+        return true;
+    case LoadOutcome::Refused:
+        return false;
+    case LoadOutcome::SettingsFile:
+        applySettingsFile(path, atStart);
+        return true;
+    }
+    return false;
+}
+
+void PlayWindows::saveGame() {
+    const FileDialogRequest request =
+        SaveGameInProgressRequest(parts_.game, DirectoryText(parts_.folders.data));
+    WriteSavedGame(parts_.game, parts_.files, parts_.messages, request, {});
 }
 
 void PlayWindows::openSettingsDialog() {

@@ -1,6 +1,6 @@
 #pragma once
-// The windows of play that the game window's commands open: the settings
-// dialog and the settings files, the situation number, going to a position,
+// The windows of play that the game window's commands open: the saved games,
+// the settings dialog and the settings files, the situation number, going to a position,
 // the marks, the stone counts, the search, the two score views, the rules and
 // the about box. Each kept window has its factory entry here.
 
@@ -31,6 +31,11 @@ class PlayWindows {
     // Adds the factory entries of the windows of play.
     PlayWindows(const WindowParts& parts, Hooks hooks);
 
+    // "N&ačíst": a saved game or settings, once `mayReplace` lets the game go.
+    void openSavedFile(const std::function<bool()>& mayReplace);
+    // A saved game or a settings file; false when it was refused.
+    bool loadFile(const std::string& path, bool atStart);
+    void saveGame();
     void openSettingsDialog();
     // "&Uložená" (true) or "úlohy KORUu" (false).
     void loadSettings(bool saved);
