@@ -1,8 +1,14 @@
 #include "ui/mainwindow/CommandTable.h"
 
+#include <QAction>
 #include <QKeyCombination>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QToolBar>
 
 #include <array>
+#include <string_view>
 
 namespace tumbla {
 
@@ -112,6 +118,74 @@ std::span<const MenuRow> MenuRows() {
 
 std::span<const ToolRow> ToolRows() {
     return Tools;
+}
+
+std::map<Command, QAction*> BuildMenusAndToolBar(QMainWindow& window,
+                                                 const std::function<void(Command)>& run,
+                                                 const std::function<void()>& hint,
+                                                 const std::function<void()>& search) {
+    std::map<Command, QAction*> actions;
+    std::map<std::string_view, QMenu*> menus;
+    const auto menuOf = [&](std::string_view path) {
+        QMenu*& menu = menus[path];
+        if (menu) return menu;
+        const auto slash = path.rfind('/');
+        const std::string_view title = slash == path.npos ? path : path.substr(slash + 1);
+        const QString caption =
+            QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
+        // A submenu stands where its first row does.
+        menu = slash == path.npos ? window.menuBar()->addMenu(caption)
+                                  : menus.at(path.substr(0, slash))->addMenu(caption);
+        return menu;
+    };
+    for (const MenuRow& row : MenuRows()) {
+        const std::string_view path = row.menu;
+        switch (row.kind) {
+        case MenuRow::Separator:
+            menuOf(path)->addSeparator();
+            break;
+        case MenuRow::HintItem: {
+            QAction* item = menuOf(path)->addAction(QString::fromUtf8(row.caption));
+            item->setObjectName(QStringLiteral("hintAction"));
+            item->setShortcut(QKeySequence(row.key));
+            QObject::connect(item, &QAction::triggered, &window, hint);
+            break;
+        }
+        case MenuRow::Item: {
+            QMenu* menu = path.empty() ? nullptr : menuOf(path);
+            auto* action = new QAction(QString::fromUtf8(row.caption), &window);
+            if (*row.hint) action->setToolTip(QString::fromUtf8(row.hint));
+            QObject::connect(action, &QAction::triggered, &window,
+                             [run, command = *row.command] { run(command); });
+            actions[*row.command] = action;
+            if (row.key != 0) action->setShortcut(QKeySequence(row.key));
+            if (row.command == Command::Rules) action->setShortcutContext(Qt::ApplicationShortcut);
+            if (menu) menu->addAction(action);
+            break;
+        }
+        }
+    }
+
+    auto* searchKey = new QShortcut(QKeySequence(Qt::ALT | Qt::SHIFT | Qt::Key_Backspace), &window);
+    searchKey->setContext(Qt::ApplicationShortcut);
+    QObject::connect(searchKey, &QShortcut::activated, &window, search);
+
+    QToolBar* tools = window.addToolBar(QStringLiteral("nástroje"));
+    tools->setObjectName(QStringLiteral("toolbar"));
+    tools->setMovable(false);
+    tools->setIconSize(QSize(24, 24));
+    for (const ToolRow& row : ToolRows()) {
+        if (!row.command) {
+            tools->addSeparator();
+            continue;
+        }
+        QAction* a = actions.at(*row.command);
+        a->setIcon(MakeToolIcon(row.icon));
+        // The menus show words only.
+        a->setIconVisibleInMenu(false);
+        tools->addAction(a);
+    }
+    return actions;
 }
 
 } // namespace tumbla

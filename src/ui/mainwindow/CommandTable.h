@@ -1,13 +1,18 @@
 #pragma once
 // Every command of the game window in one place: where it stands in the menus
 // and on the toolbar, its words, its key and its picture. The menus and the
-// toolbar are built from these tables, so a new command is a row here and a
-// case in GameWindow::runCommand.
+// toolbar are built from these tables, so a new command is a row here and an
+// entry in GameWindow::addCommands.
 
 #include "ui/art/ToolIcons.h"
 
+#include <functional>
+#include <map>
 #include <optional>
 #include <span>
+
+class QAction;
+class QMainWindow;
 
 namespace tumbla {
 
@@ -69,5 +74,13 @@ struct ToolRow {
 };
 
 std::span<const ToolRow> ToolRows();
+
+// The window's menu bar and toolbar from the tables, and the search's key
+// (Alt+Shift+Backspace): each command's action runs `run`, the hint's
+// `hint`. The actions by command.
+std::map<Command, QAction*> BuildMenusAndToolBar(QMainWindow& window,
+                                                 const std::function<void(Command)>& run,
+                                                 const std::function<void()>& hint,
+                                                 const std::function<void()>& search);
 
 } // namespace tumbla

@@ -1,38 +1,34 @@
 #include "ui/mainwindow/GameWindow.h"
 
-#include "engine/Scoring.h"
+#include "engine/EndTest.h"
 #include "record/FallPlan.h"
 #include "record/SavedGameFile.h"
+#include "situation/Presets.h"
 #include "situation/SettingsIni.h"
-#include "ui/art/StonePictures.h"
 #include "ui/board/BoardWidget.h"
 #include "ui/board/DemoMode.h"
-#include "ui/dialogs/GoToPositionDialog.h"
 #include "ui/dialogs/SettingsDialog.h"
-#include "ui/dialogs/SituationNumberDialog.h"
+#include "ui/mainwindow/GamePanels.h"
+#include "ui/mainwindow/PlayWindows.h"
+#include "ui/mainwindow/ResultsFlow.h"
+#include "ui/mainwindow/WindowFit.h"
+#include "ui/platform/PluginLoading.h"
+#include "ui/platform/Plugins.h"
 #include "ui/platform/Utf8.h"
 #include "ui/platform/WindowPlacement.h"
 #include "ui/sound/SoundPlayer.h"
-#include "ui/windows/CopyWindow.h"
-#include "ui/windows/EndGameWindow.h"
-#include "ui/windows/HallOfFameWindow.h"
 #include "ui/windows/HeadStrip.h"
-#include "ui/windows/HelpWindow.h"
-#include "ui/windows/MarksWindow.h"
 #include "ui/windows/SearchWindow.h"
-#include "ui/windows/StoneCountsWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
+#include <QFrame>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
 #include <QScreen>
 #include <QTimer>
-#include <QToolButton>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -44,10 +40,7 @@ namespace tumbla {
 namespace {
 
 constexpr char Version[] = "1.19";
-
-QPixmap IndicatorPixmap(PictureRef picture, const QWidget* w) {
-    return StonePictures::pixmap(picture, 22, w->devicePixelRatioF());
-}
+constexpr char ReplaceGameQuestion[] = "Chcete skutečně ukončit rozehranou hru?";
 
 } // namespace
 
@@ -73,8 +66,10 @@ GameWindow::GameWindow(StartupOptions options, QWidget* parent)
     headStrip_ = HeadStrip::AttachTo(this);
     game_ = std::make_unique<Game>(*this, messages_);
 
-    buildMenus();
-    buildToolBar();
+    actions_ = BuildMenusAndToolBar(
+        *this, [this](Command command) { runCommand(command); }, [this] { nextHint(); },
+        [this] { emit searchRequested(); });
+    panels_ = std::make_unique<GamePanels>(this, [this] { nextHint(); });
 
     auto* central = new QWidget(this);
     auto* outer = new QVBoxLayout(central);
@@ -92,14 +87,13 @@ GameWindow::GameWindow(StartupOptions options, QWidget* parent)
     area->setContentsMargins(2, 2, 2, 2);
     board_ = new BoardWidget(playArea_);
     board_->setCellGeometry(geometry_);
-    preferredCell_ = geometry_.cellWidth;
     board_->setBusy(true); // "pracuji..." until the first activation is done
     board_->setEnabled(false);
     area->addWidget(board_, 0, 0);
     top->addWidget(playArea_, 1);
-    top->addWidget(buildScorePanel());
+    top->addWidget(panels_->scorePanel());
     outer->addLayout(top, 1);
-    outer->addWidget(buildIndicatorPanel());
+    outer->addWidget(panels_->indicatorPanel());
     setCentralWidget(central);
 
     connect(board_, &BoardWidget::cellClicked, this, [this](Move move) { game_->Click(move); });
@@ -112,26 +106,38 @@ GameWindow::GameWindow(StartupOptions options, QWidget* parent)
     });
     connect(board_, &BoardWidget::animationFinished, this, &GameWindow::refreshPreview);
 
-    startDirectory_ = QDir::currentPath();
-    connectDialogs();
-    connectResultWindows();
-    restoreGeometry();
+    fit_ = std::make_unique<WindowFit>(*this, *playArea_, *board_, ini_,
+                                       options_.folders.iniWritable, geometry_.cellWidth);
+    windows_ = std::make_unique<SecondaryWindows>(*this, ini_, options_.folders.iniWritable);
+    const WindowParts parts{*this, *game_,           messages_,      files_,
+                            ini_,  options_.folders, settingsState_, *windows_};
+    play_ = std::make_unique<PlayWindows>(
+        parts, PlayWindows::Hooks{[this] { takeDisplayOptions(); },
+                                  [this](std::int32_t number) { panels_->showNumber(number); },
+                                  [this](const GameSettings& s) { showLook(s); }});
+    demo_ = new DemoMode(*game_, board_, this);
+    connect(demo_, &DemoMode::captionChanged, this, &QWidget::setWindowTitle);
+    // The indicators follow PutSettingsInForce; the score fields are shown anew.
+    connect(demo_, &DemoMode::settingsChanged, this,
+            [this] { game_->ShowScoreFields(game_->Current()); });
+    results_ = std::make_unique<ResultsFlow>(parts, *board_, *headStrip_, *demo_,
+                                             [this] { return soundPlayer(); });
+    connect(this, &GameWindow::gameOverShown, this, [this] { results_->showEndOfGame(); });
+    connect(this, &GameWindow::searchRequested, this, [this] {
+        if (!firstActivationPending_) play_->startSearch();
+    });
+    // Without its plugin the chart cannot be shown; the file is only looked
+    // for here, loading waits for the first showing.
+    actions_.at(Command::ScoreGraph)->setEnabled(!FindPlugin(ScoreChartPluginName).isEmpty());
+    addCommands();
+    fit_->restore();
 }
 
 GameWindow::~GameWindow() {
     // The search window joins its worker, which still uses the run's memory;
     // the windows go before the members they were given.
     delete demo_;
-    delete copyWindow_;
-    delete hallOfFameWindow_;
-    delete endGameWindow_;
-    delete searchWindow_;
-    delete stoneCountsWindow_;
-    delete marksWindow_;
-    delete goToPositionDialog_;
-    delete situationNumberDialog_;
-    delete settingsDialog_;
-    placeSections_.clear();
+    windows_.reset();
 }
 
 void GameWindow::showEvent(QShowEvent* event) {
@@ -143,13 +149,7 @@ void GameWindow::showEvent(QShowEvent* event) {
     // The score values are bold. Their face is read once the window is on its
     // way to the screen, before it is first painted: the layout measured them
     // in the regular face, which a bold one of the same family matches in height.
-    QTimer::singleShot(0, this, [this] {
-        for (QLabel* value : scoreValues_) {
-            QFont bold = value->font();
-            bold.setBold(true);
-            value->setFont(bold);
-        }
-    });
+    QTimer::singleShot(0, this, [this] { panels_->boldenScores(); });
     if (QWindow* window = windowHandle()) window->installEventFilter(this);
     // A window that is never exposed (started minimised) still gets its game.
     QTimer::singleShot(2000, this, &GameWindow::firstActivation);
@@ -157,14 +157,7 @@ void GameWindow::showEvent(QShowEvent* event) {
 
 void GameWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    if (firstActivationPending_ || fitting_ || sizeRestored_ || size() == fittedSize_) return;
-    // The player gave the window this size: the cells that fill it now are
-    // the ones the next field of another size gets.
-    const BoardLayout fitted = BoardLayout::Fitting(board_->baseGeometry(), board_->layout().rows(),
-                                                    board_->layout().cols(), board_->size());
-    preferredCell_ = fitted.geometry().cellWidth;
-    board_->setPreferredCell(preferredCell_);
-    fittedSize_ = size();
+    if (!firstActivationPending_) fit_->resized();
 }
 
 void GameWindow::changeEvent(QEvent* event) {
@@ -177,24 +170,29 @@ void GameWindow::changeEvent(QEvent* event) {
 }
 
 void GameWindow::closeEvent(QCloseEvent* event) {
-    storeGeometry();
-    if (help_) help_->close();
+    fit_->store();
     // The windows that stay open beside the game go with it, keeping their place.
-    if (searchWindow_) {
-        searchWindow_->stopSearch();
-        searchWindow_->close();
-    }
-    if (stoneCountsWindow_) stoneCountsWindow_->close();
+    if (SearchWindow* search = windows_->made<SearchWindow>()) search->stopSearch();
+    windows_->closeAll();
     QMainWindow::closeEvent(event);
+}
+
+bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Expose && watched == windowHandle() && firstActivationPending_ &&
+        windowHandle()->isExposed())
+        QTimer::singleShot(0, this, &GameWindow::firstActivation);
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void GameWindow::firstActivation() {
     if (!firstActivationPending_) return;
     firstActivationPending_ = false;
-    finishPanels();
+    // Matching a font is a round of the font database each, and the pictures
+    // need no one before the first paint.
+    panels_->finish(devicePixelRatioF());
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     const std::optional<std::string> file = StartupFile(options_.arguments, messages_);
-    if (!file || !loadFile(*file)) {
+    if (!file || !play_->loadFile(*file, true)) {
         game_->PutSettingsInForce(LoadSettingsFromIni(ini_, settingsState_, game_->Settings()));
         game_->NewSituation();
     }
@@ -223,10 +221,7 @@ void GameWindow::bringForward() {
 }
 
 QString GameWindow::fieldText(const QString& name) const {
-    if (const auto it = labels_.find(name); it != labels_.end())
-        return it->second->isVisible() || !isVisible() ? it->second->text() : QString();
-    if (const auto it = edits_.find(name); it != edits_.end()) return it->second->text();
-    return {};
+    return panels_->fieldText(name, isVisible());
 }
 
 void GameWindow::onCellHovered(Move cell) {
@@ -238,41 +233,27 @@ void GameWindow::onCellHovered(Move cell) {
 }
 
 void GameWindow::showPositionOf(Move cell) {
-    const int row = cell.row;
-    const int col = cell.col;
-    QLabel* position = labels_.at(QStringLiteral("position"));
-    if (row <= 0 || col <= 0) {
-        position->setText(QStringLiteral("   "));
-        return;
-    }
-    QString suffix;
-    const int rating = game_->Settings().Rating;
-    const StoneCode code = game_->Current().board.at(row, col);
-    if (rating >= 5 && rating <= 7 && code >= 1 && code <= 8)
-        suffix = QStringLiteral(" (%1)").arg(PriceTable[code]);
-    position->setText(QStringLiteral("pozice: %1/%2").arg(row).arg(col) + suffix);
+    const bool on = cell.row > 0 && cell.col > 0;
+    panels_->showPosition(cell, game_->Settings().Rating,
+                          on ? game_->Current().board.at(cell.row, cell.col) : StoneCode{0});
 }
 
 // --- GameView
 
 void GameWindow::showSettingsInForce(const GameSettings& s) {
+    showLook(s);
+    panels_->showIndicators(s, devicePixelRatioF());
+    if (sound_) sound_->setSoundOn(s.Zvuk != 0);
+    HeadStrip::SetColourValueForAll(SettingsDialog::BgrOf(SettingsDialog::ColourOf(s.Head)));
+    play_->settingsInForce();
+}
+
+void GameWindow::showLook(const GameSettings& s) {
     board_->setSettings(s);
+    board_->setBoard(shown_);
     QPalette palette = playArea_->palette();
     palette.setColor(QPalette::Window, board_->backgroundColour());
     playArea_->setPalette(palette);
-    const PictureRef joker = JokerIndicator(s);
-    const PictureRef glass = GlassIndicator(s);
-    joker_->setPixmap(IndicatorPixmap(joker, this));
-    glass_->setPixmap(IndicatorPixmap(glass, this));
-    joker_->setVisible(s.Joly != 0);
-    jokerLabel_->setVisible(s.Joly != 0);
-    glass_->setVisible(s.Sklo != 0);
-    glassLabel_->setVisible(s.Sklo != 0);
-    join_->setPixmap(IndicatorPixmap(JoinIndicator(s), this));
-    labels_.at(QStringLiteral("rating"))->setText(Utf8(RatingName(s.Rating)));
-    if (sound_) sound_->setSoundOn(s.Zvuk != 0);
-    previewHeadColour(SettingsDialog::ColourOf(s.Head));
-    if (stoneCountsWindow_ && stoneCountsWindow_->isVisible()) setUpStoneCountsWindow();
 }
 
 void GameWindow::showNewField(const FieldLayout&, const Board& board) {
@@ -280,12 +261,11 @@ void GameWindow::showNewField(const FieldLayout&, const Board& board) {
     shown_ = board;
     board_->setBoard(shown_);
     board_->resetHover();
-    fitToField();
+    fit_->fitToField();
 }
 
 void GameWindow::showSituation(std::int32_t number, std::string_view settingsCode) {
-    edits_.at(QStringLiteral("number"))->setText(QString::number(number));
-    edits_.at(QStringLiteral("code"))->setText(Utf8(settingsCode));
+    panels_->showSituation(number, Utf8(settingsCode));
 }
 
 void GameWindow::showCell(int row, int col, StoneCode code) {
@@ -328,30 +308,21 @@ void GameWindow::showGravity(int, int to) {
 }
 
 void GameWindow::showScoreFields(const ScoreFields& fields) {
-    labels_.at(QStringLiteral("total"))->setText(Utf8(fields.total));
-    labels_.at(QStringLiteral("removed"))->setText(Utf8(fields.removed));
-    labels_.at(QStringLiteral("points"))->setText(Utf8(fields.points));
+    panels_->showScoreFields(fields);
     refreshPreviewSoon();
 }
 
 void GameWindow::showStoneCounts(const std::array<int, 9>& counts) {
-    stoneCounts_ = counts;
-    if (stoneCountsWindow_)
-        stoneCountsWindow_->refreshCounts(counts); // ignored while the window is hidden
+    play_->showStoneCounts(counts);
 }
 
 void GameWindow::showMoveCounter(int moves) {
-    labels_.at(QStringLiteral("moves"))->setText(QString::number(moves));
-    refreshGameOverNote();
-}
-
-void GameWindow::refreshGameOverNote() {
-    // An ended game says so until the player moves on from its last position.
-    headStrip_->setNote(game_ && game_->GameOver() ? QStringLiteral("konec hry") : QString());
+    panels_->showMoveCounter(moves);
+    if (results_) results_->refreshGameOverNote();
 }
 
 void GameWindow::showNavigation(const NavigationState& state) {
-    refreshGameOverNote();
+    if (results_) results_->refreshGameOverNote();
     actions_.at(Command::First)->setEnabled(state.backward);
     actions_.at(Command::Back)->setEnabled(state.backward);
     actions_.at(Command::Forward)->setEnabled(state.forward);
@@ -375,19 +346,17 @@ void GameWindow::hideMoveMark(Move) {
 }
 
 void GameWindow::showMarks(const MarksState& state) {
-    marks_->setText(QStringLiteral("[%1]").arg(state.count));
-    marks_->setVisible(state.counterVisible);
+    panels_->showMarks(state.count, state.counterVisible);
     actions_.at(Command::Marks)->setEnabled(state.counterVisible);
     actions_.at(Command::AddMark)->setEnabled(state.addEnabled);
 }
 
 void GameWindow::showHintCounter(std::string_view text) {
-    hintCounter_->setText(Utf8(text));
-    hintCounter_->setVisible(true);
+    panels_->showHintCounter(Utf8(text));
 }
 
 void GameWindow::hideHintCounter() {
-    hintCounter_->setVisible(false);
+    panels_->hideHintCounter();
 }
 
 void GameWindow::playGlassSound() {
@@ -397,78 +366,102 @@ void GameWindow::playGlassSound() {
 }
 
 void GameWindow::showGameOver() {
-    refreshGameOverNote();
     // The end window plays the end sound itself, on every showing.
     emit gameOverShown();
 }
 
-// --- Window size and place
-
-void GameWindow::fitToField() {
-    // The window follows the size of the field, at the cells the player chose.
-    // Every resize on the way is the window's own, not the player's.
-    fitting_ = true;
-    board_->setPreferredCell(preferredCell_);
-    // The sizes the layouts ask for, and the window's least size, follow the
-    // new field before the window is resized: a smaller field lets it shrink.
-    for (QLayout* l : {playArea_->layout(), centralWidget()->layout(), layout()}) {
-        l->invalidate();
-        l->activate();
+SoundPlayer* GameWindow::soundPlayer() {
+    // The glass sound and the end window share it; it touches nothing of the
+    // sound system before its first clip.
+    if (!sound_) {
+        sound_ = new SoundPlayer(this);
+        sound_->setSoundOn(game_->Settings().Zvuk != 0);
     }
-    const bool restored = sizeRestored_;
-    sizeRestored_ = false;
-    // The stored size comes first; the cells fill it.
-    if (!restored && !isMaximized() && !isFullScreen()) {
-        QSize target = sizeHint();
-        if (const QScreen* s = screen())
-            target =
-                target.boundedTo(s->availableGeometry().size() - (frameGeometry().size() - size()));
-        resize(target.expandedTo(minimumSizeHint()));
-    }
-    // Lay the field out now, so that it is drawn in its place in the first paint.
-    for (QLayout* l : {layout(), centralWidget()->layout(), playArea_->layout()}) l->activate();
-    fittedSize_ = size();
-    fitting_ = false;
-    // The stored size is the player's: its cells are the ones to keep. A
-    // field the screen cannot hold at the player's cells leaves them as they are.
-    if (restored) {
-        preferredCell_ = BoardLayout::Fitting(board_->baseGeometry(), board_->layout().rows(),
-                                              board_->layout().cols(), board_->size())
-                             .geometry()
-                             .cellWidth;
-        board_->setPreferredCell(preferredCell_);
-    }
+    return sound_;
 }
 
-void GameWindow::restoreGeometry() {
-    if (!options_.folders.iniWritable) return;
-    // The size is the window's inside, the place that of its frame, as they were stored.
-    const int width = ini_.readInteger(IniSection::GameWindow, "Width", -1);
-    const int height = ini_.readInteger(IniSection::GameWindow, "Height", -1);
-    if (width > 0 && height > 0) {
-        QSize size(width, height);
-        if (const QScreen* s = QGuiApplication::primaryScreen())
-            size = size.boundedTo(s->availableGeometry().size());
-        resize(size);
-        fittedSize_ = this->size();
-        sizeRestored_ = true;
-    }
-    const int x = ini_.readInteger(IniSection::GameWindow, "Left", -1);
-    const int y = ini_.readInteger(IniSection::GameWindow, "Top", -1);
-    if (x >= 0 && y >= 0) {
-        const QScreen* screen = QGuiApplication::screenAt(QPoint(x + 20, y + 20));
-        if (screen) move(x, y);
-    }
+// --- The commands
+
+void GameWindow::addCommands() {
+    const auto level = [this](int n) { return [this, n] { applyPreset(n); }; };
+    commands_ = {
+        {Command::NewGame,
+         [this] {
+             if (!mayReplaceGame()) return;
+             game_->SetSituationNumber(0);
+             game_->NewSituation();
+         }},
+        {Command::Load, [this] { play_->openSavedFile([this] { return mayReplaceGame(); }); }},
+        {Command::Save, [this] { play_->saveGame(); }},
+        {Command::Quit,
+         [this] {
+             close();
+             QApplication::quit();
+         }},
+        {Command::First, [this] { game_->GoToStart(); }},
+        {Command::Back, [this] { game_->StepBack(); }},
+        {Command::Forward, [this] { game_->StepForward(); }},
+        {Command::Last, [this] { game_->GoToLast(); }},
+        {Command::ShowMove, [this] { game_->ShowNextMove(); }},
+        {Command::AddMark, [this] { game_->AddMark(game_->CurrentPosition()); }},
+        {Command::Level1, level(0)},
+        {Command::Level2, level(1)},
+        {Command::Level3, level(2)},
+        {Command::Level4, level(3)},
+        {Command::Level5, level(4)},
+        {Command::SavedSettings, [this] { play_->loadSettings(true); }},
+        {Command::KoruTasks, [this] { play_->loadSettings(false); }},
+        {Command::Rules, [this] { play_->showRules(); }},
+        {Command::About, [this] { play_->showAbout(); }},
+        {Command::ByNumber, [this] { play_->chooseSituationNumber(); }},
+        {Command::GoTo, [this] { play_->goToPosition(); }},
+        {Command::Marks, [this] { play_->workWithMarks(); }},
+        {Command::HallOfFame, [this] { results_->openHallOfFame(); }},
+        {Command::Ranking, [this] { results_->showRanking(); }},
+        {Command::KoruMail, [this] { results_->openKoruMail(); }},
+        {Command::KoruDisk, [this] { results_->copyKoruFiles(); }},
+        {Command::SaveForKoru, [this] { results_->saveForKoru(); }},
+        {Command::Settings, [this] { play_->openSettingsDialog(); }},
+        {Command::Demo,
+         [this] {
+             if (demo_->isRunning() || mayReplaceGame()) demo_->toggle(windowTitle());
+         }},
+        {Command::ScoreTable, [this] { play_->showScoreTable(); }},
+        // A plugin that is found but does not load (Qt Charts missing, say)
+        // leaves the item off from now on.
+        {Command::ScoreGraph,
+         [this] {
+             if (!play_->showScoreGraph()) actions_.at(Command::ScoreGraph)->setEnabled(false);
+         }},
+        {Command::StoneCounts, [this] { play_->showStoneCountsWindow(); }},
+    };
 }
 
-void GameWindow::storeGeometry() {
-    if (!options_.folders.iniWritable) return;
-    const QRect frame = frameGeometry();
-    ini_.writeInteger(IniSection::GameWindow, "Left", frame.x());
-    ini_.writeInteger(IniSection::GameWindow, "Top", frame.y());
-    ini_.writeInteger(IniSection::GameWindow, "Width", width());
-    ini_.writeInteger(IniSection::GameWindow, "Height", height());
-    if (!ini_.commit()) ini_.discard();
+void GameWindow::runCommand(Command command) {
+    if (firstActivationPending_ && command != Command::Quit) return;
+    commands_.at(command)();
+}
+
+void GameWindow::nextHint() {
+    if (!firstActivationPending_) game_->NextHint();
+}
+
+bool GameWindow::mayReplaceGame() {
+    // A game with a move that is not over is the player's work: it goes only
+    // when the player says so. A finished game stays finished when stepped back in.
+    if (game_->LastPosition() <= 1 || game_->GameOver() ||
+        IsGameOver(game_->Position(game_->LastPosition()), game_->CurrentRules(), game_->Engine(),
+                   nullptr))
+        return true;
+    return messages_.askConfirmation(ReplaceGameQuestion) == Answer::Yes;
+}
+
+void GameWindow::applyPreset(int level) {
+    if (!mayReplaceGame()) return;
+    GameSettings s = game_->Settings();
+    ApplyPresetLevel(s, PresetLevels[static_cast<std::size_t>(level)]);
+    game_->PutSettingsInForce(s);
+    game_->NewSituation();
 }
 
 } // namespace tumbla

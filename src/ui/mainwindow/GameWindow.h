@@ -5,12 +5,11 @@
 
 #include "record/Game.h"
 #include "record/GameView.h"
-#include "record/Search.h"
 #include "situation/IniFileStore.h"
 #include "situation/SettingsDialogState.h"
-#include "situation/SettingsFileFlows.h"
 #include "ui/board/BoardLayout.h"
 #include "ui/mainwindow/CommandTable.h"
+#include "ui/mainwindow/SecondaryWindows.h"
 #include "ui/platform/GameFolders.h"
 #include "ui/platform/MessageBoxes.h"
 
@@ -18,6 +17,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -25,26 +25,17 @@
 
 class QAction;
 class QFrame;
-class QLabel;
-class QLineEdit;
-class QToolButton;
 
 namespace tumbla {
 
 class BoardWidget;
 class DemoMode;
+class GamePanels;
 class HeadStrip;
-class SituationNumberDialog;
-class CopyWindow;
-class EndGameWindow;
-class SearchWindow;
-class StoneCountsWindow;
-class GoToPositionDialog;
-class SettingsDialog;
-class HallOfFameWindow;
-class MarksWindow;
-class HelpWindow;
+class PlayWindows;
+class ResultsFlow;
 class SoundPlayer;
+class WindowFit;
 
 struct StartupOptions {
     GameFolders folders;                // where Tumbla.ini, the results and the shipped data are
@@ -70,16 +61,8 @@ class GameWindow : public QMainWindow, public GameView {
     // The visible texts of the panels, by the name of their field.
     QString fieldText(const QString& name) const;
     // The windows kept for the whole run, each made the first time it is
-    // needed (here too), so that they cost the start nothing.
-    SituationNumberDialog* situationNumberDialog();
-    GoToPositionDialog* goToPositionDialog();
-    MarksWindow* marksWindow();
-    StoneCountsWindow* stoneCountsWindow();
-    SearchWindow* searchWindow();
-    SettingsDialog* settingsDialog();
-    EndGameWindow* endGameWindow();
-    HallOfFameWindow* hallOfFameWindow();
-    CopyWindow* copyWindow();
+    // needed, so that they cost the start nothing.
+    SecondaryWindows& windows() { return *windows_; }
     DemoMode* demo() const { return demo_; }
     SettingsDialogState& settingsDialogState() { return settingsState_; }
 
@@ -108,26 +91,7 @@ class GameWindow : public QMainWindow, public GameView {
     void firstActivation();
     void bringForward();
     void runCommand(Command command);
-    void showRules();
-    void showAbout();
     void nextHint();
-    // The windows of the commands, as the menu and the toolbar open them.
-    void openSettingsDialog();
-    void chooseSituationNumber();
-    void goToPosition();
-    void workWithMarks();
-    void showScoreTable();
-    void showScoreGraph();
-    void showStoneCountsWindow();
-    void startSearch();
-    // The windows of the results and the demo.
-    void showEndOfGame();
-    void showRanking();
-    void saveForKoru();
-    void openHallOfFame();
-    void copyKoruFiles();
-    void openKoruMail();
-    void toggleDemo();
 
   signals:
     void gameOverShown();   // the end-of-game window takes over
@@ -141,43 +105,22 @@ class GameWindow : public QMainWindow, public GameView {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void buildMenus();
-    void buildToolBar();
-    QWidget* buildScorePanel();
-    QWidget* buildIndicatorPanel();
-    QAction* makeAction(Command command, const QString& caption, const QString& hint = {});
+    // What each command of the menus and the toolbar does.
+    void addCommands();
     void onCellHovered(Move cell);
     // The "pozice:" field for the cell under the pointer or the keyboard cursor.
     void showPositionOf(Move cell);
+    // True when nothing is lost by replacing the game, or the player agrees to lose it.
+    bool mayReplaceGame();
     void applyPreset(int level);
-    bool loadFile(const std::string& path);
-    bool applySettingsFile(const std::string& path);
-    void saveGame();
-    void openSavedFile();
-    void restoreGeometry();
-    void storeGeometry();
-    void fitToField();
     // The preview of the cell under the mouse, or else under the keyboard cursor.
     void refreshPreview();
     void refreshPreviewSoon();
     // "sesypávat" and the preview, as the settings dialog's controls hold them.
     void takeDisplayOptions();
-    void connectDialogs();
-    void connectResultWindows();
-    // What the first paint does not need: made once the window is shown.
-    void finishPanels();
+    // The board and its area in these settings' look.
+    void showLook(const GameSettings& settings);
     SoundPlayer* soundPlayer();
-    // The KORU "Name" of the settings, as the competition name abbreviates it.
-    QString koruAbbreviation() const;
-    // Puts the window at its kept place and keeps its place whenever it hides.
-    // Restores the window's stored place, if any (true), and keeps it from now on.
-    bool keepPlace(QWidget* window, const char* section);
-    void savePlace(const QWidget* window);
-    void previewBackColour(const QColor& colour);
-    void previewHeadColour(const QColor& colour);
-    void setUpStoneCountsWindow();
-    SettingsFlowContext settingsFlow();
-    void refreshGameOverNote();
 
     StartupOptions options_;
     CellGeometry geometry_;
@@ -192,44 +135,13 @@ class GameWindow : public QMainWindow, public GameView {
     BoardWidget* board_ = nullptr;
     Board shown_{};
     std::map<Command, QAction*> actions_;
-    std::map<QString, QLabel*> labels_; // value fields by name
-    std::vector<QLabel*> scoreValues_;  // in bold once the window is shown
-    std::map<QString, QLineEdit*> edits_;
-    QLabel* joker_ = nullptr;
-    QLabel* jokerLabel_ = nullptr;
-    QLabel* glass_ = nullptr;
-    QLabel* glassLabel_ = nullptr;
-    QLabel* join_ = nullptr;
-    QLabel* marks_ = nullptr;
-    QLabel* hintCounter_ = nullptr;
-    QToolButton* hintButton_ = nullptr;
-    HelpWindow* help_ = nullptr;
+    std::map<Command, std::function<void()>> commands_;
     SoundPlayer* sound_ = nullptr; // made on the first clip
-    QLabel* logo_ = nullptr;
-    QLabel* pile_ = nullptr;
-    std::array<int, 9> stoneCounts_{};
-    SituationNumberDialog* situationNumberDialog_ = nullptr;
-    GoToPositionDialog* goToPositionDialog_ = nullptr;
-    MarksWindow* marksWindow_ = nullptr;
-    StoneCountsWindow* stoneCountsWindow_ = nullptr;
-    SearchWindow* searchWindow_ = nullptr;
-    SettingsDialog* settingsDialog_ = nullptr;
-    EndGameWindow* endGameWindow_ = nullptr;
-    HallOfFameWindow* hallOfFameWindow_ = nullptr;
-    CopyWindow* copyWindow_ = nullptr;
     DemoMode* demo_ = nullptr;
-    std::map<const QObject*, const char*> placeSections_;
-    SearchMemory searchMemory_; // the best of the whole run
-    QString startDirectory_;    // the current directory at start, where the copy window begins
+    std::unique_ptr<GamePanels> panels_;
     bool firstActivationPending_ = true;
 
-    // The window follows the field at the cell size the player last gave it
-    // by resizing the window; a size that differs from the one asked for is
-    // the player's.
-    int preferredCell_ = 0;
-    QSize fittedSize_;
-    bool sizeRestored_ = false; // the stored size stands until the first field is in
-    bool fitting_ = false;
+    std::unique_ptr<WindowFit> fit_;
 
     bool previewOn_ = true;
     bool fallOn_ = false;
@@ -237,6 +149,12 @@ class GameWindow : public QMainWindow, public GameView {
     Move cursorCell_;          // row 0: the keyboard cursor is on no cell
     bool cursorNewer_ = false; // the cursor moved since the mouse did
     bool previewRefreshPending_ = false;
+
+    std::unique_ptr<PlayWindows> play_;
+    std::unique_ptr<ResultsFlow> results_;
+    // Last, so that the windows go before the members they were given (the
+    // search window's worker uses the run's memory of the search).
+    std::unique_ptr<SecondaryWindows> windows_;
 };
 
 } // namespace tumbla

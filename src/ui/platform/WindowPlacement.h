@@ -4,9 +4,11 @@
 
 #include "situation/IniStore.h"
 
-#include <string_view>
+#include <QPoint>
 
-class QPoint;
+#include <string_view>
+#include <vector>
+
 class QRect;
 class QSize;
 class QWidget;
@@ -33,6 +35,8 @@ inline constexpr const char* CopyWindow = "FormCopy";
 
 // Writes "Left" and "Top" of the window's frame; false when a value cannot be kept.
 bool SaveWindowPlacement(const QWidget& window, IniStore& ini, std::string_view section);
+// The same for a frame whose top left corner is `at`.
+bool SaveWindowPlacement(QPoint at, IniStore& ini, std::string_view section);
 // Moves the window to the stored place, if any and if it is on some screen;
 // false when it stays where it was.
 bool RestoreWindowPlacement(QWidget& window, const IniStore& ini, std::string_view section);
@@ -41,5 +45,12 @@ bool RestoreWindowPlacement(QWidget& window, const IniStore& ini, std::string_vi
 // `screen`: to its right where there is room, else to its left, else at the
 // screen's right edge, level with the top of `main`.
 QPoint PlaceBeside(const QRect& main, const QSize& size, const QRect& screen);
+
+// The top left corner for a window of `size` that hides as little of `keep`
+// (what must stay in view, in screen coordinates) as it can: beside `main`
+// where `screen` has room on either side, else the place within `screen` that
+// covers the least of `keep`, the nearest to that beside `main` among equals.
+QPoint PlaceClearOf(const QRect& main, const QSize& size, const QRect& screen,
+                    const std::vector<QRect>& keep);
 
 } // namespace tumbla

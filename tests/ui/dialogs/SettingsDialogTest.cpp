@@ -15,6 +15,7 @@
 #include <QToolButton>
 
 using namespace tumbla;
+using namespace tumbla::test;
 
 namespace {
 

@@ -97,15 +97,16 @@ class GameWindowDialogsTest : public QObject {
         };
         // None is made before it is needed; then made once and kept for the run.
         QCOMPARE(madeWindows(), 0);
-        const std::function<QWidget*()> accessors[] = {[&w] { return w->situationNumberDialog(); },
-                                                       [&w] { return w->goToPositionDialog(); },
-                                                       [&w] { return w->marksWindow(); },
-                                                       [&w] { return w->stoneCountsWindow(); },
-                                                       [&w] { return w->searchWindow(); },
-                                                       [&w] { return w->settingsDialog(); },
-                                                       [&w] { return w->endGameWindow(); },
-                                                       [&w] { return w->hallOfFameWindow(); },
-                                                       [&w] { return w->copyWindow(); }};
+        const std::function<QWidget*()> accessors[] = {
+            [&w] { return w->windows().get<SituationNumberDialog>(); },
+            [&w] { return w->windows().get<GoToPositionDialog>(); },
+            [&w] { return w->windows().get<MarksWindow>(); },
+            [&w] { return w->windows().get<StoneCountsWindow>(); },
+            [&w] { return w->windows().get<SearchWindow>(); },
+            [&w] { return w->windows().get<SettingsDialog>(); },
+            [&w] { return w->windows().get<EndGameWindow>(); },
+            [&w] { return w->windows().get<HallOfFameWindow>(); },
+            [&w] { return w->windows().get<CopyWindow>(); }};
         for (const auto& accessor : accessors) {
             QWidget* window = accessor();
             QVERIFY(window);
@@ -121,7 +122,7 @@ class GameWindowDialogsTest : public QObject {
         auto w = OpenWindow(dir);
         w->runCommand(Command::Level3);
         QVERIFY(PlayAMove(*w));
-        SituationNumberDialog* form = w->situationNumberDialog();
+        SituationNumberDialog* form = w->windows().get<SituationNumberDialog>();
         WhileOpen(*w, Command::ByNumber, [&w, form] {
             QVERIFY(form->isVisible());
             form->numberField()->setText(QStringLiteral("12345"));
@@ -167,7 +168,7 @@ class GameWindowDialogsTest : public QObject {
         QVERIFY(PlayAMove(*w));
         QCOMPARE(w->game().LastPosition(), 4);
         QVERIFY(w->action(Command::GoTo)->isEnabled());
-        GoToPositionDialog* form = w->goToPositionDialog();
+        GoToPositionDialog* form = w->windows().get<GoToPositionDialog>();
         WhileOpen(*w, Command::GoTo, [&w, form] {
             KeepShot(*w, *form, QStringLiteral("GoToPositionDialog"));
             QCOMPARE(form->rightLabel()->text(), QStringLiteral("4"));
@@ -191,7 +192,7 @@ class GameWindowDialogsTest : public QObject {
         QVERIFY(PlayAMove(*w));
         QCOMPARE(w->game().CurrentPosition(), 3);
         QVERIFY(w->action(Command::Marks)->isEnabled());
-        MarksWindow* form = w->marksWindow();
+        MarksWindow* form = w->windows().get<MarksWindow>();
         WhileOpen(*w, Command::Marks, [&w, form] {
             QCOMPARE(form->list()->count(), 1);
             form->list()->item(0)->setSelected(true);
@@ -214,7 +215,7 @@ class GameWindowDialogsTest : public QObject {
         auto* counter = w->findChild<QLabel*>(QStringLiteral("marks"));
         QVERIFY(counter);
         QCOMPARE(counter->text(), QStringLiteral("[2]"));
-        MarksWindow* form = w->marksWindow();
+        MarksWindow* form = w->windows().get<MarksWindow>();
         WhileOpen(*w, Command::Marks, [counter, form] {
             form->list()->item(0)->setSelected(true);
             form->deleteButton()->click();
@@ -233,7 +234,7 @@ class GameWindowDialogsTest : public QObject {
         QVERIFY(PlayAMove(*w));
         const MoveRecord before = w->game().Current();
         const QString number = w->fieldText("number");
-        SettingsDialog* form = w->settingsDialog();
+        SettingsDialog* form = w->windows().get<SettingsDialog>();
         const int grid = w->game().Settings().Mrizka == 2 ? 1 : 2;
         WhileOpen(*w, Command::Settings, [&w, form, grid] {
             QVERIFY(form->isVisible());
@@ -261,7 +262,7 @@ class GameWindowDialogsTest : public QObject {
         w->runCommand(Command::Level3);
         QVERIFY(PlayAMove(*w));
         const int count = w->game().Settings().Count == 8 ? 5 : 8;
-        SettingsDialog* form = w->settingsDialog();
+        SettingsDialog* form = w->windows().get<SettingsDialog>();
         WhileOpen(*w, Command::Settings, [form, count] {
             form->tabs()->setCurrentIndex(1);
             form->colourCountChoice(count)->click();
@@ -280,8 +281,8 @@ class GameWindowDialogsTest : public QObject {
         w->runCommand(Command::Level3);
         const GameSettings kept = w->game().Settings();
         const QColor shown = w->board()->backgroundColour();
-        SettingsDialog* form = w->settingsDialog();
-        w->showRules(); // a window with a caption strip
+        SettingsDialog* form = w->windows().get<SettingsDialog>();
+        w->runCommand(Command::Rules); // a window with a caption strip
         auto* strip = w->findChild<HeadStrip*>();
         QVERIFY(strip);
         const QColor caption = strip->startColour();
@@ -325,7 +326,7 @@ class GameWindowDialogsTest : public QObject {
         w->runCommand(Command::Level3);
         const GameSettings kept = w->game().Settings();
         const int count = kept.Count == 5 ? 6 : 5;
-        SettingsDialog* form = w->settingsDialog();
+        SettingsDialog* form = w->windows().get<SettingsDialog>();
         WhileOpen(*w, Command::Settings, [form, count] {
             form->tabs()->setCurrentIndex(1);
             form->colourCountChoice(count)->click();
@@ -354,7 +355,7 @@ class GameWindowDialogsTest : public QObject {
         };
         const int kept = w->game().Settings().Count;
         const int typed = kept == 5 ? 6 : 5;
-        SettingsDialog* form = w->settingsDialog();
+        SettingsDialog* form = w->windows().get<SettingsDialog>();
         // A code typed without Enter is what OK puts in force.
         WhileOpen(*w, Command::Settings, [form, code = codeWith(typed)] {
             form->tabs()->setCurrentIndex(4);
@@ -382,7 +383,7 @@ class GameWindowDialogsTest : public QObject {
         const int kept = w->game().Settings().Count;
         const int count = kept == 5 ? 6 : 5;
         const std::string file = dir.filePath(QStringLiteral("pet.hrs")).toStdString();
-        SettingsDialog* form = w->settingsDialog();
+        SettingsDialog* form = w->windows().get<SettingsDialog>();
         // Saved from the dialog, which is then left without OK.
         WhileOpen(*w, Command::Settings, [form, count, &file] {
             form->tabs()->setCurrentIndex(1);
@@ -410,7 +411,7 @@ class GameWindowDialogsTest : public QObject {
         QTemporaryDir dir;
         auto w = OpenWindow(dir);
         w->runCommand(Command::Level3);
-        StoneCountsWindow* info = w->stoneCountsWindow();
+        StoneCountsWindow* info = w->windows().get<StoneCountsWindow>();
         w->runCommand(Command::StoneCounts);
         QVERIFY(info->isVisible());
         QVERIFY(info->windowFlags() & Qt::WindowStaysOnTopHint);
@@ -492,7 +493,7 @@ class GameWindowDialogsTest : public QObject {
         w->runCommand(Command::Level5); // a large field: the search runs for ages
         QApplication::setActiveWindow(w.get());
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
-        SearchWindow* searchWindow = w->searchWindow();
+        SearchWindow* searchWindow = w->windows().get<SearchWindow>();
         QTest::keyClick(w.get(), Qt::Key_Backspace, Qt::AltModifier | Qt::ShiftModifier);
         QVERIFY(searchWindow->isVisible());
         QVERIFY(searchWindow->running());

@@ -19,6 +19,8 @@
 using namespace tumbla;
 using namespace tumbla::test;
 
+Q_DECLARE_METATYPE(tumbla::Command)
+
 namespace {
 
 // A Tumbla.ini of a small known situation, with the window's options.
@@ -44,7 +46,8 @@ void PlayThrough(bool dashing, Played& played) {
     auto w = OpenWindow(dir);
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&w] {
-        if (w->endGameWindow()->isVisible()) w->endGameWindow()->reject();
+        if (w->windows().get<EndGameWindow>()->isVisible())
+            w->windows().get<EndGameWindow>()->reject();
     });
     closer.start(10);
     while (const auto pair = FindPair(w->game().Current().board, 5, 10)) {
@@ -322,7 +325,7 @@ class GameWindowPlayTest : public QObject {
 
         // Turned off in the settings, no preview shows.
         w->settingsDialogState().previewBox = false;
-        QTimer::singleShot(0, [&w] { w->settingsDialog()->okButton()->click(); });
+        QTimer::singleShot(0, [&w] { w->windows().get<SettingsDialog>()->okButton()->click(); });
         w->runCommand(Command::Settings);
         QTest::mouseMove(board, board->moveRect(pair).center() + QPoint(1, 0));
         QVERIFY(!board->previewCell().has_value());
@@ -375,6 +378,36 @@ class GameWindowPlayTest : public QObject {
         const MovePreview group = w->game().PreviewClick(*w->board()->shownMove());
         QVERIFY(group.stones >= 2);
         QCOMPARE(w->board()->shownGroup(), group);
+    }
+
+    // Ctrl+N, a preset level, the demo and a loaded file each replace the
+    // game: one with a move that is not over goes only on the player's Yes.
+    void aGameInProgressIsReplacedOnlyOnYes_data() {
+        QTest::addColumn<Command>("command");
+        QTest::newRow("new game") << Command::NewGame;
+        QTest::newRow("preset level") << Command::Level1;
+        QTest::newRow("demo") << Command::Demo;
+        QTest::newRow("load") << Command::Load;
+    }
+    void aGameInProgressIsReplacedOnlyOnYes() {
+        QFETCH(Command, command);
+        QTemporaryDir dir;
+        WriteIni(dir, QStringLiteral("Dashing=0\n"));
+        auto w = OpenWindow(dir);
+        const auto pair = FindPair(w->game().Current().board, 5, 10);
+        QVERIFY(pair);
+        ClickOn(w->board(), *pair);
+        QCOMPARE(w->game().LastPosition(), 2);
+        const Board played = w->game().Current().board;
+        MessageBoxes::takeShownTexts();
+        FileDialogs::setNextPath(dir.filePath(QStringLiteral("other.hra")).toStdString());
+        MessageBoxes::setNextAnswer(Answer::No);
+        w->runCommand(command);
+        QCOMPARE(MessageBoxes::takeShownTexts(),
+                 std::deque<std::string>{"Chcete skutečně ukončit rozehranou hru?"});
+        QVERIFY(!w->demo()->isRunning());
+        QCOMPARE(w->game().LastPosition(), 2);
+        QVERIFY(w->game().Current().board == played);
     }
 
     void positionDisplayShowsThePriceInPremiumModes() {

@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
 
@@ -41,7 +42,7 @@ void StartSmallGame(GameWindow& w, std::int32_t number) {
 // Plays the game in force to its end and types `name` into the end window,
 // confirms it with Enter and closes the window with Esc.
 bool FinishAndStoreName(GameWindow& w, const QString& name) {
-    EndGameWindow* endWindow = w.endGameWindow();
+    EndGameWindow* endWindow = w.windows().get<EndGameWindow>();
     bool shown = false;
     WhenShown(endWindow, [&] {
         shown = endWindow->session().mode() == EndGameMode::End;
@@ -95,13 +96,45 @@ class GameWindowResultsTest : public QObject {
         QCOMPARE(strip->note(), QString());
     }
 
+    // A game window that leaves the screen no room beside it: the end window
+    // opens over the part of the board without stones, the final position in view.
+    void theEndWindowLeavesTheFinalPositionInView() {
+        QTemporaryDir dir;
+        auto w = OpenWindow(dir);
+        StartSmallGame(*w, 4242);
+        // No room on either side of the window for the end window.
+        const QRect screen = w->screen()->availableGeometry();
+        w->setGeometry(screen.left() + 90, screen.top(), screen.width() - 180, screen.height() / 2);
+        QTRY_VERIFY(w->frameGeometry().right() + 8 + 600 > screen.right());
+        EndGameWindow* endWindow = w->windows().get<EndGameWindow>();
+        std::vector<QRect> stones;
+        QRect placed;
+        WhenShown(endWindow, [&] {
+            const BoardLayout& layout = w->board()->layout();
+            for (int row = 1; row <= layout.rows(); ++row)
+                for (int col = 1; col <= layout.cols(); ++col)
+                    if (w->game().Current().board.at(row, col) != 0)
+                        stones.emplace_back(
+                            w->board()->mapToGlobal(layout.cellRect(row, col).topLeft()),
+                            layout.cellRect(row, col).size());
+            placed = endWindow->frameGeometry();
+            endWindow->reject();
+        });
+        PlayToTheEnd(w->game());
+        QVERIFY(w->game().GameOver());
+        QVERIFY(!stones.empty());
+        QVERIFY(
+            placed.intersects(w->board()->rect().translated(w->board()->mapToGlobal(QPoint()))));
+        for (const QRect& stone : stones) QVERIFY(!placed.intersects(stone));
+    }
+
     void theRankingOfTheGameInForceOpensFromTheMenu() {
         QTemporaryDir dir;
         auto w = OpenWindow(dir);
         StartSmallGame(*w, 4242);
         QVERIFY(FinishAndStoreName(*w, QStringLiteral("Ivo")));
         StartSmallGame(*w, 4242);
-        EndGameWindow* endWindow = w->endGameWindow();
+        EndGameWindow* endWindow = w->windows().get<EndGameWindow>();
         QString title, best;
         bool nameEntry = true;
         WhenShown(endWindow, [&] {
@@ -127,7 +160,7 @@ class GameWindowResultsTest : public QObject {
         w->runCommand(Command::Level3);
         QVERIFY(w->game().Settings().Rows != 5 || w->game().Settings().Cols != 10);
 
-        HallOfFameWindow* fameWindow = w->hallOfFameWindow();
+        HallOfFameWindow* fameWindow = w->windows().get<HallOfFameWindow>();
         int rows = 0;
         WhenShown(fameWindow, [&] {
             rows = fameWindow->rowCount();
@@ -168,13 +201,13 @@ class GameWindowResultsTest : public QObject {
         QVERIFY(MessageBoxes::takeShownTexts().empty());
 
         bool copyShown = false;
-        WhenShown(w->copyWindow(), [&] {
+        WhenShown(w->windows().get<CopyWindow>(), [&] {
             copyShown = true;
-            w->copyWindow()->reject();
+            w->windows().get<CopyWindow>()->reject();
         });
         w->action(Command::KoruDisk)->trigger();
         QVERIFY(copyShown);
-        QVERIFY(!w->copyWindow()->isVisible());
+        QVERIFY(!w->windows().get<CopyWindow>()->isVisible());
         QVERIFY(IniHas(dir, QString(IniSection::CopyWindow) + QStringLiteral("/Left")));
     }
 
@@ -213,9 +246,9 @@ class GameWindowResultsTest : public QObject {
         const GameSettings before = w->game().Settings();
         QSignalSpy ends(w.get(), &GameWindow::gameOverShown);
         bool endWindowShown = false;
-        WhenShown(w->endGameWindow(), [&] {
+        WhenShown(w->windows().get<EndGameWindow>(), [&] {
             endWindowShown = true;
-            w->endGameWindow()->reject();
+            w->windows().get<EndGameWindow>()->reject();
         });
 
         // A demo may also stop when only gravity changes are left; the
@@ -237,7 +270,7 @@ class GameWindowResultsTest : public QObject {
         QCOMPARE(ends.count(), 1);
         RunUntilIdle(); // any end window would be up by now
         QVERIFY(!endWindowShown);
-        QVERIFY(!w->endGameWindow()->isVisible());
+        QVERIFY(!w->windows().get<EndGameWindow>()->isVisible());
         QCOMPARE(w->windowTitle(), caption);
         QVERIFY(w->game().Settings() == before);
         QVERIFY(Stored(dir).empty());

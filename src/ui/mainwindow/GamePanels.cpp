@@ -1,10 +1,12 @@
-// The score panel on the right of the playing area and the indicator panel below it.
+#include "ui/mainwindow/GamePanels.h"
 
+#include "engine/GameSettings.h"
 #include "engine/Scoring.h"
+#include "record/GameView.h"
 #include "ui/art/BlankPixmap.h"
 #include "ui/art/StonePictures.h"
 #include "ui/art/ToolIcons.h"
-#include "ui/mainwindow/GameWindow.h"
+#include "ui/platform/Utf8.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -86,10 +88,20 @@ void FitWidest(QLabel* label, const QStringList& texts) {
     label->setFixedWidth(widest + 2 * label->frameWidth() + 2 * label->margin() + 8);
 }
 
+QPixmap IndicatorPixmap(PictureRef picture, qreal dpr) {
+    return StonePictures::pixmap(picture, 22, dpr);
+}
+
 } // namespace
 
-QWidget* GameWindow::buildScorePanel() {
-    auto* panel = new QFrame(this);
+GamePanels::GamePanels(QWidget* parent, std::function<void()> onHint) {
+    // After the members: the panels fill their maps of fields.
+    scorePanel_ = buildScorePanel(parent);
+    indicatorPanel_ = buildIndicatorPanel(parent, std::move(onHint));
+}
+
+QWidget* GamePanels::buildScorePanel(QWidget* parent) {
+    auto* panel = new QFrame(parent);
     panel->setObjectName(QStringLiteral("scorePanel"));
     panel->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
     auto* layout = new QVBoxLayout(panel);
@@ -162,11 +174,11 @@ QWidget* GameWindow::buildScorePanel() {
     return panel;
 }
 
-void GameWindow::finishPanels() {
+void GamePanels::finish(qreal dpr) {
     // Matching a font is a round of the font database each, and the pictures
     // need no one before the first paint.
-    logo_->setPixmap(Logo(devicePixelRatioF()));
-    pile_->setPixmap(Pile(devicePixelRatioF()));
+    logo_->setPixmap(Logo(dpr));
+    pile_->setPixmap(Pile(dpr));
     for (const auto& [name, edit] : edits_) {
         QFont mono = edit->font();
         mono.setFamily(QStringLiteral("Monospace"));
@@ -175,8 +187,8 @@ void GameWindow::finishPanels() {
     }
 }
 
-QWidget* GameWindow::buildIndicatorPanel() {
-    auto* panel = new QFrame(this);
+QWidget* GamePanels::buildIndicatorPanel(QWidget* parent, std::function<void()> onHint) {
+    auto* panel = new QFrame(parent);
     panel->setObjectName(QStringLiteral("indicatorPanel"));
     panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     auto* layout = new QHBoxLayout(panel);
@@ -240,13 +252,13 @@ QWidget* GameWindow::buildIndicatorPanel() {
     labels_[QStringLiteral("marks")] = marks_;
     layout->addWidget(marks_);
 
-    hintButton_ = new QToolButton(panel);
-    hintButton_->setObjectName(QStringLiteral("hint"));
-    hintButton_->setIcon(MakeToolIcon(ToolIcon::Hint));
-    hintButton_->setIconSize(QSize(20, 20));
-    hintButton_->setAutoRaise(true);
-    connect(hintButton_, &QToolButton::clicked, this, &GameWindow::nextHint);
-    layout->addWidget(hintButton_);
+    auto* hintButton = new QToolButton(panel);
+    hintButton->setObjectName(QStringLiteral("hint"));
+    hintButton->setIcon(MakeToolIcon(ToolIcon::Hint));
+    hintButton->setIconSize(QSize(20, 20));
+    hintButton->setAutoRaise(true);
+    QObject::connect(hintButton, &QToolButton::clicked, panel, std::move(onHint));
+    layout->addWidget(hintButton);
     hintCounter_ = new QLabel(panel);
     hintCounter_->setObjectName(QStringLiteral("hintCounter"));
     FitWidest(hintCounter_, {QStringLiteral("999/999")});
@@ -263,6 +275,77 @@ QWidget* GameWindow::buildIndicatorPanel() {
         control->setSizePolicy(policy);
     }
     return panel;
+}
+
+void GamePanels::boldenScores() {
+    for (QLabel* value : scoreValues_) {
+        QFont bold = value->font();
+        bold.setBold(true);
+        value->setFont(bold);
+    }
+}
+
+QString GamePanels::fieldText(const QString& name, bool windowShown) const {
+    if (const auto it = labels_.find(name); it != labels_.end())
+        return it->second->isVisible() || !windowShown ? it->second->text() : QString();
+    if (const auto it = edits_.find(name); it != edits_.end()) return it->second->text();
+    return {};
+}
+
+void GamePanels::showIndicators(const GameSettings& s, qreal dpr) {
+    joker_->setPixmap(IndicatorPixmap(JokerIndicator(s), dpr));
+    glass_->setPixmap(IndicatorPixmap(GlassIndicator(s), dpr));
+    joker_->setVisible(s.Joly != 0);
+    jokerLabel_->setVisible(s.Joly != 0);
+    glass_->setVisible(s.Sklo != 0);
+    glassLabel_->setVisible(s.Sklo != 0);
+    join_->setPixmap(IndicatorPixmap(JoinIndicator(s), dpr));
+    labels_.at(QStringLiteral("rating"))->setText(Utf8(RatingName(s.Rating)));
+}
+
+void GamePanels::showSituation(std::int32_t number, const QString& settingsCode) {
+    showNumber(number);
+    edits_.at(QStringLiteral("code"))->setText(settingsCode);
+}
+
+void GamePanels::showNumber(std::int32_t number) {
+    edits_.at(QStringLiteral("number"))->setText(QString::number(number));
+}
+
+void GamePanels::showScoreFields(const ScoreFields& fields) {
+    labels_.at(QStringLiteral("total"))->setText(Utf8(fields.total));
+    labels_.at(QStringLiteral("removed"))->setText(Utf8(fields.removed));
+    labels_.at(QStringLiteral("points"))->setText(Utf8(fields.points));
+}
+
+void GamePanels::showMoveCounter(int moves) {
+    labels_.at(QStringLiteral("moves"))->setText(QString::number(moves));
+}
+
+void GamePanels::showMarks(int count, bool visible) {
+    marks_->setText(QStringLiteral("[%1]").arg(count));
+    marks_->setVisible(visible);
+}
+
+void GamePanels::showHintCounter(const QString& text) {
+    hintCounter_->setText(text);
+    hintCounter_->setVisible(true);
+}
+
+void GamePanels::hideHintCounter() {
+    hintCounter_->setVisible(false);
+}
+
+void GamePanels::showPosition(Move cell, int rating, StoneCode code) {
+    QLabel* position = labels_.at(QStringLiteral("position"));
+    if (cell.row <= 0 || cell.col <= 0) {
+        position->setText(QStringLiteral("   "));
+        return;
+    }
+    QString suffix;
+    if (rating >= 5 && rating <= 7 && code >= 1 && code <= 8)
+        suffix = QStringLiteral(" (%1)").arg(PriceTable[code]);
+    position->setText(QStringLiteral("pozice: %1/%2").arg(cell.row).arg(cell.col) + suffix);
 }
 
 } // namespace tumbla
