@@ -10,6 +10,7 @@
 #include "ui/dialogs/GoToPositionDialog.h"
 #include "ui/dialogs/SettingsDialog.h"
 #include "ui/dialogs/SituationNumberDialog.h"
+#include "ui/mainwindow/AdviceFlow.h"
 #include "ui/platform/Utf8.h"
 #include "ui/platform/WindowPlacement.h"
 #include "ui/sound/SoundPlayer.h"
@@ -117,6 +118,7 @@ GameWindow::GameWindow(StartupOptions options, QWidget* parent)
     addWindows();
     connectDialogs();
     connectResultWindows();
+    connectAdvice();
     restoreGeometry();
 }
 
@@ -173,7 +175,8 @@ void GameWindow::closeEvent(QCloseEvent* event) {
     storeGeometry();
     // The windows that stay open beside the game go with it, keeping their place.
     if (SearchWindow* search = windows_->made<SearchWindow>()) search->stopSearch();
-    windows_->closeAll();
+    advice_->cancel();
+    windows_->closeAll(); // the analysis stops as its window closes
     QMainWindow::closeEvent(event);
 }
 
@@ -342,6 +345,8 @@ void GameWindow::refreshGameOverNote() {
 }
 
 void GameWindow::showNavigation(const NavigationState& state) {
+    // Every move and step ends the advice for the position left.
+    advice_->positionChanged();
     refreshGameOverNote();
     actions_.at(Command::First)->setEnabled(state.backward);
     actions_.at(Command::Back)->setEnabled(state.backward);

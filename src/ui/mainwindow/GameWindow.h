@@ -32,6 +32,8 @@ class QToolButton;
 
 namespace tumbla {
 
+class AdviceFlow;
+class AnalysisWindow;
 class BoardWidget;
 class DemoMode;
 class HeadStrip;
@@ -73,6 +75,7 @@ class GameWindow : public QMainWindow, public GameView {
     // The windows kept for the whole run, each made the first time it is
     // needed, so that they cost the start nothing.
     SecondaryWindows& windows() { return *windows_; }
+    AdviceFlow* adviceFlow() const { return advice_; }
     DemoMode* demo() const { return demo_; }
     SettingsDialogState& settingsDialogState() { return settingsState_; }
 
@@ -113,6 +116,10 @@ class GameWindow : public QMainWindow, public GameView {
     void showScoreGraph();
     void showStoneCountsWindow();
     void startSearch();
+    // The advisor: its move for the position on the board, and the analysis
+    // of the whole game.
+    void adviseMove();
+    void showAnalysis();
     // The windows of the results and the demo.
     void showEndOfGame();
     void showRanking();
@@ -157,6 +164,9 @@ class GameWindow : public QMainWindow, public GameView {
     void takeDisplayOptions();
     void connectDialogs();
     void connectResultWindows();
+    void connectAdvice();
+    // The analysis window, as its factory entry makes it.
+    AnalysisWindow* makeAnalysisWindow();
     // What the first paint does not need: made once the window is shown.
     void finishPanels();
     SoundPlayer* soundPlayer();
@@ -198,6 +208,7 @@ class GameWindow : public QMainWindow, public GameView {
     QLabel* logo_ = nullptr;
     QLabel* pile_ = nullptr;
     std::array<int, 9> stoneCounts_{};
+    AdviceFlow* advice_ = nullptr; // in the indicator panel
     DemoMode* demo_ = nullptr;
     SearchMemory searchMemory_; // the best of the whole run
     QString startDirectory_;    // the current directory at start, where the copy window begins

@@ -7,6 +7,7 @@
 #include "situation/SettingsFileFlows.h"
 #include "ui/dialogs/AboutBox.h"
 #include "ui/dialogs/SettingsDialog.h"
+#include "ui/mainwindow/AdviceFlow.h"
 #include "ui/windows/HelpWindow.h"
 
 #include <QAction>
@@ -54,7 +55,8 @@ void GameWindow::runCommand(Command command) {
         game_->GoToLast();
         break;
     case Command::ShowMove:
-        game_->ShowNextMove();
+        // Under the advisor's marker the command plays the advice.
+        if (!advice_->playShownAdvice()) game_->ShowNextMove();
         break;
     case Command::AddMark:
         game_->AddMark(game_->CurrentPosition());
@@ -129,6 +131,12 @@ void GameWindow::runCommand(Command command) {
         break;
     case Command::StoneCounts:
         showStoneCountsWindow();
+        break;
+    case Command::Advice:
+        adviseMove();
+        break;
+    case Command::Analysis:
+        showAnalysis();
         break;
     }
 }

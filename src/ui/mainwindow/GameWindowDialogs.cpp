@@ -14,6 +14,7 @@
 #include "ui/platform/PluginLoading.h"
 #include "ui/platform/Plugins.h"
 #include "ui/platform/WindowPlacement.h"
+#include "ui/windows/AnalysisWindow.h"
 #include "ui/windows/CopyWindow.h"
 #include "ui/windows/EndGameWindow.h"
 #include "ui/windows/HallOfFameWindow.h"
@@ -84,6 +85,13 @@ void GameWindow::addWindows() {
             window.move(PlaceBeside(frameGeometry(), StoneCountsWindow::OuterSize(8, 6),
                                     screen()->availableGeometry()));
         });
+    // The analysis keeps no place in Tumbla.ini: it opens beside the game.
+    windows_->add<AnalysisWindow>(
+        nullptr, [this] { return makeAnalysisWindow(); },
+        [this](AnalysisWindow& window) {
+            window.move(PlaceBeside(frameGeometry(), window.frameGeometry().size(),
+                                    screen()->availableGeometry()));
+        });
     windows_->add<SearchWindow>(IniSection::SearchWindow, [this] {
         return new SearchWindow(this); // asks in boxes of its own
     });
@@ -93,6 +101,9 @@ void GameWindow::addWindows() {
         window->setGame(game_.get());
         window->setAbbreviation(koruAbbreviation());
         window->setSoundPlayer(soundPlayer());
+        // Once the modal window has gone, the analysis opens beside the game.
+        connect(window, &EndGameWindow::analysisRequested, this, &GameWindow::showAnalysis,
+                Qt::QueuedConnection);
         return window;
     });
     windows_->add<HallOfFameWindow>(IniSection::HallOfFameWindow, [this] {

@@ -4,6 +4,7 @@
 #include "ui/art/BlankPixmap.h"
 #include "ui/art/StonePictures.h"
 #include "ui/art/ToolIcons.h"
+#include "ui/mainwindow/AdviceFlow.h"
 #include "ui/mainwindow/GameWindow.h"
 
 #include <QFrame>
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QProgressBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -253,7 +255,9 @@ QWidget* GameWindow::buildIndicatorPanel() {
     hintCounter_->setVisible(false);
     labels_[QStringLiteral("hintCounter")] = hintCounter_;
     layout->addWidget(hintCounter_);
-    layout->addStretch(1);
+    advice_ = new AdviceFlow(*game_, panel);
+    layout->addWidget(advice_->progressBar());
+    layout->addWidget(advice_->statusLabel(), 1);
     // Every control keeps its place whatever the others show: a hidden one
     // (the joker of a game without one, the marks counter before the first
     // mark) still holds its room, so a click lands where it did before.
