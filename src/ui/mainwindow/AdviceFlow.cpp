@@ -4,6 +4,8 @@
 #include "record/SavedGame.h"
 #include "ui/windows/AnalysisWindow.h"
 
+#include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QProgressBar>
 #include <QShortcut>
@@ -34,11 +36,10 @@ AdviceFlow::AdviceFlow(Game& game, QWidget* panel)
     progress_->setToolTip(QStringLiteral("rádce přemýšlí (Esc přeruší)"));
     progress_->hide();
     status_->setObjectName(QStringLiteral("adviceStatus"));
-    status_->setToolTip(QStringLiteral("konečný stav, k němuž vede nejlepší pokračování, "
-                                       "které rádce našel"));
     // The text takes the room the panel has left and never widens the window.
     status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     status_->setMinimumWidth(0);
+    status_->installEventFilter(this);
     timer_->setInterval(PollInterval);
     connect(timer_, &QTimer::timeout, this, &AdviceFlow::poll);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), panel);
@@ -82,7 +83,7 @@ void AdviceFlow::start(std::chrono::milliseconds time) {
     });
     progress_->setValue(0);
     progress_->show();
-    status_->setText(QStringLiteral("rádce přemýšlí..."));
+    say({QStringLiteral("rádce přemýšlí..."), QStringLiteral("...")});
     timer_->start();
     emit runningChanged(true);
 }
@@ -100,7 +101,7 @@ void AdviceFlow::cancel() {
     const bool was = running();
     stopWorker();
     progress_->hide();
-    status_->clear();
+    say({});
     if (was) emit runningChanged(false);
 }
 
@@ -127,19 +128,21 @@ void AdviceFlow::finish(const AdvisorResult& result) {
     // Advice for another position than the one on the board is no advice.
     if (game_.CurrentPosition() != position_ || !(game_.Current().board == board_) ||
         !result.honest) {
-        status_->clear();
+        say({});
         return;
     }
     if (result.line.empty()) {
-        status_->setText(QStringLiteral("nejsou žádné další tahy"));
+        say({QStringLiteral("nejsou žádné další tahy"), QStringLiteral("žádné tahy")});
         return;
     }
     const Move move = Move::FromCode(result.line.front());
     game_.HideShownMove();
     game_.ShowMove(move);
     advised_ = move;
-    status_->setText(QStringLiteral("nejlepší nalezené pokračování: %1 bodů")
-                         .arg(AnalysisWindow::Points(result.score)));
+    const QString points = AnalysisWindow::Points(result.score);
+    say({QStringLiteral("nejlepší nalezené pokračování: %1 bodů").arg(points),
+         QStringLiteral("pokračování: %1 bodů").arg(points),
+         QStringLiteral("%1 bodů").arg(points)});
     emit adviceShown(move);
 }
 
@@ -156,10 +159,33 @@ bool AdviceFlow::playShownAdvice() {
     return true;
 }
 
+void AdviceFlow::say(QStringList variants) {
+    said_ = std::move(variants);
+    status_->setToolTip(said_.isEmpty() ? QString() : said_.front());
+    fitStatus();
+}
+
+void AdviceFlow::fitStatus() {
+    // The longest of the texts that fits the room the panel has left.
+    const QFontMetrics metrics = status_->fontMetrics();
+    const int room = status_->contentsRect().width();
+    QString shown;
+    for (const QString& text : said_) {
+        shown = text;
+        if (metrics.horizontalAdvance(text) <= room) break;
+    }
+    status_->setText(shown);
+}
+
+bool AdviceFlow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == status_ && event->type() == QEvent::Resize) fitStatus();
+    return QObject::eventFilter(watched, event);
+}
+
 void AdviceFlow::positionChanged() {
     advised_.reset();
     if (running()) cancel();
-    status_->clear();
+    say({});
 }
 
 } // namespace tumbla

@@ -10,6 +10,7 @@
 #include "engine/MoveRecord.h"
 
 #include <QObject>
+#include <QStringList>
 
 #include <chrono>
 #include <cstdint>
@@ -36,6 +37,9 @@ class AdviceFlow : public QObject {
 
     QProgressBar* progressBar() const { return progress_; }
     QLabel* statusLabel() const { return status_; }
+    // What the text beside the bar says in full; the label shows it shorter
+    // where the panel has less room.
+    QString statusText() const { return said_.isEmpty() ? QString() : said_.front(); }
 
     // Starts thinking about the current position for `time` (ignored while
     // thinking). A budget of playouts, when set, takes the place of the time
@@ -61,6 +65,9 @@ class AdviceFlow : public QObject {
     void adviceShown(Move move);
     void runningChanged(bool running);
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     struct Shared {
         std::mutex mutex;
@@ -72,12 +79,16 @@ class AdviceFlow : public QObject {
     void poll();
     void finish(const AdvisorResult& result);
     void stopWorker();
+    // The texts, longest first, of which the label shows the longest that fits.
+    void say(QStringList variants);
+    void fitStatus();
 
     Game& game_;
     QProgressBar* progress_;
     QLabel* status_;
     QTimer* timer_;
     std::uint64_t playouts_ = 0;
+    QStringList said_;
 
     std::unique_ptr<Advisor> advisor_;
     std::shared_ptr<Shared> shared_;

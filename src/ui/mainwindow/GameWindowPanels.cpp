@@ -255,9 +255,6 @@ QWidget* GameWindow::buildIndicatorPanel() {
     hintCounter_->setVisible(false);
     labels_[QStringLiteral("hintCounter")] = hintCounter_;
     layout->addWidget(hintCounter_);
-    advice_ = new AdviceFlow(*game_, panel);
-    layout->addWidget(advice_->progressBar());
-    layout->addWidget(advice_->statusLabel(), 1);
     // Every control keeps its place whatever the others show: a hidden one
     // (the joker of a game without one, the marks counter before the first
     // mark) still holds its room, so a click lands where it did before.
@@ -266,6 +263,11 @@ QWidget* GameWindow::buildIndicatorPanel() {
         policy.setRetainSizeWhenHidden(true);
         control->setSizePolicy(policy);
     }
+    // The advisor's bar and text come and go without holding room, so the
+    // window's least width stays that of the controls above.
+    advice_ = new AdviceFlow(*game_, panel);
+    layout->addWidget(advice_->progressBar());
+    layout->addWidget(advice_->statusLabel(), 1);
     return panel;
 }
 
