@@ -14,6 +14,7 @@
 #include "ui/windows/EndGameWindow.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -91,6 +92,21 @@ class GameWindowAdviceTest : public QObject {
         QVERIFY(!advice->shownAdvice());
         QCOMPARE(advice->statusText(), QString());
         QCOMPARE(advice->statusLabel()->text(), QString());
+    }
+
+    void theAdvisorThinksForTheTimeOfTheSettings() {
+        QTemporaryDir dir;
+        auto w = OpenWindow(dir);
+        w->runCommand(Command::Level3);
+        w->settingsDialogState().adviceTenths = 5;
+        QElapsedTimer clock;
+        clock.start();
+        w->runCommand(Command::Advice);
+        QTRY_VERIFY_WITH_TIMEOUT(!w->adviceFlow()->running(), 10000);
+        // Half a second, well short of the 2 s it thinks without the setting.
+        QVERIFY2(clock.elapsed() >= 450 && clock.elapsed() < 1800,
+                 qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(w->adviceFlow()->shownAdvice());
     }
 
     void escapeOrAMoveEndsTheThinking() {
