@@ -7,6 +7,7 @@
 #include "ui/board/BoardWidget.h"
 #include "ui/board/DemoMode.h"
 #include "ui/dialogs/SettingsDialog.h"
+#include "ui/mainwindow/AdviceFlow.h"
 #include "ui/mainwindow/GamePanels.h"
 #include "ui/mainwindow/PlayWindows.h"
 #include "ui/mainwindow/ResultsFlow.h"
@@ -73,7 +74,10 @@ GameWindow::GameWindow(StartupOptions options, QWidget* parent)
     actions_ = BuildMenusAndToolBar(
         *this, [this](Command command) { runCommand(command); }, [this] { nextHint(); },
         [this] { emit searchRequested(); });
-    panels_ = std::make_unique<GamePanels>(this, [this] { nextHint(); });
+    panels_ = std::make_unique<GamePanels>(this, *game_, [this] { nextHint(); });
+    advice_ = &panels_->advice();
+    connect(advice_, &AdviceFlow::adviceShown, this,
+            [this] { actions_.at(Command::ShowMove)->setEnabled(true); });
 
     auto* central = new QWidget(this);
     auto* outer = new QVBoxLayout(central);
@@ -124,8 +128,9 @@ GameWindow::GameWindow(StartupOptions options, QWidget* parent)
     // The indicators follow PutSettingsInForce; the score fields are shown anew.
     connect(demo_, &DemoMode::settingsChanged, this,
             [this] { game_->ShowScoreFields(game_->Current()); });
-    results_ = std::make_unique<ResultsFlow>(parts, *board_, *headStrip_, *demo_,
-                                             [this] { return soundPlayer(); });
+    results_ = std::make_unique<ResultsFlow>(
+        parts, *board_, *headStrip_, *demo_, [this] { return soundPlayer(); },
+        [this] { runCommand(Command::Analysis); });
     connect(this, &GameWindow::gameOverShown, this, [this] { results_->showEndOfGame(); });
     connect(this, &GameWindow::searchRequested, this, [this] {
         if (!firstActivationPending_) play_->startSearch();
@@ -177,7 +182,8 @@ void GameWindow::closeEvent(QCloseEvent* event) {
     fit_->store();
     // The windows that stay open beside the game go with it, keeping their place.
     if (SearchWindow* search = windows_->made<SearchWindow>()) search->stopSearch();
-    windows_->closeAll();
+    advice_->cancel();
+    windows_->closeAll(); // the analysis stops as its window closes
     QMainWindow::closeEvent(event);
 }
 
@@ -326,6 +332,8 @@ void GameWindow::showMoveCounter(int moves) {
 }
 
 void GameWindow::showNavigation(const NavigationState& state) {
+    // Every move and step ends the advice for the position left.
+    advice_->positionChanged();
     if (results_) results_->refreshGameOverNote();
     actions_.at(Command::First)->setEnabled(state.backward);
     actions_.at(Command::Back)->setEnabled(state.backward);
@@ -405,7 +413,11 @@ void GameWindow::addCommands() {
         {Command::Back, [this] { game_->StepBack(); }},
         {Command::Forward, [this] { game_->StepForward(); }},
         {Command::Last, [this] { game_->GoToLast(); }},
-        {Command::ShowMove, [this] { game_->ShowNextMove(); }},
+        // Under the advisor's marker the command plays the advice.
+        {Command::ShowMove,
+         [this] {
+             if (!advice_->playShownAdvice()) game_->ShowNextMove();
+         }},
         {Command::AddMark, [this] { game_->AddMark(game_->CurrentPosition()); }},
         {Command::Level1, level(0)},
         {Command::Level2, level(1)},
@@ -434,6 +446,9 @@ void GameWindow::addCommands() {
              if (!play_->showScoreGraph()) actions_.at(Command::ScoreGraph)->setEnabled(false);
          }},
         {Command::StoneCounts, [this] { play_->showStoneCountsWindow(); }},
+        {Command::Advice,
+         [this] { advice_->start(std::chrono::milliseconds(settingsState_.adviceTenths * 100)); }},
+        {Command::Analysis, [this] { play_->showAnalysis(*advice_); }},
     };
 }
 

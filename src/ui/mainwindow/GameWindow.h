@@ -28,6 +28,7 @@ class QFrame;
 
 namespace tumbla {
 
+class AdviceFlow;
 class BoardWidget;
 class DemoMode;
 class GamePanels;
@@ -63,6 +64,7 @@ class GameWindow : public QMainWindow, public GameView {
     // The windows kept for the whole run, each made the first time it is
     // needed, so that they cost the start nothing.
     SecondaryWindows& windows() { return *windows_; }
+    AdviceFlow* adviceFlow() const { return advice_; }
     DemoMode* demo() const { return demo_; }
     SettingsDialogState& settingsDialogState() { return settingsState_; }
 
@@ -140,6 +142,7 @@ class GameWindow : public QMainWindow, public GameView {
     SoundPlayer* sound_ = nullptr; // made on the first clip
     DemoMode* demo_ = nullptr;
     std::unique_ptr<GamePanels> panels_;
+    AdviceFlow* advice_ = nullptr; // in the indicator panel
     bool firstActivationPending_ = true;
 
     std::unique_ptr<WindowFit> fit_;

@@ -16,17 +16,22 @@
 namespace tumbla {
 
 ResultsFlow::ResultsFlow(const WindowParts& parts, const BoardWidget& board, HeadStrip& headStrip,
-                         const DemoMode& demo, std::function<SoundPlayer*()> sound)
+                         const DemoMode& demo, std::function<SoundPlayer*()> sound,
+                         std::function<void()> analyse)
     : parts_(parts), board_(board), headStrip_(headStrip), demo_(demo) {
     SecondaryWindows& windows = parts_.windows;
-    windows.add<EndGameWindow>(IniSection::EndGameWindow, [this, sound = std::move(sound)] {
-        auto* window = new EndGameWindow(parts_.messages, parts_.files, &parts_.owner);
-        window->setProgramDirectory(parts_.folders.data);
-        window->setGame(&parts_.game);
-        window->setAbbreviation(koruAbbreviation());
-        window->setSoundPlayer(sound());
-        return window;
-    });
+    windows.add<EndGameWindow>(
+        IniSection::EndGameWindow, [this, sound = std::move(sound), analyse = std::move(analyse)] {
+            auto* window = new EndGameWindow(parts_.messages, parts_.files, &parts_.owner);
+            window->setProgramDirectory(parts_.folders.data);
+            window->setGame(&parts_.game);
+            window->setAbbreviation(koruAbbreviation());
+            window->setSoundPlayer(sound());
+            // Once the modal window has gone, the analysis opens beside the game.
+            QObject::connect(window, &EndGameWindow::analysisRequested, &parts_.owner, analyse,
+                             Qt::QueuedConnection);
+            return window;
+        });
     windows.add<HallOfFameWindow>(IniSection::HallOfFameWindow, [this] {
         auto* window = new HallOfFameWindow(parts_.messages, &parts_.owner);
         window->setProgramDirectory(parts_.folders.data);
