@@ -1,5 +1,6 @@
 #include "ui/mainwindow/GameWindow.h"
 
+#include "engine/EndTest.h"
 #include "record/FallPlan.h"
 #include "record/SavedGameFile.h"
 #include "situation/Presets.h"
@@ -40,6 +41,7 @@ namespace tumbla {
 namespace {
 
 constexpr char Version[] = "1.19";
+constexpr char ReplaceGameQuestion[] = "Chcete skutečně ukončit rozehranou hru?";
 
 std::string DirectoryText(const std::filesystem::path& dir) {
     std::string text = dir.string();
@@ -399,6 +401,7 @@ void GameWindow::addCommands() {
     commands_ = {
         {Command::NewGame,
          [this] {
+             if (!mayReplaceGame()) return;
              game_->SetSituationNumber(0);
              game_->NewSituation();
          }},
@@ -437,7 +440,10 @@ void GameWindow::addCommands() {
         {Command::KoruDisk, [this] { results_->copyKoruFiles(); }},
         {Command::SaveForKoru, [this] { results_->saveForKoru(); }},
         {Command::Settings, [this] { play_->openSettingsDialog(); }},
-        {Command::Demo, [this] { demo_->toggle(windowTitle()); }},
+        {Command::Demo,
+         [this] {
+             if (demo_->isRunning() || mayReplaceGame()) demo_->toggle(windowTitle());
+         }},
         {Command::ScoreTable, [this] { play_->showScoreTable(); }},
         // A plugin that is found but does not load (Qt Charts missing, say)
         // leaves the item off from now on.
@@ -461,7 +467,18 @@ void GameWindow::nextHint() {
     if (!firstActivationPending_) game_->NextHint();
 }
 
+bool GameWindow::mayReplaceGame() {
+    // A game with a move that is not over is the player's work: it goes only
+    // when the player says so. A finished game stays finished when stepped back in.
+    if (game_->LastPosition() <= 1 || game_->GameOver() ||
+        IsGameOver(game_->Position(game_->LastPosition()), game_->CurrentRules(), game_->Engine(),
+                   nullptr))
+        return true;
+    return messages_.askConfirmation(ReplaceGameQuestion) == Answer::Yes;
+}
+
 void GameWindow::applyPreset(int level) {
+    if (!mayReplaceGame()) return;
     GameSettings s = game_->Settings();
     ApplyPresetLevel(s, PresetLevels[static_cast<std::size_t>(level)]);
     game_->PutSettingsInForce(s);
@@ -470,7 +487,7 @@ void GameWindow::applyPreset(int level) {
 
 void GameWindow::openSavedFile() {
     const auto path = files_.chooseOpen(OpenSavedFileRequest(DirectoryText(options_.folders.data)));
-    if (path) loadFile(*path);
+    if (path && mayReplaceGame()) loadFile(*path);
 }
 
 bool GameWindow::loadFile(const std::string& path) {

@@ -112,6 +112,8 @@ class GameWindow : public QMainWindow, public GameView {
     void onCellHovered(Move cell);
     // The "pozice:" field for the cell under the pointer or the keyboard cursor.
     void showPositionOf(Move cell);
+    // True when nothing is lost by replacing the game, or the player agrees to lose it.
+    bool mayReplaceGame();
     void applyPreset(int level);
     bool loadFile(const std::string& path);
     void saveGame();

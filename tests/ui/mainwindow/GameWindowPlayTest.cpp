@@ -19,6 +19,8 @@
 using namespace tumbla;
 using namespace tumbla::test;
 
+Q_DECLARE_METATYPE(tumbla::Command)
+
 namespace {
 
 // A Tumbla.ini of a small known situation, with the window's options.
@@ -372,6 +374,36 @@ class GameWindowPlayTest : public QObject {
         QVERIFY(w->game().HintCount() > 0);
         QCOMPARE(w->fieldText("hintCounter"), QStringLiteral("1/%1").arg(w->game().HintCount()));
         QVERIFY(w->board()->shownMove().has_value());
+    }
+
+    // Ctrl+N, a preset level, the demo and a loaded file each replace the
+    // game: one with a move that is not over goes only on the player's Yes.
+    void aGameInProgressIsReplacedOnlyOnYes_data() {
+        QTest::addColumn<Command>("command");
+        QTest::newRow("new game") << Command::NewGame;
+        QTest::newRow("preset level") << Command::Level1;
+        QTest::newRow("demo") << Command::Demo;
+        QTest::newRow("load") << Command::Load;
+    }
+    void aGameInProgressIsReplacedOnlyOnYes() {
+        QFETCH(Command, command);
+        QTemporaryDir dir;
+        WriteIni(dir, QStringLiteral("Dashing=0\n"));
+        auto w = OpenWindow(dir);
+        const auto pair = FindPair(w->game().Current().board, 5, 10);
+        QVERIFY(pair);
+        ClickOn(w->board(), *pair);
+        QCOMPARE(w->game().LastPosition(), 2);
+        const Board played = w->game().Current().board;
+        MessageBoxes::takeShownTexts();
+        FileDialogs::setNextPath(dir.filePath(QStringLiteral("other.hra")).toStdString());
+        MessageBoxes::setNextAnswer(Answer::No);
+        w->runCommand(command);
+        QCOMPARE(MessageBoxes::takeShownTexts(),
+                 std::deque<std::string>{"Chcete skutečně ukončit rozehranou hru?"});
+        QVERIFY(!w->demo()->isRunning());
+        QCOMPARE(w->game().LastPosition(), 2);
+        QVERIFY(w->game().Current().board == played);
     }
 
     void positionDisplayShowsThePriceInPremiumModes() {
