@@ -9,6 +9,7 @@
 #include "ui/board/DemoMode.h"
 #include "ui/dialogs/SettingsDialog.h"
 #include "ui/mainwindow/AdviceFlow.h"
+#include "ui/mainwindow/ClickPreview.h"
 #include "ui/mainwindow/GamePanels.h"
 #include "ui/mainwindow/PlayWindows.h"
 #include "ui/mainwindow/ResultsFlow.h"
@@ -16,7 +17,6 @@
 #include "ui/platform/PluginLoading.h"
 #include "ui/platform/Plugins.h"
 #include "ui/platform/Utf8.h"
-#include "ui/platform/WindowPlacement.h"
 #include "ui/sound/SoundPlayer.h"
 #include "ui/windows/HeadStrip.h"
 #include "ui/windows/SearchWindow.h"
@@ -26,9 +26,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -107,14 +105,7 @@ GameWindow::GameWindow(StartupOptions options, QWidget* parent)
     setCentralWidget(central);
 
     connect(board_, &BoardWidget::cellClicked, this, [this](Move move) { game_->Click(move); });
-    connect(board_, &BoardWidget::cellHovered, this, &GameWindow::onCellHovered);
-    connect(board_, &BoardWidget::cursorMoved, this, [this](Move cursor) {
-        cursorCell_ = cursor;
-        cursorNewer_ = true;
-        refreshPreview();
-        showPositionOf(cursor);
-    });
-    connect(board_, &BoardWidget::animationFinished, this, &GameWindow::refreshPreview);
+    preview_ = std::make_unique<ClickPreview>(*game_, *board_, *panels_);
 
     fit_ = std::make_unique<WindowFit>(*this, *playArea_, *board_, ini_,
                                        options_.folders.iniWritable, geometry_.cellWidth);
@@ -199,6 +190,7 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
 void GameWindow::firstActivation() {
     if (!firstActivationPending_) return;
     firstActivationPending_ = false;
+    preview_->setReady();
     // Matching a font is a round of the font database each, and the pictures
     // need no one before the first paint.
     panels_->finish(devicePixelRatioF());
@@ -219,10 +211,10 @@ void GameWindow::firstActivation() {
 }
 
 void GameWindow::takeDisplayOptions() {
-    previewOn_ = settingsState_.previewBox;
+    preview_->setOn(settingsState_.previewBox);
     fallOn_ = settingsState_.dashingBox;
     if (!fallOn_) board_->finishAnimation();
-    refreshPreview();
+    preview_->refresh();
 }
 
 void GameWindow::bringForward() {
@@ -234,20 +226,6 @@ void GameWindow::bringForward() {
 
 QString GameWindow::fieldText(const QString& name) const {
     return panels_->fieldText(name, isVisible());
-}
-
-void GameWindow::onCellHovered(Move cell) {
-    if (firstActivationPending_) return;
-    hoveredCell_ = cell;
-    cursorNewer_ = false;
-    refreshPreview();
-    showPositionOf(cell);
-}
-
-void GameWindow::showPositionOf(Move cell) {
-    const bool on = cell.row > 0 && cell.col > 0;
-    panels_->showPosition(cell, game_->Settings().Rating,
-                          on ? game_->Current().board.at(cell.row, cell.col) : StoneCode{0});
 }
 
 // --- GameView
@@ -292,36 +270,13 @@ void GameWindow::showMoveMade(const MoveRecord& from, const MoveRecord& to) {
         board_->animate(*plan);
 }
 
-// --- The preview of a click
-
-void GameWindow::refreshPreview() {
-    const Move at = cursorNewer_ || hoveredCell_.row == 0 ? cursorCell_ : hoveredCell_;
-    const bool cursorShown = board_->isCursorVisible() && board_->hasFocus();
-    if (!previewOn_ || firstActivationPending_ || board_->isAnimating() || board_->isBusy() ||
-        at.row == 0 || (at == cursorCell_ && at != hoveredCell_ && !cursorShown)) {
-        board_->clearPreview();
-        return;
-    }
-    board_->setPreview(at, game_->PreviewClick(at));
-}
-
-void GameWindow::refreshPreviewSoon() {
-    // Once per change of the position, however many requests it makes.
-    if (previewRefreshPending_) return;
-    previewRefreshPending_ = true;
-    QTimer::singleShot(0, this, [this] {
-        previewRefreshPending_ = false;
-        refreshPreview();
-    });
-}
-
 void GameWindow::showGravity(int, int to) {
     board_->setGravity(to);
 }
 
 void GameWindow::showScoreFields(const ScoreFields& fields) {
     panels_->showScoreFields(fields);
-    refreshPreviewSoon();
+    preview_->refreshSoon();
 }
 
 void GameWindow::showStoneCounts(const std::array<int, 9>& counts) {
@@ -348,7 +303,7 @@ void GameWindow::showNavigation(const NavigationState& state) {
 void GameWindow::showLock(bool locked, int gravity) {
     board_->setGravity(gravity);
     board_->setLocked(locked);
-    refreshPreviewSoon();
+    preview_->refreshSoon();
 }
 
 void GameWindow::showMoveMark(Move move) {

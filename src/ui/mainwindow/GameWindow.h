@@ -30,6 +30,7 @@ namespace tumbla {
 
 class AdviceFlow;
 class BoardWidget;
+class ClickPreview;
 class DemoMode;
 class GamePanels;
 class HeadStrip;
@@ -109,18 +110,12 @@ class GameWindow : public QMainWindow, public GameView {
   private:
     // What each command of the menus and the toolbar does.
     void addCommands();
-    void onCellHovered(Move cell);
-    // The "pozice:" field for the cell under the pointer or the keyboard cursor.
-    void showPositionOf(Move cell);
     // True when nothing is lost by replacing the game, or the player agrees to lose it.
     bool mayReplaceGame();
     void applyPreset(int level);
     bool loadFile(const std::string& path);
     void saveGame();
     void openSavedFile();
-    // The preview of the cell under the mouse, or else under the keyboard cursor.
-    void refreshPreview();
-    void refreshPreviewSoon();
     // "sesypávat" and the preview, as the settings dialog's controls hold them.
     void takeDisplayOptions();
     // The board and its area in these settings' look.
@@ -145,16 +140,11 @@ class GameWindow : public QMainWindow, public GameView {
     DemoMode* demo_ = nullptr;
     std::unique_ptr<GamePanels> panels_;
     AdviceFlow* advice_ = nullptr; // in the indicator panel
+    std::unique_ptr<ClickPreview> preview_;
     bool firstActivationPending_ = true;
 
     std::unique_ptr<WindowFit> fit_;
-
-    bool previewOn_ = true;
     bool fallOn_ = false;
-    Move hoveredCell_;         // row 0: the mouse is over no cell
-    Move cursorCell_;          // row 0: the keyboard cursor is on no cell
-    bool cursorNewer_ = false; // the cursor moved since the mouse did
-    bool previewRefreshPending_ = false;
 
     std::unique_ptr<PlayWindows> play_;
     std::unique_ptr<ResultsFlow> results_;
