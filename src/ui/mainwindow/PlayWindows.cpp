@@ -268,18 +268,7 @@ void PlayWindows::showAbout() {
     AboutBox box(&parts_.owner);
     previewHeadColour(SettingsDialog::ColourOf(parts_.game.Settings().Head));
     // Its place is kept like every window's, in a section of its own.
-    IniFileStore& ini = parts_.ini;
-    if (parts_.folders.iniWritable) {
-        const int x = ini.readInteger("AboutBox", "Left", -1);
-        const int y = ini.readInteger("AboutBox", "Top", -1);
-        if (x >= 0 && y >= 0) box.move(x, y);
-    }
-    box.exec();
-    if (parts_.folders.iniWritable) {
-        ini.writeInteger("AboutBox", "Left", box.frameGeometry().x());
-        ini.writeInteger("AboutBox", "Top", box.frameGeometry().y());
-        if (!ini.commit()) ini.discard();
-    }
+    parts_.windows.execInPlace(box, "AboutBox");
 }
 
 void PlayWindows::previewHeadColour(const QColor& colour) {

@@ -4,7 +4,9 @@
 
 #include <QDialog>
 #include <QEvent>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -48,20 +50,39 @@ void SecondaryWindows::closeAll() {
 
 bool SecondaryWindows::keepPlace(QWidget& window, const char* section) {
     const bool restored = iniWritable_ && RestoreWindowPlacement(window, ini_, section);
-    places_[&window] = Place{section, std::nullopt};
+    places_[&window] = Place{section, restored ? std::optional(window.pos()) : std::nullopt};
     window.installEventFilter(this);
     return restored;
 }
 
-void SecondaryWindows::savePlace(const QWidget& window, const Place& place) {
-    if (!iniWritable_) return;
-    if (!SaveWindowPlacement(window, ini_, place.section) || !ini_.commit()) ini_.discard();
+void SecondaryWindows::savePlace(const Place& place) {
+    if (!iniWritable_ || !place.at) return;
+    if (!SaveWindowPlacement(*place.at, ini_, place.section) || !ini_.commit()) ini_.discard();
 }
 
 bool SecondaryWindows::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Hide)
-        if (const auto it = places_.find(watched); it != places_.end())
-            savePlace(*static_cast<QWidget*>(watched), it->second);
+    const auto it = places_.find(watched);
+    if (it == places_.end()) return QObject::eventFilter(watched, event);
+    auto* window = static_cast<QWidget*>(watched);
+    Place& place = it->second;
+    if (event->type() == QEvent::Show) {
+        // A window without a kept place is placed by itself (a dialog over its owner).
+        if (place.at) window->move(*place.at);
+        place.framing = place.at.has_value();
+    } else if (place.framing && window->isVisible() &&
+               window->frameGeometry() != window->geometry()) {
+        // The window system framed the window only now: one that took the
+        // place for that of the window's inside put the frame 20 px or so
+        // higher. The frame goes where it was kept.
+        place.framing = false;
+        if (window->frameGeometry().topLeft() != *place.at)
+            QTimer::singleShot(0, window, [window, at = *place.at] { window->move(at); });
+    } else if (event->type() == QEvent::Hide) {
+        // Where the frame was left, by the player or as it was put.
+        place.framing = false;
+        place.at = window->pos();
+        savePlace(place);
+    }
     return QObject::eventFilter(watched, event);
 }
 

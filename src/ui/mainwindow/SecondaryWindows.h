@@ -66,13 +66,14 @@ class SecondaryWindows final : public QObject {
     struct Place {
         const char* section;
         std::optional<QPoint> at;
+        bool framing = false; // shown, not yet seen in its frame
     };
 
     QWidget* window(std::type_index type);
     QWidget* madeWindow(std::type_index type) const;
     // Puts the window at its stored place, if any (true), and keeps it from now on.
     bool keepPlace(QWidget& window, const char* section);
-    void savePlace(const QWidget& window, const Place& place);
+    void savePlace(const Place& place);
 
     QWidget& owner_;
     IniStore& ini_;

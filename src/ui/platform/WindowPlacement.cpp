@@ -1,6 +1,7 @@
 #include "ui/platform/WindowPlacement.h"
 
 #include <QGuiApplication>
+#include <QPoint>
 #include <QScreen>
 #include <QWidget>
 
@@ -9,7 +10,10 @@
 namespace tumbla {
 
 bool SaveWindowPlacement(const QWidget& window, IniStore& ini, std::string_view section) {
-    const QPoint at = window.pos();
+    return SaveWindowPlacement(window.pos(), ini, section);
+}
+
+bool SaveWindowPlacement(QPoint at, IniStore& ini, std::string_view section) {
     return ini.writeInteger(section, "Left", at.x()) && ini.writeInteger(section, "Top", at.y());
 }
 

@@ -4,9 +4,10 @@
 
 #include "situation/IniStore.h"
 
+#include <QPoint>
+
 #include <string_view>
 
-class QPoint;
 class QRect;
 class QSize;
 class QWidget;
@@ -33,6 +34,8 @@ inline constexpr const char* CopyWindow = "FormCopy";
 
 // Writes "Left" and "Top" of the window's frame; false when a value cannot be kept.
 bool SaveWindowPlacement(const QWidget& window, IniStore& ini, std::string_view section);
+// The same for a frame whose top left corner is `at`.
+bool SaveWindowPlacement(QPoint at, IniStore& ini, std::string_view section);
 // Moves the window to the stored place, if any and if it is on some screen;
 // false when it stays where it was.
 bool RestoreWindowPlacement(QWidget& window, const IniStore& ini, std::string_view section);
