@@ -27,6 +27,19 @@ ResultsFlow::ResultsFlow(const WindowParts& parts, const BoardWidget& board, Hea
             window->setGame(&parts_.game);
             window->setAbbreviation(koruAbbreviation());
             window->setSoundPlayer(sound());
+            // The final position stays in view: the stones left, on the screen.
+            window->setKeepInView([this] {
+                std::vector<QRect> stones;
+                const Board& board = parts_.game.Current().board;
+                const BoardLayout& layout = board_.layout();
+                for (int row = 1; row <= layout.rows(); ++row)
+                    for (int col = 1; col <= layout.cols(); ++col)
+                        if (board.at(row, col) != 0) {
+                            const QRect cell = layout.cellRect(row, col);
+                            stones.emplace_back(board_.mapToGlobal(cell.topLeft()), cell.size());
+                        }
+                return stones;
+            });
             // Once the modal window has gone, the analysis opens beside the game.
             QObject::connect(window, &EndGameWindow::analysisRequested, &parts_.owner, analyse,
                              Qt::QueuedConnection);

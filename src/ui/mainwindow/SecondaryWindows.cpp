@@ -66,7 +66,10 @@ bool SecondaryWindows::eventFilter(QObject* watched, QEvent* event) {
     auto* window = static_cast<QWidget*>(watched);
     Place& place = it->second;
     if (event->type() == QEvent::Show) {
-        // A window without a kept place is placed by itself (a dialog over its owner).
+        // A window without a kept place is placed by itself (a dialog over
+        // its owner), as is one its owner has just moved elsewhere.
+        if (place.at && window->testAttribute(Qt::WA_Moved) && window->pos() != *place.at)
+            place.at = window->pos();
         if (place.at) window->move(*place.at);
         place.framing = place.at.has_value();
     } else if (place.framing && window->isVisible() &&

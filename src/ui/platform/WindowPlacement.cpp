@@ -40,4 +40,39 @@ QPoint PlaceBeside(const QRect& main, const QSize& size, const QRect& screen) {
     return {std::max(screen.left(), screen.right() + 1 - size.width()), top};
 }
 
+QPoint PlaceClearOf(const QRect& main, const QSize& size, const QRect& screen,
+                    const std::vector<QRect>& keep) {
+    const QPoint beside = PlaceBeside(main, size, screen);
+    if (!QRect(beside, size).intersects(main)) return beside;
+    // Tried on a grid fine enough for stones of the smallest cells.
+    constexpr int Step = 8;
+    const int right = std::max(screen.left(), screen.right() + 1 - size.width());
+    const int bottom = std::max(screen.top(), screen.bottom() + 1 - size.height());
+    QPoint best = beside;
+    long long bestCovered = -1;
+    long long bestDistance = 0;
+    for (int y = screen.top();; y = std::min(y + Step, bottom)) {
+        for (int x = screen.left();; x = std::min(x + Step, right)) {
+            const QRect place(QPoint(x, y), size);
+            long long covered = 0;
+            for (const QRect& r : keep) {
+                const QRect both = place.intersected(r);
+                if (!both.isEmpty())
+                    covered += static_cast<long long>(both.width()) * both.height();
+            }
+            const QPoint d = QPoint(x, y) - beside;
+            const long long distance = static_cast<long long>(d.x()) * d.x() + d.y() * d.y();
+            if (bestCovered < 0 || covered < bestCovered ||
+                (covered == bestCovered && distance < bestDistance)) {
+                best = {x, y};
+                bestCovered = covered;
+                bestDistance = distance;
+            }
+            if (x == right) break;
+        }
+        if (y == bottom) break;
+    }
+    return best;
+}
+
 } // namespace tumbla

@@ -7,6 +7,7 @@
 #include <QPoint>
 
 #include <string_view>
+#include <vector>
 
 class QRect;
 class QSize;
@@ -44,5 +45,12 @@ bool RestoreWindowPlacement(QWidget& window, const IniStore& ini, std::string_vi
 // `screen`: to its right where there is room, else to its left, else at the
 // screen's right edge, level with the top of `main`.
 QPoint PlaceBeside(const QRect& main, const QSize& size, const QRect& screen);
+
+// The top left corner for a window of `size` that hides as little of `keep`
+// (what must stay in view, in screen coordinates) as it can: beside `main`
+// where `screen` has room on either side, else the place within `screen` that
+// covers the least of `keep`, the nearest to that beside `main` among equals.
+QPoint PlaceClearOf(const QRect& main, const QSize& size, const QRect& screen,
+                    const std::vector<QRect>& keep);
 
 } // namespace tumbla

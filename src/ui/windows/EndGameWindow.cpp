@@ -6,6 +6,7 @@
 #include "results/SettingsPanel.h"
 #include "ui/art/StonePictures.h"
 #include "ui/platform/Utf8.h"
+#include "ui/platform/WindowPlacement.h"
 #include "ui/sound/SoundPlayer.h"
 #include "ui/windows/HeadStrip.h"
 
@@ -254,10 +255,30 @@ void EndGameWindow::applyMode() {
     setWindowTitle(end ? QString() : QStringLiteral("dosažené body k aktuální hře:"));
 }
 
+void EndGameWindow::setKeepInView(std::function<std::vector<QRect>()> keep) {
+    keepInView_ = std::move(keep);
+}
+
 void EndGameWindow::placeBesideOwner() {
-    // A stored or earlier place wins; the first showing keeps the board in view.
+    // A stored or earlier place wins where it hides none of the final
+    // position; the first showing keeps the board in view.
     QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
-    if (!owner || testAttribute(Qt::WA_Moved) || !owner->screen()) return;
+    if (!owner || !owner->screen()) return;
+    const bool end = session_.mode() == EndGameMode::End;
+    if (end && keepInView_) {
+        adjustSize();
+        const QSize outer = size() + (owner->frameGeometry().size() - owner->size());
+        const std::vector<QRect> keep = keepInView_();
+        const QRect here(pos(), outer);
+        if (testAttribute(Qt::WA_Moved) &&
+            std::none_of(keep.begin(), keep.end(),
+                         [&](const QRect& r) { return here.intersects(r); }))
+            return;
+        move(PlaceClearOf(owner->frameGeometry(), outer, owner->screen()->availableGeometry(),
+                          keep));
+        return;
+    }
+    if (testAttribute(Qt::WA_Moved)) return;
     adjustSize();
     const QRect room = owner->screen()->availableGeometry();
     const QRect board = owner->frameGeometry();

@@ -8,11 +8,14 @@
 #include "results/SystemIdentity.h"
 
 #include <QDialog>
+#include <QRect>
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -42,6 +45,10 @@ class EndGameWindow : public QDialog {
     void setSystemIdentity(const SystemIdentity* identity);
     // Plays the end sound on every showing while the game's "zvuk" is on.
     void setSoundPlayer(SoundPlayer* player);
+    // What the end window must leave in view (the stones left), in screen
+    // coordinates: it opens beside the game window where the screen has
+    // room, else over the board's empty part.
+    void setKeepInView(std::function<std::vector<QRect>()> keep);
 
     // Shown modally; they return when the window is closed.
     void execEndMode();
@@ -80,6 +87,7 @@ class EndGameWindow : public QDialog {
     void build();
     void applyMode();
     void placeBesideOwner();
+    std::function<std::vector<QRect>()> keepInView_;
     void fillPanel();
     void fillTable();
     void refreshName();

@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
 
@@ -93,6 +94,38 @@ class GameWindowResultsTest : public QObject {
         QCOMPARE(strip->note(), QStringLiteral("konec hry"));
         w->runCommand(Command::Back);
         QCOMPARE(strip->note(), QString());
+    }
+
+    // A game window that leaves the screen no room beside it: the end window
+    // opens over the part of the board without stones, the final position in view.
+    void theEndWindowLeavesTheFinalPositionInView() {
+        QTemporaryDir dir;
+        auto w = OpenWindow(dir);
+        StartSmallGame(*w, 4242);
+        // No room on either side of the window for the end window.
+        const QRect screen = w->screen()->availableGeometry();
+        w->setGeometry(screen.left() + 90, screen.top(), screen.width() - 180, screen.height() / 2);
+        QTRY_VERIFY(w->frameGeometry().right() + 8 + 600 > screen.right());
+        EndGameWindow* endWindow = w->windows().get<EndGameWindow>();
+        std::vector<QRect> stones;
+        QRect placed;
+        WhenShown(endWindow, [&] {
+            const BoardLayout& layout = w->board()->layout();
+            for (int row = 1; row <= layout.rows(); ++row)
+                for (int col = 1; col <= layout.cols(); ++col)
+                    if (w->game().Current().board.at(row, col) != 0)
+                        stones.emplace_back(
+                            w->board()->mapToGlobal(layout.cellRect(row, col).topLeft()),
+                            layout.cellRect(row, col).size());
+            placed = endWindow->frameGeometry();
+            endWindow->reject();
+        });
+        PlayToTheEnd(w->game());
+        QVERIFY(w->game().GameOver());
+        QVERIFY(!stones.empty());
+        QVERIFY(
+            placed.intersects(w->board()->rect().translated(w->board()->mapToGlobal(QPoint()))));
+        for (const QRect& stone : stones) QVERIFY(!placed.intersects(stone));
     }
 
     void theRankingOfTheGameInForceOpensFromTheMenu() {
