@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace tumbla::testing {
+namespace tumbla::test {
 
 inline StoneCode CodeOf(char ch) {
     switch (ch) {
@@ -85,4 +85,4 @@ template <typename Code> void FillBeyondField(MoveRecord& rec, int rows, int col
             if (r > rows || c > cols) rec.board.at(r, c) = code();
 }
 
-} // namespace tumbla::testing
+} // namespace tumbla::test

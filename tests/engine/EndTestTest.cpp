@@ -9,7 +9,7 @@
 #include <random>
 
 using namespace tumbla;
-using namespace tumbla::testing;
+using namespace tumbla::test;
 
 namespace {
 Rules FieldRules(int directions = 0, int joker = 0, bool transformer = false) {

@@ -9,7 +9,7 @@
 #include <vector>
 
 using namespace tumbla;
-using namespace tumbla::testing;
+using namespace tumbla::test;
 
 namespace {
 Rules SmallRules(int joker = 0) {

@@ -15,7 +15,7 @@
 #include <utility>
 #include <vector>
 
-namespace tumbla::testing {
+namespace tumbla::test {
 
 struct PlainRules {
     Rules rules;
@@ -243,4 +243,4 @@ struct PlainRules {
     }
 };
 
-} // namespace tumbla::testing
+} // namespace tumbla::test

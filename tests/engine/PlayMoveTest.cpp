@@ -9,7 +9,7 @@
 #include <random>
 
 using namespace tumbla;
-using namespace tumbla::testing;
+using namespace tumbla::test;
 
 namespace {
 const Rules Classic{.rows = 5,

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 using namespace tumbla;
-using namespace tumbla::testing;
+using namespace tumbla::test;
 
 TEST(Transformer, RaisesOrLowersColoursAndWraps) {
     const Rules five{.rows = 5, .cols = 10, .count = 5};

@@ -225,7 +225,7 @@ TEST(PreviewAndFall, AStoneSwallowedFallsIntoAWellAtTheFarEdge) {
         {GravityDown, {0, GravityRight}, {"", "3...4....W"}, 210},
     };
     for (const auto& turn : turns) {
-        MoveRecord from = tumbla::testing::FromRows(turn.rows);
+        MoveRecord from = tumbla::test::FromRows(turn.rows);
         from.Gravity = static_cast<std::uint8_t>(turn.gravity);
         from.MoveRow = turn.move.row;
         from.MoveCol = turn.move.col;

@@ -4,6 +4,7 @@
 
 #include "record/GameView.h"
 #include "situation/Ports.h"
+#include "support/RecordingMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -95,29 +96,6 @@ class RecordingView : public GameView {
     void showGameOver() override {
         ++gameOvers;
         events.push_back("over");
-    }
-};
-
-// Answers on the player's behalf and keeps what was said.
-class RecordingMessages : public Messages {
-  public:
-    std::vector<std::string> said;
-    std::deque<Answer> answers; // next answers; No (Cancel for an error) when none is queued
-
-    void showPlain(std::string_view text) override { said.emplace_back(text); }
-    void showError(std::string_view text) override { said.emplace_back(text); }
-    void showWarning(std::string_view text) override { said.emplace_back(text); }
-    void showInformation(std::string_view text) override { said.emplace_back(text); }
-    Answer askConfirmation(std::string_view text, bool) override { return next(text, Answer::No); }
-    Answer askError(std::string_view text) override { return next(text, Answer::Cancel); }
-
-  private:
-    Answer next(std::string_view text, Answer otherwise) {
-        said.emplace_back(text);
-        if (answers.empty()) return otherwise;
-        const Answer a = answers.front();
-        answers.pop_front();
-        return a;
     }
 };
 

@@ -325,19 +325,19 @@ TEST(SavedGame, UnreadableAndSettingsFiles) {
 TEST(SavedGame, FilesThatAreNoRegularFilesAreRefusedAtOnce) {
     Saving f(1);
     const std::string pipe = f.dir.file("pipe.hra");
-    ASSERT_TRUE(testing::MakeFifo(pipe));
+    ASSERT_TRUE(test::MakeFifo(pipe));
     LoadOutcome outcome = LoadOutcome::Loaded;
-    EXPECT_TRUE(testing::ReturnsWithoutAWriter(
+    EXPECT_TRUE(test::ReturnsWithoutAWriter(
         pipe, [&] { outcome = LoadSavedFile(f.game, f.messages, pipe); }));
     EXPECT_EQ(outcome, LoadOutcome::Refused);
     EXPECT_EQ(f.messages.said, std::vector<std::string>{std::string(BadFile)});
 
     const std::string settingsPipe = f.dir.file("pipe.hrs");
-    ASSERT_TRUE(testing::MakeFifo(settingsPipe));
+    ASSERT_TRUE(test::MakeFifo(settingsPipe));
     MemoryIniStore ini;
     SettingsDialogState dialog;
     SettingsFlowContext context{ini, true, dialog, f.chooser, f.messages, f.dir.path};
-    EXPECT_TRUE(testing::ReturnsWithoutAWriter(
+    EXPECT_TRUE(test::ReturnsWithoutAWriter(
         settingsPipe, [&] { LoadSavedFile(f.game, f.messages, settingsPipe, &context); }));
     EXPECT_EQ(f.messages.said.back(), std::string(SettingsFileBadText));
 

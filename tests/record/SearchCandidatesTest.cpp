@@ -11,7 +11,7 @@
 #include <algorithm>
 
 using namespace tumbla;
-using namespace tumbla::testing;
+using namespace tumbla::test;
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <map>
 #include <vector>
 
-namespace tumbla::testing {
+namespace tumbla::test {
 
 struct OracleResult {
     std::uint64_t leaves = 0;
@@ -151,4 +151,4 @@ class SearchOracle {
     int firstMove_ = 0;
 };
 
-} // namespace tumbla::testing
+} // namespace tumbla::test

@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 using namespace tumbla;
-using namespace tumbla::testing;
+using namespace tumbla::test;
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <thread>
 
 using namespace tumbla;
-using namespace tumbla::testing;
+using namespace tumbla::test;
 
 namespace {
 

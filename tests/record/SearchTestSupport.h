@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace tumbla::testing {
+namespace tumbla::test {
 
 inline GameSettings SmallSettings(std::uint8_t count = 4) {
     GameSettings s;
@@ -53,4 +53,4 @@ class RecordingReporter : public SearchReporter {
     void ShowShareDone(const SearchShareDone& share) override { shares.push_back(share); }
 };
 
-} // namespace tumbla::testing
+} // namespace tumbla::test

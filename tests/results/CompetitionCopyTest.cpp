@@ -8,9 +8,9 @@
 namespace tumbla {
 namespace {
 
+using test::FakeMessages;
 using test::FileBytes;
-using test::ScratchDirectory;
-using test::ScriptedMessages;
+using test::TempDir;
 using test::WriteBytes;
 
 struct RecordingCopier : FileCopier {
@@ -33,7 +33,7 @@ TEST(CompetitionCopy, DoubledSeparatorsAreReduced) {
 }
 
 TEST(CompetitionCopy, WithNoFileSelectedOnlyThatIsSaid) {
-    ScriptedMessages messages;
+    FakeMessages messages;
     RecordingCopier copier;
     EXPECT_EQ(CopyCompetitionFiles({}, "/a", "", copier, messages), 0);
     EXPECT_EQ(messages.errors, std::vector<std::string>{"Není vybrán soubor."});
@@ -41,7 +41,7 @@ TEST(CompetitionCopy, WithNoFileSelectedOnlyThatIsSaid) {
 }
 
 TEST(CompetitionCopy, WithNoDestinationNothingIsCopied) {
-    ScriptedMessages messages;
+    FakeMessages messages;
     RecordingCopier copier;
     EXPECT_EQ(CopyCompetitionFiles({"x.hre"}, "/a", "", copier, messages), 0);
     EXPECT_EQ(messages.errors, std::vector<std::string>{"Není vybrán cílový adresář."});
@@ -49,7 +49,7 @@ TEST(CompetitionCopy, WithNoDestinationNothingIsCopied) {
 }
 
 TEST(CompetitionCopy, AFailureIsReportedAndTheNextFileStillCopied) {
-    ScriptedMessages messages;
+    FakeMessages messages;
     RecordingCopier copier;
     copier.failAt = 0;
     EXPECT_EQ(CopyCompetitionFiles({"one.hre", "two.hre"}, "/src/", "/dst", copier, messages), 1);
@@ -60,7 +60,7 @@ TEST(CompetitionCopy, AFailureIsReportedAndTheNextFileStillCopied) {
 }
 
 TEST(CompetitionCopy, PlainCopierReplacesAFileOfTheSameName) {
-    ScratchDirectory dir;
+    TempDir dir;
     WriteBytes(dir.path() / "a.hre", "new");
     WriteBytes(dir.path() / "b.hre", "old content");
     PlainFileCopier copier;
@@ -85,8 +85,8 @@ struct FakeOpener : DocumentOpener {
 };
 
 TEST(CompetitionSubmission, AMissingFormIsExplainedWithItsPath) {
-    ScratchDirectory dir;
-    ScriptedMessages messages;
+    TempDir dir;
+    FakeMessages messages;
     FakeOpener opener;
     SubmitCompetitionForm(dir.path(), opener, messages);
     EXPECT_TRUE(opener.opened.empty());
@@ -100,10 +100,10 @@ TEST(CompetitionSubmission, AMissingFormIsExplainedWithItsPath) {
 }
 
 TEST(CompetitionSubmission, TheFormOpensOrItsFailureIsExplained) {
-    ScratchDirectory dir;
+    TempDir dir;
     std::filesystem::create_directory(dir.path() / "html");
     WriteBytes(dir.path() / "html" / "vysledky.htm", "<html></html>");
-    ScriptedMessages messages;
+    FakeMessages messages;
     FakeOpener opener;
     SubmitCompetitionForm(dir.path(), opener, messages);
     ASSERT_EQ(opener.opened.size(), 1u);

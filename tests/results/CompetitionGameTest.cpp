@@ -28,7 +28,7 @@ struct OneComputer : SystemIdentity {
 
 TEST(CompetitionGame, TheNameIsMadeOfWhatTheMainWindowShows) {
     ShownSituation view;
-    test::ScriptedMessages messages;
+    test::FakeMessages messages;
     Game game(view, messages);
     GameSettings s;
     s.BeginNumber = 0; // the number is drawn, and the drawn one counts

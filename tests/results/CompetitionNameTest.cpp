@@ -101,7 +101,7 @@ TEST(SystemIdentity, SystemTextJoinsTheItemsInOrder) {
 }
 
 TEST(SystemIdentity, LinuxItemsComeFromTheirFiles) {
-    test::ScratchDirectory root;
+    test::TempDir root;
     std::filesystem::create_directories(root.path() / "proc/sys/kernel");
     std::filesystem::create_directories(root.path() / "etc");
     test::WriteBytes(root.path() / "proc/sys/kernel/version",

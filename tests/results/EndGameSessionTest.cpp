@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 using namespace tumbla;
-using test::ScratchDirectory;
-using test::ScriptedMessages;
+using test::FakeMessages;
+using test::TempDir;
 
 namespace {
 
@@ -29,9 +29,9 @@ void Store(const HallOfFame& hall, const GameSettings& s, const char* name, std:
 } // namespace
 
 TEST(EndGameSession, FirstGameOpensTheEntryAndEnterStoresTheName) {
-    ScratchDirectory dir;
+    TempDir dir;
     HallOfFame hall(dir.path());
-    ScriptedMessages messages;
+    FakeMessages messages;
     EndGameSession session;
     session.begin(EndGameMode::End, Played(), 1234, hall);
     ASSERT_EQ(session.ranking().size(), 1u);
@@ -66,9 +66,9 @@ TEST(EndGameSession, FirstGameOpensTheEntryAndEnterStoresTheName) {
 }
 
 TEST(EndGameSession, ThePreviousNameIsProposedAndEqualPointsRankTheCurrentFirst) {
-    ScratchDirectory dir;
+    TempDir dir;
     HallOfFame hall(dir.path());
-    ScriptedMessages messages;
+    FakeMessages messages;
     Store(hall, Played(), "Eva", 500);
     EndGameSession session;
     session.begin(EndGameMode::End, Played(), 900, hall);
@@ -84,9 +84,9 @@ TEST(EndGameSession, ThePreviousNameIsProposedAndEqualPointsRankTheCurrentFirst)
 }
 
 TEST(EndGameSession, EnterOnAnEmptyEntryStoresNothingAndOkNeedsMoreThanBlanks) {
-    ScratchDirectory dir;
+    TempDir dir;
     HallOfFame hall(dir.path());
-    ScriptedMessages messages;
+    FakeMessages messages;
     EndGameSession session;
     session.begin(EndGameMode::End, Played(), 10, hall);
     session.type("   ");
@@ -106,9 +106,9 @@ TEST(EndGameSession, EnterOnAnEmptyEntryStoresNothingAndOkNeedsMoreThanBlanks) {
 }
 
 TEST(EndGameSession, RankingModeShowsStoredResultsOnlyAndTakesNoName) {
-    ScratchDirectory dir;
+    TempDir dir;
     HallOfFame hall(dir.path());
-    ScriptedMessages messages;
+    FakeMessages messages;
     Store(hall, Played(), "Eva", 500);
     GameSettings other = Played();
     other.BeginNumber = 778;
@@ -129,9 +129,9 @@ TEST(EndGameSession, RankingModeShowsStoredResultsOnlyAndTakesNoName) {
 }
 
 TEST(EndGameSession, ASwitchBeforeConfirmingLeavesTheCurrentResultOut) {
-    ScratchDirectory dir;
+    TempDir dir;
     HallOfFame hall(dir.path());
-    ScriptedMessages messages;
+    FakeMessages messages;
     Store(hall, Played(), "Eva", 500);
     EndGameSession session;
 
@@ -156,7 +156,7 @@ TEST(EndGameSession, ASwitchBeforeConfirmingLeavesTheCurrentResultOut) {
 }
 
 TEST(EndGameSession, AResultPushedOutOfTheFifteenOpensNoEntry) {
-    ScratchDirectory dir;
+    TempDir dir;
     HallOfFame hall(dir.path());
     for (int i = 0; i < 20; ++i) Store(hall, Played(), "Top", 1000 + i);
     EndGameSession session;
@@ -167,9 +167,9 @@ TEST(EndGameSession, AResultPushedOutOfTheFifteenOpensNoEntry) {
 }
 
 TEST(EndGameSession, AFailedAppendIsReportedAndTheRowKeepsTheName) {
-    ScratchDirectory dir;
+    TempDir dir;
     HallOfFame hall(dir.path() / "missing" / "deeper");
-    ScriptedMessages messages;
+    FakeMessages messages;
     EndGameSession session;
     session.begin(EndGameMode::End, Played(), 42, hall);
     session.type("Ann");

@@ -10,19 +10,19 @@
 namespace tumbla {
 namespace {
 
+using test::FakeMessages;
 using test::FileBytes;
-using test::ScratchDirectory;
-using test::ScriptedMessages;
 using test::Selected;
+using test::TempDir;
 
 class FameCommands : public ::testing::Test {
   protected:
     void store(const std::string& name, std::int32_t points, GameSettings s = GameSettings{}) {
         ASSERT_TRUE(AppendResult(hall, messages, s, name, points, 40000.0));
     }
-    ScratchDirectory dir;
+    TempDir dir;
     HallOfFame hall{dir.path()};
-    ScriptedMessages messages;
+    FakeMessages messages;
 };
 
 TEST_F(FameCommands, AppendingStoresTheResultWithThePresentMoment) {

@@ -106,7 +106,7 @@ TEST(FameList, ADamagedRecordsCodeShowsNoControlCharacters) {
 // Beyond 10 000 records the last four characters of the "záznam" text no
 // longer name the record; the row carries its number, so nothing goes astray.
 TEST(FameList, TenThousandRecordsAndMoreStillDeleteAndTakeOverTheRightOne) {
-    test::ScratchDirectory dir;
+    test::TempDir dir;
     const HallOfFame hall(dir.path());
     std::string file;
     const std::size_t count = 10'005;
@@ -125,7 +125,7 @@ TEST(FameList, TenThousandRecordsAndMoreStillDeleteAndTakeOverTheRightOne) {
     EXPECT_EQ(list.row(0).texts[7], "10003");
     ASSERT_EQ(list.row(0).number, 10'003u);
 
-    test::ScriptedMessages messages;
+    test::FakeMessages messages;
     const auto taken = TakeOverSettings(hall, messages, list.selection(0));
     ASSERT_TRUE(taken);
     EXPECT_EQ(taken->BeginNumber, 10'003);

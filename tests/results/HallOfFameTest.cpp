@@ -12,11 +12,11 @@ namespace tumbla {
 namespace {
 
 using test::FileBytes;
+using test::FileSizeLimit;
 using test::OtherFiles;
-using test::ScratchDirectory;
 using test::Selected;
+using test::TempDir;
 using test::WriteBytes;
-using testing::FileSizeLimit;
 
 FameRecord Result(const std::string& name, std::int32_t points) {
     return MakeFameRecord(GameSettings{}, name, points, 45000.5);
@@ -34,7 +34,7 @@ std::vector<std::string> Names(const std::vector<FameRecord>& records) {
 }
 
 TEST(HallOfFame, AppendCreatesTheFileAndAddsAtTheEnd) {
-    ScratchDirectory dir;
+    TempDir dir;
     const HallOfFame hall(dir.path());
     EXPECT_EQ(hall.filePath(), dir.path() / "Tumbla.Fam");
     EXPECT_TRUE(hall.readAll().empty());
@@ -52,7 +52,7 @@ TEST(HallOfFame, AppendCreatesTheFileAndAddsAtTheEnd) {
 }
 
 TEST(HallOfFame, AFailedAppendIsReported) {
-    ScratchDirectory dir;
+    TempDir dir;
     std::filesystem::create_directory(dir.path() / "Tumbla.Fam");
     EXPECT_FALSE(HallOfFame(dir.path()).append(Result("x", 1)));
 }
@@ -60,7 +60,7 @@ TEST(HallOfFame, AFailedAppendIsReported) {
 // A file of any size (here 1 GB, sparse) is read only as far as the hall of
 // fame reaches, and is neither added to nor rewritten.
 TEST(HallOfFame, AFileBeyondWhatItHoldsIsReadInPartAndLeftAsItIs) {
-    ScratchDirectory dir;
+    TempDir dir;
     const HallOfFame hall(dir.path());
     ASSERT_TRUE(hall.append(Result("first", 7)));
     const std::uintmax_t size = 1ull << 30;
@@ -77,7 +77,7 @@ TEST(HallOfFame, AFileBeyondWhatItHoldsIsReadInPartAndLeftAsItIs) {
 }
 
 TEST(HallOfFame, AnAppendCutShortLeavesTheFileAsItWas) {
-    ScratchDirectory dir;
+    TempDir dir;
     const HallOfFame hall(dir.path());
     const std::string file = Packed(Result("a", 1)) + Packed(Result("b", 2));
     WriteBytes(hall.filePath(), file);
@@ -92,7 +92,7 @@ TEST(HallOfFame, AnAppendCutShortLeavesTheFileAsItWas) {
 }
 
 TEST(HallOfFame, ATrailingPartOfARecordIsNoRecordAndTheNextAppendCoversIt) {
-    ScratchDirectory dir;
+    TempDir dir;
     const HallOfFame hall(dir.path());
     WriteBytes(hall.filePath(),
                Packed(Result("a", 1)) + Packed(Result("b", 2)) + std::string(50, '\x7F'));
@@ -107,7 +107,7 @@ TEST(HallOfFame, ATrailingPartOfARecordIsNoRecordAndTheNextAppendCoversIt) {
 }
 
 TEST(HallOfFame, DeletingOneRecordRenumbersTheOnesAfterIt) {
-    ScratchDirectory dir;
+    TempDir dir;
     const HallOfFame hall(dir.path());
     std::string file;
     for (const char* n : {"r0", "r1", "r2", "r3", "r4"}) file += Packed(Result(n, 5));
@@ -124,7 +124,7 @@ TEST(HallOfFame, DeletingOneRecordRenumbersTheOnesAfterIt) {
 }
 
 TEST(HallOfFame, DeletingDropsATrailingPartOfARecord) {
-    ScratchDirectory dir;
+    TempDir dir;
     const HallOfFame hall(dir.path());
     WriteBytes(hall.filePath(), Packed(Result("a", 1)) + Packed(Result("b", 2)) + "xyz");
     ASSERT_EQ(hall.remove(Selected(hall, 0)), HallOfFame::Removal::Removed);
@@ -132,7 +132,7 @@ TEST(HallOfFame, DeletingDropsATrailingPartOfARecord) {
 }
 
 TEST(HallOfFame, ADeleteThatCannotWriteLeavesTheFileWhole) {
-    ScratchDirectory dir;
+    TempDir dir;
     const HallOfFame hall(dir.path());
     const std::string file = Packed(Result("a", 1)) + Packed(Result("b", 2));
     WriteBytes(hall.filePath(), file);
@@ -147,7 +147,7 @@ TEST(HallOfFame, ADeleteThatCannotWriteLeavesTheFileWhole) {
 // The player selected p5 in a list read before another copy deleted p4: p5
 // is now record 4 and record 5 is p6. Nothing is deleted rather than p6.
 TEST(HallOfFame, ADeleteRemovesOnlyTheRecordThatWasSelected) {
-    ScratchDirectory dir;
+    TempDir dir;
     const HallOfFame hall(dir.path());
     for (int i = 0; i < 8; ++i) ASSERT_TRUE(hall.append(Result("p" + std::to_string(i), i)));
     const FameSelection p5 = Selected(hall, 5);
@@ -167,7 +167,7 @@ TEST(HallOfFame, ADeleteRemovesOnlyTheRecordThatWasSelected) {
 // Two copies of the game, each with its own handles on the file, append at
 // the same time: every record arrives whole.
 TEST(HallOfFame, TwoWritersAppendingAtOnceLoseNothing) {
-    ScratchDirectory dir;
+    TempDir dir;
     constexpr int Each = 2000;
     auto writer = [&](std::string prefix) {
         for (int i = 0; i < Each; ++i)
@@ -185,7 +185,7 @@ TEST(HallOfFame, TwoWritersAppendingAtOnceLoseNothing) {
 // One copy appends while another appends and deletes its own records: the
 // first loses nothing, and only what the second selected goes.
 TEST(HallOfFame, AppendsAndDeletesOfTwoCopiesAtOnceDeleteOnlyWhatWasSelected) {
-    ScratchDirectory dir;
+    TempDir dir;
     constexpr int Each = 400;
     std::thread appender([&] {
         for (int i = 0; i < Each; ++i)
@@ -215,7 +215,7 @@ TEST(HallOfFame, AppendsAndDeletesOfTwoCopiesAtOnceDeleteOnlyWhatWasSelected) {
 }
 
 TEST(HallOfFame, DeleteAllRemovesTheFileAndTheNextAppendStartsAnew) {
-    ScratchDirectory dir;
+    TempDir dir;
     const HallOfFame hall(dir.path());
     EXPECT_TRUE(hall.removeAll()); // nothing to remove is fine
     ASSERT_TRUE(hall.append(Result("a", 1)));

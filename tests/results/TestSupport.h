@@ -9,14 +9,6 @@
 
 namespace tumbla::test {
 
-using ScratchDirectory = testing::TempDir;
-using testing::FileBytes;
-using testing::WriteBytes;
-
-struct ScriptedMessages : testing::RecordingMessages {
-    ScriptedMessages() { fallback = Answer::Yes; }
-};
-
 // Record `number` as a list that reads the file now shows it.
 inline FameSelection Selected(const HallOfFame& hall, std::size_t number) {
     const auto bytes = hall.readPacked(number);

@@ -11,10 +11,10 @@ namespace tumbla {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::FileBytes;
-using testing::RecordingMessages;
-using testing::TempDir;
-using testing::WriteBytes;
+using test::FileBytes;
+using test::RecordingMessages;
+using test::TempDir;
+using test::WriteBytes;
 
 TEST(IniFileStore, CzechTextsAndKeyCaseSurvive) {
     TempDir dir;
@@ -106,9 +106,9 @@ TEST(IniFileStore, AHugeFileOrAPipeReadsAsTheDefaults) {
     EXPECT_FALSE(IniWritable(dir.path()));
 
     fs::remove(path);
-    ASSERT_TRUE(testing::MakeFifo(path));
+    ASSERT_TRUE(test::MakeFifo(path));
     std::optional<std::string> read = "not read";
-    EXPECT_TRUE(testing::ReturnsWithoutAWriter(
+    EXPECT_TRUE(test::ReturnsWithoutAWriter(
         path, [&] { read = IniFileStore(path).readValue("Colors", "Count"); }));
     EXPECT_EQ(read, std::nullopt);
     EXPECT_FALSE(IniWritable(dir.path()));

@@ -12,7 +12,7 @@ namespace tumbla {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::TempDir;
+using test::TempDir;
 
 TEST(IniWritable, WritableDirectoryWithOrWithoutIni) {
     TempDir dir;

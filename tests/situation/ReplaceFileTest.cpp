@@ -14,10 +14,10 @@ namespace tumbla {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::FileBytes;
-using testing::FileSizeLimit;
-using testing::TempDir;
-using testing::WriteBytes;
+using test::FileBytes;
+using test::FileSizeLimit;
+using test::TempDir;
+using test::WriteBytes;
 
 bool Replace(const fs::path& target, const std::string& text) {
     return ReplaceFileWith(

@@ -12,9 +12,9 @@
 namespace tumbla {
 namespace {
 
-using testing::RecordingMessages;
-using testing::ScriptedFiles;
-using testing::TempDir;
+using test::RecordingMessages;
+using test::ScriptedFiles;
+using test::TempDir;
 
 constexpr std::string_view BadFile =
     "Vybraný soubor je vadný, nebo není souborem s nastavením hry!";

@@ -11,7 +11,7 @@
 namespace tumbla {
 namespace {
 
-using testing::TempDir;
+using test::TempDir;
 
 std::vector<std::uint8_t> ReadAll(const std::filesystem::path& p) {
     std::ifstream in(p, std::ios::binary);

@@ -10,7 +10,7 @@
 namespace tumbla {
 namespace {
 
-using testing::RecordingMessages;
+using test::RecordingMessages;
 
 GameSettings Load(std::string_view text) {
     SettingsDialogState d;

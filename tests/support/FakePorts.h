@@ -19,11 +19,6 @@
 
 namespace tumbla::test {
 
-// The shared scripted player, saying Yes unless told otherwise.
-struct FakeMessages : testing::RecordingMessages {
-    FakeMessages() { fallback = Answer::Yes; }
-};
-
 struct FakeChooser : FileChooser {
     std::deque<std::optional<std::string>> answers; // nothing (cancel) when run out
     std::vector<FileDialogRequest> requests;

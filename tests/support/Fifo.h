@@ -9,7 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace tumbla::testing {
+namespace tumbla::test {
 
 inline bool MakeFifo(const std::filesystem::path& path) {
     return ::mkfifo(path.c_str(), 0600) == 0;
@@ -28,4 +28,4 @@ template <class Read> bool ReturnsWithoutAWriter(const std::filesystem::path& fi
     return false;
 }
 
-} // namespace tumbla::testing
+} // namespace tumbla::test

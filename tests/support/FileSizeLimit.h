@@ -5,7 +5,7 @@
 
 #include <csignal>
 
-namespace tumbla::testing {
+namespace tumbla::test {
 
 // Files of the process cannot grow beyond `bytes` while it lives, as on a
 // full disk; root is bound by it as well.
@@ -30,4 +30,4 @@ class FileSizeLimit {
     void (*previous_)(int) = nullptr;
 };
 
-} // namespace tumbla::testing
+} // namespace tumbla::test

@@ -2,6 +2,7 @@
 // Ports that answer on the player's behalf and remember what was shown.
 
 #include "situation/Ports.h"
+#include "support/RecordingMessages.h"
 
 #include <deque>
 #include <filesystem>
@@ -11,38 +12,7 @@
 #include <string>
 #include <vector>
 
-namespace tumbla::testing {
-
-class RecordingMessages : public Messages {
-  public:
-    std::vector<std::string> errors, warnings, informations, plains, questions;
-    std::deque<Answer> answers; // for confirmations; `fallback` when none is left
-    Answer fallback = Answer::No;
-
-    void showPlain(std::string_view t) override { plains.emplace_back(t); }
-    void showError(std::string_view t) override { errors.emplace_back(t); }
-    void showWarning(std::string_view t) override { warnings.emplace_back(t); }
-    void showInformation(std::string_view t) override { informations.emplace_back(t); }
-    Answer askConfirmation(std::string_view t, bool) override {
-        questions.emplace_back(t);
-        return next(fallback);
-    }
-    // Error boxes with OK and Cancel take their answers from the same queue,
-    // and Cancel when none is left.
-    std::vector<std::string> errorsAsked;
-    Answer askError(std::string_view t) override {
-        errorsAsked.emplace_back(t);
-        return next(Answer::Cancel);
-    }
-
-  private:
-    Answer next(Answer otherwise) {
-        if (answers.empty()) return otherwise;
-        const Answer a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-};
+namespace tumbla::test {
 
 class ScriptedFiles : public FileChooser {
   public:
@@ -93,4 +63,4 @@ inline void WriteBytes(const std::filesystem::path& p, const std::string& bytes)
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-} // namespace tumbla::testing
+} // namespace tumbla::test

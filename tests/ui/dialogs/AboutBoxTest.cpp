@@ -9,6 +9,7 @@
 #include <QTest>
 
 using namespace tumbla;
+using namespace tumbla::test;
 
 class AboutBoxTest : public QObject {
     Q_OBJECT

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 using namespace tumbla;
+using namespace tumbla::test;
 
 class GoToPositionDialogTest : public QObject {
     Q_OBJECT
@@ -61,7 +62,7 @@ class GoToPositionDialogTest : public QObject {
         QTest::keyClicks(edit, QStringLiteral("10"));
         QTest::keyClick(edit, Qt::Key_Return);
         QVERIFY(form.isVisible());
-        QCOMPARE(messages.shown, std::vector<std::string>{"Číslo tahu je mimo správný rozsah!"});
+        QCOMPARE(messages.said, std::vector<std::string>{"Číslo tahu je mimo správný rozsah!"});
         QCOMPARE(edit->text(), QStringLiteral("10"));
         edit->selectAll();
         QTest::keyClicks(edit, QStringLiteral("9"));
@@ -77,7 +78,7 @@ class GoToPositionDialogTest : public QObject {
         form.show();
         form.numberField()->setValue(0);
         form.okButton()->click();
-        QCOMPARE(messages.shown.size(), std::size_t{1});
+        QCOMPARE(messages.said.size(), std::size_t{1});
         QVERIFY(form.isVisible());
         form.numberField()->setValue(300);
         form.okButton()->click();
@@ -89,7 +90,7 @@ class GoToPositionDialogTest : public QObject {
         GoToPositionDialog form(messages);
         QTimer::singleShot(0, &form, [&] { form.close(); });
         QVERIFY(!form.ask(5));
-        QVERIFY(messages.shown.empty());
+        QVERIFY(messages.said.empty());
     }
 
     void fieldIsAsWideAsThreeDigits() {

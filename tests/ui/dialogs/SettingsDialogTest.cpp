@@ -16,6 +16,7 @@
 #include <QToolButton>
 
 using namespace tumbla;
+using namespace tumbla::test;
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 using namespace tumbla;
+using namespace tumbla::test;
 
 class SituationNumberDialogTest : public QObject {
     Q_OBJECT
@@ -26,7 +27,7 @@ class SituationNumberDialogTest : public QObject {
         QCOMPARE(form.chosenNumber(), std::optional<std::int32_t>(-7));
         QCOMPARE(chosen.count(), 1);
         QCOMPARE(chosen.at(0).at(0).toInt(), -7);
-        QVERIFY(messages.shown.empty());
+        QVERIFY(messages.said.empty());
         // The text stays for the next showing.
         QCOMPARE(form.numberField()->text(), QStringLiteral(" -7 "));
     }
@@ -56,11 +57,11 @@ class SituationNumberDialogTest : public QObject {
         form.show();
         QSignalSpy chosen(&form, &SituationNumberDialog::numberChosen);
         for (const char* text : {"2147483648", "12a"}) {
-            messages.shown.clear();
+            messages.said.clear();
             form.numberField()->setText(QString::fromUtf8(text));
             form.okButton()->click();
             QVERIFY(form.isVisible());
-            QCOMPARE(messages.shown, std::vector<std::string>{"Číslo je chybné!"});
+            QCOMPARE(messages.said, std::vector<std::string>{"Číslo je chybné!"});
             QCOMPARE(form.numberField()->text(), QString::fromUtf8(text));
         }
         QCOMPARE(chosen.count(), 0);

@@ -9,6 +9,7 @@
 #include <QToolButton>
 
 using namespace tumbla;
+using namespace tumbla::test;
 
 namespace {
 

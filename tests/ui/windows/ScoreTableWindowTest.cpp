@@ -15,6 +15,7 @@
 #include <memory>
 
 using namespace tumbla;
+using namespace tumbla::test;
 
 class ScoreTableWindowTest : public QObject {
     Q_OBJECT

@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 using namespace tumbla;
+using namespace tumbla::test;
 
 namespace {
 
@@ -84,7 +85,7 @@ class SearchWindowTest : public QObject {
         QVERIFY(form.grid()->item(length + 1, 1)->text().isEmpty());
         // The stop button after the end asks nothing.
         form.stopButton()->click();
-        QVERIFY(messages.shown.empty());
+        QVERIFY(messages.said.empty());
         form.hide();
         QVERIFY(!clock->isActive());
     }
@@ -101,9 +102,9 @@ class SearchWindowTest : public QObject {
         // The window refreshes while the search runs.
         QTRY_VERIFY_WITH_TIMEOUT(!form.grid()->item(1, 0)->text().isEmpty(), 20000);
 
-        messages.answer = Answer::No;
+        messages.fallback = Answer::No;
         form.stopButton()->click();
-        QCOMPARE(messages.shown, std::vector<std::string>{"Chcete skutečně ukončit hledání?"});
+        QCOMPARE(messages.said, std::vector<std::string>{"Chcete skutečně ukončit hledání?"});
         // Two more reports come: a search that stopped would send one, its last.
         for (int report = 0; report < 2; ++report) {
             const QString before = Progress(form);
@@ -112,7 +113,7 @@ class SearchWindowTest : public QObject {
         QVERIFY(form.running());
         QCOMPARE(finished.count(), 0);
 
-        messages.answer = Answer::Yes;
+        messages.fallback = Answer::Yes;
         form.stopButton()->click();
         QVERIFY(finished.wait(20000));
         QVERIFY(!form.lastSearch()->Complete());
@@ -134,7 +135,7 @@ class SearchWindowTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(!form.grid()->item(1, 0)->text().isEmpty(), 20000);
         emit form.grid()->cellDoubleClicked(0, 0);
         QVERIFY(finished.wait(20000));
-        QVERIFY(messages.shown.empty());
+        QVERIFY(messages.said.empty());
     }
 
     void onlyTheGameWindowTakingTheFocusStops() {
@@ -156,7 +157,7 @@ class SearchWindowTest : public QObject {
         QVERIFY(!finished.wait(300));
         game.activateWindow();
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 20000);
-        QVERIFY(messages.shown.empty());
+        QVERIFY(messages.said.empty());
     }
 
     void theStopQuestionTakingTheFocusDoesNotStop() {
@@ -181,11 +182,11 @@ class SearchWindowTest : public QObject {
         QSignalSpy finished(form, &SearchWindow::searchFinished);
         QVERIFY(form->startSearch(rules, FullField(rules), memory));
         QVERIFY(QTest::qWaitForWindowActive(form));
-        messages.answer = Answer::No;
+        messages.fallback = Answer::No;
         form->stopButton()->click();
         QVERIFY(!finished.wait(300));
         QVERIFY(form->running());
-        messages.answer = Answer::Yes;
+        messages.fallback = Answer::Yes;
         form->stopButton()->click();
         QVERIFY(finished.wait(20000));
     }

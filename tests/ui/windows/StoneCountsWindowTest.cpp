@@ -8,6 +8,7 @@
 #include <QTest>
 
 using namespace tumbla;
+using namespace tumbla::test;
 
 namespace {
 
