@@ -72,6 +72,10 @@ inline constexpr IniKey Dashing{"Others", "Dashing", YesNo, 0, "", 0, 1, Clamp,
 // Older files lack it: the preview of a click is on until turned off.
 inline constexpr IniKey Preview{"Others", "Preview", YesNo, 1, "", 0, 1, Clamp,
     [](D d) { return Flag(d.previewBox); }};
+// How long the advisor thinks, in tenths of a second (0.5 to 60 s); older
+// files lack it and think for 2 s.
+inline constexpr IniKey CasRady{"Others", "CasRady", Integer, 20, "", 5, 600, Clamp,
+    [](D d) { return Number(d.adviceTenths); }};
 inline constexpr IniKey ImageSet{"Others", "ImageSet", Integer, 0, "", 0, 14, Clamp,
     [](D d) { return Number(d.imageSet); }};
 inline constexpr IniKey BeginNumber{"Others", "BeginNumber", Text, 0, "0", 0, 0, Clamp,
@@ -99,11 +103,11 @@ inline constexpr IniKey KoruName{"KORU", "Name", Text, 0, "", 0, 0, Clamp,
 // The keys the dialog's OK writes, in the order they stand in the file. A new
 // key of the settings is added here and to the reading of the settings.
 // clang-format off
-inline constexpr std::array<const IniKey*, 23> SettingsIniKeys{
+inline constexpr std::array<const IniKey*, 24> SettingsIniKeys{
     &ini::Count, &ini::Joly, &ini::Sklo, &ini::Back, &ini::Head,
     &ini::Rows, &ini::Cols,
     &ini::Directions, &ini::Doraz, &ini::Rating, &ini::Premie, &ini::Dashing, &ini::Preview,
-    &ini::ImageSet,
+    &ini::CasRady, &ini::ImageSet,
     &ini::BeginNumber, &ini::JineSklo, &ini::JinyZolik, &ini::Skala, &ini::Studna,
     &ini::Transformator, &ini::Mrizka, &ini::Zvuk,
     &ini::KoruName};

@@ -139,6 +139,7 @@ void OpenSettingsDialog(SettingsDialogState& d, const GameSettings& inForce) {
     d.openingKoruName = d.koruName;
     d.openingDashing = d.dashingBox;
     d.openingPreview = d.previewBox;
+    d.openingAdviceTenths = d.adviceTenths;
     d.lastCodeResult = 0;
     // Each opening starts with an empty entry: a code from an earlier
     // opening is never judged again.
@@ -189,6 +190,7 @@ const GameSettings& LeaveWithoutOk(SettingsDialogState& d) {
     d.koruName = d.openingKoruName;
     d.dashingBox = d.openingDashing;
     d.previewBox = d.openingPreview;
+    d.adviceTenths = d.openingAdviceTenths;
     d.lastCodeResult = 0;
     d.codeTyped = false;
     return d.openingCopy;

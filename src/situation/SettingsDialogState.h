@@ -49,6 +49,7 @@ struct SettingsDialogState {
     // How the window shows the game; no part of the settings record.
     bool dashingBox = false; // "sesypávat": a move is shown in motion
     bool previewBox = true;  // the group and points a click would take
+    int adviceTenths = 20;   // the advisor's thinking time, tenths of a second 5..600
 
     // "&kód nastavení"
     std::string currentCode; // "aktuální nastavení:"
@@ -65,6 +66,7 @@ struct SettingsDialogState {
     std::string openingKoruName;
     bool openingDashing = false;
     bool openingPreview = true;
+    int openingAdviceTenths = 20;
 };
 
 // Texts of the "&základní" tab: "10x20" and "skála (0-12):".

@@ -132,6 +132,7 @@ GameSettings LoadSettingsFromIni(const IniStore& ini, SettingsDialogState& d,
 void LoadDisplayOptionsFromIni(const IniStore& ini, SettingsDialogState& d) {
     d.dashingBox = ReadIniKey(ini, ini::Dashing) != 0;
     d.previewBox = ReadIniKey(ini, ini::Preview) != 0;
+    d.adviceTenths = ReadIniKey(ini, ini::CasRady);
 }
 
 IniSaveResult SaveSettingsToIni(IniStore& ini, bool iniWritable, SettingsDialogState& d,

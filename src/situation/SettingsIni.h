@@ -20,7 +20,8 @@ std::uint8_t DirectionsFromText(std::string_view text);
 // `inForce`.
 GameSettings LoadSettingsFromIni(const IniStore& ini, SettingsDialogState& d,
                                  const GameSettings& inForce);
-// Only the options of how the window shows the game ("sesypávat", the preview).
+// Only the window's own options: how it shows the game ("sesypávat", the
+// preview) and how long the advisor thinks.
 void LoadDisplayOptionsFromIni(const IniStore& ini, SettingsDialogState& d);
 
 struct IniSaveResult {

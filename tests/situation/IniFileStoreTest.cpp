@@ -175,7 +175,7 @@ TEST(IniFileStore, SettingsSurviveTheFileInTheirOrder) {
               "[Colors]\nCount=6\nJoly=2\nSklo=0\nBack=0\nHead=16777215\n\n"
               "[Dimensions]\nRows=15\nCols=25\n\n"
               "[Others]\nDirections=L\nDoraz=1\nRating=0\nPremie=1\nDashing=0\nPreview=1\n"
-              "ImageSet=0\nBeginNumber=123456\nJineSklo=0\nJinyZolik=0\n"
+              "CasRady=20\nImageSet=0\nBeginNumber=123456\nJineSklo=0\nJinyZolik=0\n"
               "Skala=0\nStudna=0\nTransformator=0\nMrizka=0\nZvuk=0\n\n"
               "[KORU]\nName=ŠKOL\n");
 

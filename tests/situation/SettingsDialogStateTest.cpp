@@ -170,6 +170,7 @@ TEST(SettingsDialog, LeavingWithoutOkKeepsTheOpeningSettings) {
     d.koruName = "ZZZZ";
     d.dashingBox = true;
     d.previewBox = false;
+    d.adviceTenths = 100;
     EXPECT_EQ(LeaveWithoutOk(d), inForce);
     // The controls mirror the settings in force again.
     EXPECT_EQ(d.jokerChoice, 1);
@@ -177,6 +178,7 @@ TEST(SettingsDialog, LeavingWithoutOkKeepsTheOpeningSettings) {
     EXPECT_EQ(d.koruName, "");
     EXPECT_FALSE(d.dashingBox);
     EXPECT_TRUE(d.previewBox);
+    EXPECT_EQ(d.adviceTenths, 20);
     EXPECT_EQ(SettingsFromDialog(d, inForce), inForce);
 }
 

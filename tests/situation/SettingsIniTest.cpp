@@ -82,6 +82,22 @@ TEST(LoadSettingsFromIni, TheWindowsOptionsAreReadToo) {
     EXPECT_EQ(options(""), std::pair(false, true));
     EXPECT_EQ(options("[Others]\nDashing=1\nPreview=0\n"), std::pair(true, false));
     EXPECT_EQ(options("[Others]\nDashing=0\nPreview=1\n"), std::pair(false, true));
+
+    // The advisor's time in tenths of a second: 2 s when missing or no
+    // number, held to 0.5 .. 60 s.
+    const auto tenths = [](std::string_view text) {
+        SettingsDialogState d;
+        d.adviceTenths = 77;
+        LoadSettingsFromIni(MemoryIniStore::FromIniText(text), d, GameSettings{});
+        return d.adviceTenths;
+    };
+    EXPECT_EQ(tenths(""), 20);
+    EXPECT_EQ(tenths("[Others]\nCasRady=x\n"), 20);
+    EXPECT_EQ(tenths("[Others]\nCasRady=5\n"), 5);
+    EXPECT_EQ(tenths("[Others]\nCasRady=600\n"), 600);
+    EXPECT_EQ(tenths("[Others]\nCasRady=4\n"), 5);
+    EXPECT_EQ(tenths("[Others]\nCasRady=-3\n"), 5);
+    EXPECT_EQ(tenths("[Others]\nCasRady=601\n"), 600);
 }
 
 TEST(LoadSettingsFromIni, BeginNumberThatIsNoIntegerReadsAsZero) {
@@ -150,6 +166,7 @@ SettingsDialogState SomeDialog() {
     d.rockField = 4;
     d.wellField = 2;
     d.transformerBox = true;
+    d.adviceTenths = 45;
     return d;
 }
 
@@ -161,18 +178,19 @@ TEST(SaveSettingsToIni, WritesEveryKeyInOrderAndReadsItBack) {
     EXPECT_TRUE(r.written);
     EXPECT_TRUE(messages.errors.empty());
     const std::vector<std::string> order{
-        "Colors/Count",     "Colors/Joly",     "Colors/Sklo",        "Colors/Back",
-        "Colors/Head",      "Dimensions/Rows", "Dimensions/Cols",    "Others/Directions",
-        "Others/Doraz",     "Others/Rating",   "Others/Premie",      "Others/Dashing",
-        "Others/Preview",   "Others/ImageSet", "Others/BeginNumber", "Others/JineSklo",
-        "Others/JinyZolik", "Others/Skala",    "Others/Studna",      "Others/Transformator",
-        "Others/Mrizka",    "Others/Zvuk",     "KORU/Name"};
+        "Colors/Count",         "Colors/Joly",      "Colors/Sklo",     "Colors/Back",
+        "Colors/Head",          "Dimensions/Rows",  "Dimensions/Cols", "Others/Directions",
+        "Others/Doraz",         "Others/Rating",    "Others/Premie",   "Others/Dashing",
+        "Others/Preview",       "Others/CasRady",   "Others/ImageSet", "Others/BeginNumber",
+        "Others/JineSklo",      "Others/JinyZolik", "Others/Skala",    "Others/Studna",
+        "Others/Transformator", "Others/Mrizka",    "Others/Zvuk",     "KORU/Name"};
     EXPECT_EQ(ini.writeOrder(), order);
     EXPECT_EQ(ini.readValue("Others", "Directions"), "UR");
     EXPECT_EQ(ini.readValue("Others", "Rating"), "2");
     EXPECT_EQ(ini.readValue("Others", "Premie"), "1");
     EXPECT_EQ(ini.readValue("Others", "Dashing"), "0");
     EXPECT_EQ(ini.readValue("Others", "Preview"), "1");
+    EXPECT_EQ(ini.readValue("Others", "CasRady"), "45");
     EXPECT_EQ(ini.readValue("Others", "BeginNumber"), "815");
     EXPECT_EQ(ini.readValue("Others", "JineSklo"), "1");
     EXPECT_EQ(ini.readValue("Others", "Skala"), "0");

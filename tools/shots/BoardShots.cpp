@@ -26,7 +26,8 @@
 
 using namespace tumbla;
 
-void SaveWindowShots(const QDir& out); // WindowShots.cpp
+void SaveWindowShots(const QDir& out);  // WindowShots.cpp
+void SaveAdvisorShots(const QDir& out); // AdvisorShots.cpp
 
 namespace {
 
@@ -368,5 +369,6 @@ int main(int argc, char** argv) {
         Save(strips, out.filePath(QStringLiteral("head-strips.png")));
     }
     SaveWindowShots(out);
+    SaveAdvisorShots(out);
     return 0;
 }

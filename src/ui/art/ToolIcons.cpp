@@ -5,6 +5,8 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include <cmath>
+
 namespace tumbla {
 
 namespace {
@@ -199,6 +201,28 @@ void Draw(QPainter& p, ToolIcon icon) {
         p.drawEllipse(QRectF(5, 2, 14, 14));
         p.setBrush(QColor(0x90, 0x90, 0x98));
         p.drawRect(QRectF(9, 16, 6, 5));
+        break;
+    }
+    case ToolIcon::Advice: {
+        // A stone and the spark of a good idea above it.
+        Stone(p, {9.5, 15}, 6.5, Blue);
+        QPainterPath spark;
+        const QPointF c(17, 7);
+        const qreal outer = 6;
+        const qreal inner = 1.6;
+        for (int i = 0; i < 8; ++i) {
+            const qreal r = i % 2 == 0 ? outer : inner;
+            const qreal angle = i * 3.14159265358979 / 4 - 3.14159265358979 / 2;
+            const QPointF point = c + QPointF(r * std::cos(angle), r * std::sin(angle));
+            if (i == 0)
+                spark.moveTo(point);
+            else
+                spark.lineTo(point);
+        }
+        spark.closeSubpath();
+        p.setPen(QPen(QColor(0x9a, 0x70, 0x10), 0.8));
+        p.setBrush(Gold);
+        p.drawPath(spark);
         break;
     }
     case ToolIcon::MoreRight:

@@ -24,6 +24,7 @@ enum class ToolIcon {
     Ranking,
     Submit,
     Hint,
+    Advice,
     MoreRight, // a bar's overflow arrows
     MoreDown,
 };

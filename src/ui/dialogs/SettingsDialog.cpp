@@ -24,6 +24,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace tumbla {
 namespace {
 
@@ -413,7 +415,23 @@ QWidget* SettingsDialog::buildSurroundingsTab() {
     connect(preview_, &QCheckBox::toggled, this,
             [this](bool on) { changed([&] { state_.previewBox = on; }); });
     layout->addWidget(preview_, 6, 0, 1, 2);
-    layout->setRowStretch(7, 1);
+    // The advisor's time, kept in tenths of a second.
+    auto* adviceCaption = new QLabel(Text("čas rady:"), page);
+    advice_ = new QDoubleSpinBox(page);
+    advice_->setObjectName(QStringLiteral("adviceSeconds"));
+    advice_->setRange(0.5, 60.0);
+    advice_->setDecimals(1);
+    advice_->setSingleStep(0.5);
+    advice_->setSuffix(Text(" s"));
+    const QString adviceHint = Text("jak dlouho rádce přemýšlí o nejlepším tahu");
+    adviceCaption->setToolTip(adviceHint);
+    advice_->setToolTip(adviceHint);
+    connect(advice_, &QDoubleSpinBox::valueChanged, this, [this](double seconds) {
+        changed([&] { state_.adviceTenths = static_cast<int>(std::lround(seconds * 10)); });
+    });
+    layout->addWidget(adviceCaption, 7, 0);
+    layout->addWidget(advice_, 7, 1, Qt::AlignLeft);
+    layout->setRowStretch(8, 1);
     return page;
 }
 
@@ -540,6 +558,7 @@ void SettingsDialog::refresh() {
     sound_->setChecked(state_.soundBox);
     dashing_->setChecked(state_.dashingBox);
     preview_->setChecked(state_.previewBox);
+    advice_->setValue(state_.adviceTenths / 10.0);
 
     currentCode_->setText(QString::fromStdString(state_.currentCode));
     if (codeEntry_->text().toStdString() != state_.codeEntry)

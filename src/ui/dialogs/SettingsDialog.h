@@ -16,6 +16,7 @@ class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
 class QSpinBox;
@@ -123,6 +124,7 @@ class SettingsDialog : public QDialog {
     QCheckBox* transformer_ = nullptr;
     QCheckBox* dashing_ = nullptr;
     QCheckBox* preview_ = nullptr;
+    QDoubleSpinBox* advice_ = nullptr; // the advisor's time in seconds
     QButtonGroup* colours_ = nullptr;
     QButtonGroup* imageSet_ = nullptr;
     QButtonGroup* joker_ = nullptr;

@@ -53,6 +53,9 @@ constexpr std::array Menus{
     Item(Play, Command::ShowMove, "&Ukaž/proveď tah", "ukaž následující provedený tah"),
     // The hint button of the indicator panel, from the menu and the keyboard too.
     MenuRow{Play, MenuRow::HintItem, std::nullopt, "&Nápověda tahu", "", Qt::Key_H},
+    // The advisor: its best move under the marker, and where the game lost points.
+    Item(Play, Command::Advice, "R&ada", "nejlepší tah podle rádce", Ctrl(Qt::Key_R)),
+    Item(Play, Command::Analysis, "Roz&bor hry", "kde hra ztratila body"),
     Gap(Play),
     Item(Play, Command::AddMark, "&Přidej značku", "záznam značek", Ctrl(Qt::Key_D)),
     Item(Play, Command::Marks, "P&ráce se značkami", "návrat ke značkám a\nmazání značek",
@@ -97,6 +100,7 @@ constexpr std::array Tools{
     ToolRow{Command::Forward, ToolIcon::Forward},
     ToolRow{Command::Last, ToolIcon::Last},
     ToolRow{Command::ShowMove, ToolIcon::ShowMove},
+    ToolRow{Command::Advice, ToolIcon::Advice},
     ToolRow{},
     ToolRow{Command::Settings, ToolIcon::Settings},
     ToolRow{},

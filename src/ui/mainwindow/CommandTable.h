@@ -50,6 +50,8 @@ enum class Command {
     ScoreTable,
     ScoreGraph,
     StoneCounts,
+    Advice,
+    Analysis,
 };
 
 // One row of the menu bar, in the order the menus show them.

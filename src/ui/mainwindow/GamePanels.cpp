@@ -6,6 +6,7 @@
 #include "ui/art/BlankPixmap.h"
 #include "ui/art/StonePictures.h"
 #include "ui/art/ToolIcons.h"
+#include "ui/mainwindow/AdviceFlow.h"
 #include "ui/platform/Utf8.h"
 
 #include <QFrame>
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QProgressBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -94,10 +96,10 @@ QPixmap IndicatorPixmap(PictureRef picture, qreal dpr) {
 
 } // namespace
 
-GamePanels::GamePanels(QWidget* parent, std::function<void()> onHint) {
+GamePanels::GamePanels(QWidget* parent, Game& game, std::function<void()> onHint) {
     // After the members: the panels fill their maps of fields.
     scorePanel_ = buildScorePanel(parent);
-    indicatorPanel_ = buildIndicatorPanel(parent, std::move(onHint));
+    indicatorPanel_ = buildIndicatorPanel(parent, game, std::move(onHint));
 }
 
 QWidget* GamePanels::buildScorePanel(QWidget* parent) {
@@ -187,7 +189,8 @@ void GamePanels::finish(qreal dpr) {
     }
 }
 
-QWidget* GamePanels::buildIndicatorPanel(QWidget* parent, std::function<void()> onHint) {
+QWidget* GamePanels::buildIndicatorPanel(QWidget* parent, Game& game,
+                                         std::function<void()> onHint) {
     auto* panel = new QFrame(parent);
     panel->setObjectName(QStringLiteral("indicatorPanel"));
     panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
@@ -265,7 +268,6 @@ QWidget* GamePanels::buildIndicatorPanel(QWidget* parent, std::function<void()> 
     hintCounter_->setVisible(false);
     labels_[QStringLiteral("hintCounter")] = hintCounter_;
     layout->addWidget(hintCounter_);
-    layout->addStretch(1);
     // Every control keeps its place whatever the others show: a hidden one
     // (the joker of a game without one, the marks counter before the first
     // mark) still holds its room, so a click lands where it did before.
@@ -274,6 +276,11 @@ QWidget* GamePanels::buildIndicatorPanel(QWidget* parent, std::function<void()> 
         policy.setRetainSizeWhenHidden(true);
         control->setSizePolicy(policy);
     }
+    // The advisor's bar and text come and go without holding room, so the
+    // window's least width stays that of the controls above.
+    advice_ = new AdviceFlow(game, panel);
+    layout->addWidget(advice_->progressBar());
+    layout->addWidget(advice_->statusLabel(), 1);
     return panel;
 }
 

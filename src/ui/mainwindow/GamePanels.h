@@ -1,6 +1,7 @@
 #pragma once
 // The score panel on the right of the playing area and the indicator panel
-// below it: what they show of the game, field by field.
+// below it: what they show of the game, field by field, and the advisor's
+// bar and text at the end of the indicator panel.
 
 #include "engine/MoveRecord.h"
 
@@ -18,16 +19,20 @@ class QWidget;
 
 namespace tumbla {
 
+class AdviceFlow;
+class Game;
 struct GameSettings;
 struct ScoreFields;
 
 class GamePanels {
   public:
-    // `onHint`: the hint button beside the marks counter was pressed.
-    GamePanels(QWidget* parent, std::function<void()> onHint);
+    // `onHint`: the hint button beside the marks counter was pressed. The
+    // advisor thinks about `game`.
+    GamePanels(QWidget* parent, Game& game, std::function<void()> onHint);
 
     QWidget* scorePanel() const { return scorePanel_; }
     QWidget* indicatorPanel() const { return indicatorPanel_; }
+    AdviceFlow& advice() const { return *advice_; }
     // The pictures and fonts the first paint does not need.
     void finish(qreal devicePixelRatio);
     // The score values turn bold once the window is on its way to the screen.
@@ -50,7 +55,7 @@ class GamePanels {
 
   private:
     QWidget* buildScorePanel(QWidget* parent);
-    QWidget* buildIndicatorPanel(QWidget* parent, std::function<void()> onHint);
+    QWidget* buildIndicatorPanel(QWidget* parent, Game& game, std::function<void()> onHint);
 
     QWidget* scorePanel_ = nullptr;
     QWidget* indicatorPanel_ = nullptr;
@@ -66,6 +71,7 @@ class GamePanels {
     QLabel* hintCounter_ = nullptr;
     QLabel* logo_ = nullptr;
     QLabel* pile_ = nullptr;
+    AdviceFlow* advice_ = nullptr; // a child of the indicator panel
 };
 
 } // namespace tumbla

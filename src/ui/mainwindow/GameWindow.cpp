@@ -8,6 +8,8 @@
 #include "ui/board/BoardWidget.h"
 #include "ui/board/DemoMode.h"
 #include "ui/dialogs/SettingsDialog.h"
+#include "ui/mainwindow/AdviceFlow.h"
+#include "ui/mainwindow/ClickPreview.h"
 #include "ui/mainwindow/GamePanels.h"
 #include "ui/mainwindow/PlayWindows.h"
 #include "ui/mainwindow/ResultsFlow.h"
@@ -15,7 +17,6 @@
 #include "ui/platform/PluginLoading.h"
 #include "ui/platform/Plugins.h"
 #include "ui/platform/Utf8.h"
-#include "ui/platform/WindowPlacement.h"
 #include "ui/sound/SoundPlayer.h"
 #include "ui/windows/HeadStrip.h"
 #include "ui/windows/SearchWindow.h"
@@ -25,9 +26,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -69,7 +68,10 @@ GameWindow::GameWindow(StartupOptions options, QWidget* parent)
     actions_ = BuildMenusAndToolBar(
         *this, [this](Command command) { runCommand(command); }, [this] { nextHint(); },
         [this] { emit searchRequested(); });
-    panels_ = std::make_unique<GamePanels>(this, [this] { nextHint(); });
+    panels_ = std::make_unique<GamePanels>(this, *game_, [this] { nextHint(); });
+    advice_ = &panels_->advice();
+    connect(advice_, &AdviceFlow::adviceShown, this,
+            [this] { actions_.at(Command::ShowMove)->setEnabled(true); });
 
     auto* central = new QWidget(this);
     auto* outer = new QVBoxLayout(central);
@@ -97,14 +99,7 @@ GameWindow::GameWindow(StartupOptions options, QWidget* parent)
     setCentralWidget(central);
 
     connect(board_, &BoardWidget::cellClicked, this, [this](Move move) { game_->Click(move); });
-    connect(board_, &BoardWidget::cellHovered, this, &GameWindow::onCellHovered);
-    connect(board_, &BoardWidget::cursorMoved, this, [this](Move cursor) {
-        cursorCell_ = cursor;
-        cursorNewer_ = true;
-        refreshPreview();
-        showPositionOf(cursor);
-    });
-    connect(board_, &BoardWidget::animationFinished, this, &GameWindow::refreshPreview);
+    preview_ = std::make_unique<ClickPreview>(*game_, *board_, *panels_);
 
     fit_ = std::make_unique<WindowFit>(*this, *playArea_, *board_, ini_,
                                        options_.folders.iniWritable, geometry_.cellWidth);
@@ -120,8 +115,9 @@ GameWindow::GameWindow(StartupOptions options, QWidget* parent)
     // The indicators follow PutSettingsInForce; the score fields are shown anew.
     connect(demo_, &DemoMode::settingsChanged, this,
             [this] { game_->ShowScoreFields(game_->Current()); });
-    results_ = std::make_unique<ResultsFlow>(parts, *board_, *headStrip_, *demo_,
-                                             [this] { return soundPlayer(); });
+    results_ = std::make_unique<ResultsFlow>(
+        parts, *board_, *headStrip_, *demo_, [this] { return soundPlayer(); },
+        [this] { runCommand(Command::Analysis); });
     connect(this, &GameWindow::gameOverShown, this, [this] { results_->showEndOfGame(); });
     connect(this, &GameWindow::searchRequested, this, [this] {
         if (!firstActivationPending_) play_->startSearch();
@@ -173,7 +169,8 @@ void GameWindow::closeEvent(QCloseEvent* event) {
     fit_->store();
     // The windows that stay open beside the game go with it, keeping their place.
     if (SearchWindow* search = windows_->made<SearchWindow>()) search->stopSearch();
-    windows_->closeAll();
+    advice_->cancel();
+    windows_->closeAll(); // the analysis stops as its window closes
     QMainWindow::closeEvent(event);
 }
 
@@ -187,6 +184,7 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
 void GameWindow::firstActivation() {
     if (!firstActivationPending_) return;
     firstActivationPending_ = false;
+    preview_->setReady();
     // Matching a font is a round of the font database each, and the pictures
     // need no one before the first paint.
     panels_->finish(devicePixelRatioF());
@@ -207,10 +205,10 @@ void GameWindow::firstActivation() {
 }
 
 void GameWindow::takeDisplayOptions() {
-    previewOn_ = settingsState_.previewBox;
+    preview_->setOn(settingsState_.previewBox);
     fallOn_ = settingsState_.dashingBox;
     if (!fallOn_) board_->finishAnimation();
-    refreshPreview();
+    preview_->refresh();
 }
 
 void GameWindow::bringForward() {
@@ -222,20 +220,6 @@ void GameWindow::bringForward() {
 
 QString GameWindow::fieldText(const QString& name) const {
     return panels_->fieldText(name, isVisible());
-}
-
-void GameWindow::onCellHovered(Move cell) {
-    if (firstActivationPending_) return;
-    hoveredCell_ = cell;
-    cursorNewer_ = false;
-    refreshPreview();
-    showPositionOf(cell);
-}
-
-void GameWindow::showPositionOf(Move cell) {
-    const bool on = cell.row > 0 && cell.col > 0;
-    panels_->showPosition(cell, game_->Settings().Rating,
-                          on ? game_->Current().board.at(cell.row, cell.col) : StoneCode{0});
 }
 
 // --- GameView
@@ -280,36 +264,13 @@ void GameWindow::showMoveMade(const MoveRecord& from, const MoveRecord& to) {
         board_->animate(*plan);
 }
 
-// --- The preview of a click
-
-void GameWindow::refreshPreview() {
-    const Move at = cursorNewer_ || hoveredCell_.row == 0 ? cursorCell_ : hoveredCell_;
-    const bool cursorShown = board_->isCursorVisible() && board_->hasFocus();
-    if (!previewOn_ || firstActivationPending_ || board_->isAnimating() || board_->isBusy() ||
-        at.row == 0 || (at == cursorCell_ && at != hoveredCell_ && !cursorShown)) {
-        board_->clearPreview();
-        return;
-    }
-    board_->setPreview(at, game_->PreviewClick(at));
-}
-
-void GameWindow::refreshPreviewSoon() {
-    // Once per change of the position, however many requests it makes.
-    if (previewRefreshPending_) return;
-    previewRefreshPending_ = true;
-    QTimer::singleShot(0, this, [this] {
-        previewRefreshPending_ = false;
-        refreshPreview();
-    });
-}
-
 void GameWindow::showGravity(int, int to) {
     board_->setGravity(to);
 }
 
 void GameWindow::showScoreFields(const ScoreFields& fields) {
     panels_->showScoreFields(fields);
-    refreshPreviewSoon();
+    preview_->refreshSoon();
 }
 
 void GameWindow::showStoneCounts(const std::array<int, 9>& counts) {
@@ -322,6 +283,8 @@ void GameWindow::showMoveCounter(int moves) {
 }
 
 void GameWindow::showNavigation(const NavigationState& state) {
+    // Every move and step ends the advice for the position left.
+    advice_->positionChanged();
     if (results_) results_->refreshGameOverNote();
     actions_.at(Command::First)->setEnabled(state.backward);
     actions_.at(Command::Back)->setEnabled(state.backward);
@@ -334,7 +297,7 @@ void GameWindow::showNavigation(const NavigationState& state) {
 void GameWindow::showLock(bool locked, int gravity) {
     board_->setGravity(gravity);
     board_->setLocked(locked);
-    refreshPreviewSoon();
+    preview_->refreshSoon();
 }
 
 void GameWindow::showMoveMark(Move move) {
@@ -402,7 +365,11 @@ void GameWindow::addCommands() {
         {Command::Back, [this] { game_->StepBack(); }},
         {Command::Forward, [this] { game_->StepForward(); }},
         {Command::Last, [this] { game_->GoToLast(); }},
-        {Command::ShowMove, [this] { game_->ShowNextMove(); }},
+        // Under the advisor's marker the command plays the advice.
+        {Command::ShowMove,
+         [this] {
+             if (!advice_->playShownAdvice()) game_->ShowNextMove();
+         }},
         {Command::AddMark, [this] { game_->AddMark(game_->CurrentPosition()); }},
         {Command::Level1, level(0)},
         {Command::Level2, level(1)},
@@ -434,6 +401,9 @@ void GameWindow::addCommands() {
              if (!play_->showScoreGraph()) actions_.at(Command::ScoreGraph)->setEnabled(false);
          }},
         {Command::StoneCounts, [this] { play_->showStoneCountsWindow(); }},
+        {Command::Advice,
+         [this] { advice_->start(std::chrono::milliseconds(settingsState_.adviceTenths * 100)); }},
+        {Command::Analysis, [this] { play_->showAnalysis(*advice_); }},
     };
 }
 

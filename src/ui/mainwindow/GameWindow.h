@@ -28,7 +28,9 @@ class QFrame;
 
 namespace tumbla {
 
+class AdviceFlow;
 class BoardWidget;
+class ClickPreview;
 class DemoMode;
 class GamePanels;
 class HeadStrip;
@@ -63,6 +65,7 @@ class GameWindow : public QMainWindow, public GameView {
     // The windows kept for the whole run, each made the first time it is
     // needed, so that they cost the start nothing.
     SecondaryWindows& windows() { return *windows_; }
+    AdviceFlow* adviceFlow() const { return advice_; }
     DemoMode* demo() const { return demo_; }
     SettingsDialogState& settingsDialogState() { return settingsState_; }
 
@@ -107,15 +110,9 @@ class GameWindow : public QMainWindow, public GameView {
   private:
     // What each command of the menus and the toolbar does.
     void addCommands();
-    void onCellHovered(Move cell);
-    // The "pozice:" field for the cell under the pointer or the keyboard cursor.
-    void showPositionOf(Move cell);
     // True when nothing is lost by replacing the game, or the player agrees to lose it.
     bool mayReplaceGame();
     void applyPreset(int level);
-    // The preview of the cell under the mouse, or else under the keyboard cursor.
-    void refreshPreview();
-    void refreshPreviewSoon();
     // "sesypávat" and the preview, as the settings dialog's controls hold them.
     void takeDisplayOptions();
     // The board and its area in these settings' look.
@@ -139,16 +136,12 @@ class GameWindow : public QMainWindow, public GameView {
     SoundPlayer* sound_ = nullptr; // made on the first clip
     DemoMode* demo_ = nullptr;
     std::unique_ptr<GamePanels> panels_;
+    AdviceFlow* advice_ = nullptr; // in the indicator panel
+    std::unique_ptr<ClickPreview> preview_;
     bool firstActivationPending_ = true;
 
     std::unique_ptr<WindowFit> fit_;
-
-    bool previewOn_ = true;
     bool fallOn_ = false;
-    Move hoveredCell_;         // row 0: the mouse is over no cell
-    Move cursorCell_;          // row 0: the keyboard cursor is on no cell
-    bool cursorNewer_ = false; // the cursor moved since the mouse did
-    bool previewRefreshPending_ = false;
 
     std::unique_ptr<PlayWindows> play_;
     std::unique_ptr<ResultsFlow> results_;

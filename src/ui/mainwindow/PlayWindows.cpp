@@ -8,10 +8,12 @@
 #include "ui/dialogs/GoToPositionDialog.h"
 #include "ui/dialogs/SettingsDialog.h"
 #include "ui/dialogs/SituationNumberDialog.h"
+#include "ui/mainwindow/AdviceFlow.h"
 #include "ui/mainwindow/SecondaryWindows.h"
 #include "ui/platform/PluginLoading.h"
 #include "ui/platform/Plugins.h"
 #include "ui/platform/WindowPlacement.h"
+#include "ui/windows/AnalysisWindow.h"
 #include "ui/windows/HeadStrip.h"
 #include "ui/windows/HelpWindow.h"
 #include "ui/windows/MarksWindow.h"
@@ -22,6 +24,7 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -36,6 +39,9 @@ std::string DirectoryText(const std::filesystem::path& dir) {
     if (!text.empty() && text.back() != '/') text += '/';
     return text;
 }
+
+// The analysis gives each position a quarter of the advice's time.
+constexpr int AnalysisShare = 4;
 
 } // namespace
 
@@ -86,6 +92,13 @@ PlayWindows::PlayWindows(const WindowParts& parts, Hooks hooks)
         // Without a place of its own it opens beside the game, not at the screen's corner.
         [owner](StoneCountsWindow& window) {
             window.move(PlaceBeside(owner->frameGeometry(), StoneCountsWindow::OuterSize(8, 6),
+                                    owner->screen()->availableGeometry()));
+        });
+    // The analysis keeps no place in Tumbla.ini: it opens beside the game.
+    windows.add<AnalysisWindow>(
+        nullptr, [this, owner] { return makeAnalysisWindow(owner); },
+        [owner](AnalysisWindow& window) {
+            window.move(PlaceBeside(owner->frameGeometry(), window.frameGeometry().size(),
                                     owner->screen()->availableGeometry()));
         });
     windows.add<SearchWindow>(IniSection::SearchWindow, [owner] {
@@ -243,6 +256,35 @@ void PlayWindows::startSearch() {
     SearchWindow* window = parts_.windows.get<SearchWindow>();
     if (window->running()) return;
     window->startSearch(parts_.game.CurrentRules(), parts_.game.Position(1), searchMemory_);
+}
+
+AnalysisWindow* PlayWindows::makeAnalysisWindow(QWidget* owner) {
+    auto* window = new AnalysisWindow(owner);
+    QObject::connect(window, &AnalysisWindow::positionChosen, owner, [this, window](int k) {
+        // Only while the game still holds the position the row was made for.
+        Game& game = parts_.game;
+        const SavedGame& analysed = window->game();
+        if (k < 1 || k > game.LastPosition() || k > static_cast<int>(analysed.positions.size()) ||
+            !(game.Position(k).board == analysed.positions[static_cast<std::size_t>(k - 1)].board))
+            return;
+        game.JumpToPosition(k);
+    });
+    return window;
+}
+
+void PlayWindows::showAnalysis(const AdviceFlow& advice) {
+    SavedGame whole;
+    whole.settings = parts_.game.Settings();
+    for (int k = 1; k <= parts_.game.LastPosition(); ++k)
+        whole.positions.push_back(parts_.game.Position(k));
+    AdvisorLimits limits;
+    limits.time = std::chrono::milliseconds(
+        std::max(100, parts_.settingsState.adviceTenths * 100 / AnalysisShare));
+    limits.playouts = advice.playoutBudget();
+    limits.threads = limits.playouts != 0 ? 1 : AdviceFlow::Threads();
+    AnalysisWindow* window = parts_.windows.get<AnalysisWindow>();
+    window->analyse(std::move(whole), limits);
+    window->activateWindow();
 }
 
 void PlayWindows::showRules() {

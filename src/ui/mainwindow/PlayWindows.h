@@ -1,8 +1,9 @@
 #pragma once
 // The windows of play that the game window's commands open: the saved games,
 // the settings dialog and the settings files, the situation number, going to a position,
-// the marks, the stone counts, the search, the two score views, the rules and
-// the about box. Each kept window has its factory entry here.
+// the marks, the stone counts, the search, the two score views, the analysis
+// of the game, the rules and the about box. Each kept window has its factory
+// entry here.
 
 #include "record/Search.h"
 #include "situation/SettingsFileFlows.h"
@@ -15,6 +16,9 @@
 #include <functional>
 
 namespace tumbla {
+
+class AdviceFlow;
+class AnalysisWindow;
 
 class PlayWindows {
   public:
@@ -53,11 +57,16 @@ class PlayWindows {
     // New settings are in force: the stone-counts window follows them.
     void settingsInForce();
     void startSearch();
+    // "Rozbor hry": the whole game, also the moves after the position on the
+    // board, with the thinking limits the advice has.
+    void showAnalysis(const AdviceFlow& advice);
     void showRules();
     void showAbout();
 
   private:
     SettingsFlowContext settingsFlow();
+    // A row of the analysis goes to its position.
+    AnalysisWindow* makeAnalysisWindow(QWidget* owner);
     void setUpStoneCountsWindow();
     void previewHeadColour(const QColor& colour);
 

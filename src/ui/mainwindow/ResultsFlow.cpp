@@ -16,30 +16,35 @@
 namespace tumbla {
 
 ResultsFlow::ResultsFlow(const WindowParts& parts, const BoardWidget& board, HeadStrip& headStrip,
-                         const DemoMode& demo, std::function<SoundPlayer*()> sound)
+                         const DemoMode& demo, std::function<SoundPlayer*()> sound,
+                         std::function<void()> analyse)
     : parts_(parts), board_(board), headStrip_(headStrip), demo_(demo) {
     SecondaryWindows& windows = parts_.windows;
-    windows.add<EndGameWindow>(IniSection::EndGameWindow, [this, sound = std::move(sound)] {
-        auto* window = new EndGameWindow(parts_.messages, parts_.files, &parts_.owner);
-        window->setProgramDirectory(parts_.folders.data);
-        window->setGame(&parts_.game);
-        window->setAbbreviation(koruAbbreviation());
-        window->setSoundPlayer(sound());
-        // The final position stays in view: the stones left, on the screen.
-        window->setKeepInView([this] {
-            std::vector<QRect> stones;
-            const Board& board = parts_.game.Current().board;
-            const BoardLayout& layout = board_.layout();
-            for (int row = 1; row <= layout.rows(); ++row)
-                for (int col = 1; col <= layout.cols(); ++col)
-                    if (board.at(row, col) != 0) {
-                        const QRect cell = layout.cellRect(row, col);
-                        stones.emplace_back(board_.mapToGlobal(cell.topLeft()), cell.size());
-                    }
-            return stones;
+    windows.add<EndGameWindow>(
+        IniSection::EndGameWindow, [this, sound = std::move(sound), analyse = std::move(analyse)] {
+            auto* window = new EndGameWindow(parts_.messages, parts_.files, &parts_.owner);
+            window->setProgramDirectory(parts_.folders.data);
+            window->setGame(&parts_.game);
+            window->setAbbreviation(koruAbbreviation());
+            window->setSoundPlayer(sound());
+            // The final position stays in view: the stones left, on the screen.
+            window->setKeepInView([this] {
+                std::vector<QRect> stones;
+                const Board& board = parts_.game.Current().board;
+                const BoardLayout& layout = board_.layout();
+                for (int row = 1; row <= layout.rows(); ++row)
+                    for (int col = 1; col <= layout.cols(); ++col)
+                        if (board.at(row, col) != 0) {
+                            const QRect cell = layout.cellRect(row, col);
+                            stones.emplace_back(board_.mapToGlobal(cell.topLeft()), cell.size());
+                        }
+                return stones;
+            });
+            // Once the modal window has gone, the analysis opens beside the game.
+            QObject::connect(window, &EndGameWindow::analysisRequested, &parts_.owner, analyse,
+                             Qt::QueuedConnection);
+            return window;
         });
-        return window;
-    });
     windows.add<HallOfFameWindow>(IniSection::HallOfFameWindow, [this] {
         auto* window = new HallOfFameWindow(parts_.messages, &parts_.owner);
         window->setProgramDirectory(parts_.folders.data);

@@ -18,9 +18,11 @@ class SoundPlayer;
 
 class ResultsFlow {
   public:
-    // Adds the factory entries of the end window, the hall of fame and the copy window.
+    // Adds the factory entries of the end window, the hall of fame and the copy
+    // window. `analyse` opens the analysis the end window offers.
     ResultsFlow(const WindowParts& parts, const BoardWidget& board, HeadStrip& headStrip,
-                const DemoMode& demo, std::function<SoundPlayer*()> sound);
+                const DemoMode& demo, std::function<SoundPlayer*()> sound,
+                std::function<void()> analyse);
 
     // The game was just finished: the end window, unless the demo played it.
     void showEndOfGame();

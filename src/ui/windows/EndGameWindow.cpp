@@ -192,7 +192,9 @@ void EndGameWindow::build() {
     ok_ = new QPushButton(QStringLiteral("OK"));
     ok_->setToolTip(QStringLiteral("zápis do tabulky"));
     back_ = new QPushButton(QStringLiteral("návrat do hry"));
-    for (QPushButton* b : {save_, saveKoru_, ok_, back_}) {
+    analysis_ = new QPushButton(QStringLiteral("Rozbor hry"));
+    analysis_->setToolTip(QStringLiteral("kde hra ztratila body: rádce projde každý tah"));
+    for (QPushButton* b : {save_, saveKoru_, analysis_, ok_, back_}) {
         b->setAutoDefault(false);
         b->setFocusPolicy(Qt::NoFocus);
     }
@@ -200,10 +202,16 @@ void EndGameWindow::build() {
     connect(saveKoru_, &QPushButton::clicked, this, [this] { saveWithCompetitionName(); });
     connect(ok_, &QPushButton::clicked, this, &EndGameWindow::confirmWithOk);
     connect(back_, &QPushButton::clicked, this, &QDialog::reject);
+    // Back to the game, whose window opens the analysis beside it.
+    connect(analysis_, &QPushButton::clicked, this, [this] {
+        reject();
+        emit analysisRequested();
+    });
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(save_);
     buttons->addWidget(saveKoru_);
+    buttons->addWidget(analysis_);
     buttons->addStretch(1);
     buttons->addWidget(ok_);
     buttons->addWidget(back_);
@@ -243,7 +251,7 @@ void EndGameWindow::applyMode() {
     const bool end = session_.mode() == EndGameMode::End;
     for (QWidget* w :
          std::initializer_list<QWidget*>{heading_, headingPicture_, points_, animation_,
-                                         nameCaption_, name_, save_, saveKoru_, ok_}) {
+                                         nameCaption_, name_, save_, saveKoru_, analysis_, ok_}) {
         w->setVisible(end);
     }
     otherPicture_->setVisible(!end);

@@ -72,6 +72,11 @@ class EndGameWindow : public QDialog {
     QPushButton* backButton() const { return back_; }
     QPushButton* saveButton() const { return save_; }
     QPushButton* competitionButton() const { return saveKoru_; }
+    QPushButton* analysisButton() const { return analysis_; }
+
+  signals:
+    // "Rozbor hry": the window has closed and the game's analysis is wanted.
+    void analysisRequested();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -115,6 +120,7 @@ class EndGameWindow : public QDialog {
     QPushButton* saveKoru_ = nullptr;
     QPushButton* ok_ = nullptr;
     QPushButton* back_ = nullptr;
+    QPushButton* analysis_ = nullptr;
     QTimer* animationTimer_ = nullptr;
     int frame_ = 0;
 };

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -102,6 +103,16 @@ class SettingsDialogTest : public QObject {
             box->click();
             QCOMPARE(*field, !before);
         }
+        // The advisor's time in seconds, kept in tenths, within 0.5 .. 60 s.
+        auto* seconds = form.findChild<QDoubleSpinBox*>(QStringLiteral("adviceSeconds"));
+        QVERIFY(seconds && seconds->isVisible() && !seconds->toolTip().isEmpty());
+        QCOMPARE(seconds->value(), 2.0);
+        seconds->setValue(4.5);
+        QCOMPARE(state.adviceTenths, 45);
+        seconds->setValue(0.1);
+        QCOMPARE(state.adviceTenths, 5);
+        seconds->setValue(99);
+        QCOMPARE(state.adviceTenths, 600);
     }
 
     void backColourPreviewsAndReturnRestores() {
