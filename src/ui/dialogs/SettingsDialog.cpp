@@ -15,6 +15,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -423,6 +424,8 @@ QWidget* SettingsDialog::buildSurroundingsTab() {
     advice_->setDecimals(1);
     advice_->setSingleStep(0.5);
     advice_->setSuffix(Text(" s"));
+    // Seconds read as Czech writes them, with a decimal comma, whatever the system's locale.
+    advice_->setLocale(QLocale(QLocale::Czech, QLocale::CzechRepublic));
     const QString adviceHint = Text("jak dlouho rádce přemýšlí o nejlepším tahu");
     adviceCaption->setToolTip(adviceHint);
     advice_->setToolTip(adviceHint);

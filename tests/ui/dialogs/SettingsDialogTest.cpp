@@ -109,6 +109,7 @@ class SettingsDialogTest : public QObject {
         QCOMPARE(seconds->value(), 2.0);
         seconds->setValue(4.5);
         QCOMPARE(state.adviceTenths, 45);
+        QCOMPARE(seconds->text(), QStringLiteral("4,5 s"));
         seconds->setValue(0.1);
         QCOMPARE(state.adviceTenths, 5);
         seconds->setValue(99);
