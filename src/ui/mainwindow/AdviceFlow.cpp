@@ -32,7 +32,12 @@ AdviceFlow::AdviceFlow(Game& game, QWidget* panel)
     progress_->setObjectName(QStringLiteral("adviceProgress"));
     progress_->setRange(0, 1000);
     progress_->setTextVisible(false);
-    progress_->setFixedSize(80, 12);
+    // As wide as the panel's room allows, up to 80 pixels: showing it never
+    // widens the window of a small level.
+    progress_->setMinimumWidth(1);
+    progress_->setMaximumWidth(80);
+    progress_->setFixedHeight(12);
+    progress_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     progress_->setToolTip(QStringLiteral("rádce přemýšlí (Esc přeruší)"));
     progress_->hide();
     status_->setObjectName(QStringLiteral("adviceStatus"));
@@ -139,10 +144,9 @@ void AdviceFlow::finish(const AdvisorResult& result) {
     game_.HideShownMove();
     game_.ShowMove(move);
     advised_ = move;
-    const QString points = AnalysisWindow::Points(result.score);
-    say({QStringLiteral("nejlepší nalezené pokračování: %1 bodů").arg(points),
-         QStringLiteral("pokračování: %1 bodů").arg(points),
-         QStringLiteral("%1 bodů").arg(points)});
+    const QString points = AnalysisWindow::PointsWithUnit(result.score);
+    say({QStringLiteral("nejlepší nalezené pokračování: %1").arg(points),
+         QStringLiteral("pokračování: %1").arg(points), points});
     emit adviceShown(move);
 }
 

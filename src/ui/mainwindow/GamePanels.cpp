@@ -276,11 +276,16 @@ QWidget* GamePanels::buildIndicatorPanel(QWidget* parent, Game& game,
         policy.setRetainSizeWhenHidden(true);
         control->setSizePolicy(policy);
     }
-    // The advisor's bar and text come and go without holding room, so the
-    // window's least width stays that of the controls above.
-    advice_ = new AdviceFlow(game, panel);
-    layout->addWidget(advice_->progressBar());
-    layout->addWidget(advice_->statusLabel(), 1);
+    // The advisor's bar and text come and go in a slot that asks for no room,
+    // so the window's least width stays that of the controls above.
+    auto* adviceSlot = new QWidget(panel);
+    adviceSlot->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    auto* adviceRow = new QHBoxLayout(adviceSlot);
+    adviceRow->setContentsMargins(0, 0, 0, 0);
+    advice_ = new AdviceFlow(game, adviceSlot);
+    adviceRow->addWidget(advice_->progressBar());
+    adviceRow->addWidget(advice_->statusLabel(), 1);
+    layout->addWidget(adviceSlot, 1);
     return panel;
 }
 

@@ -246,6 +246,7 @@ void GameWindow::showNewField(const FieldLayout&, const Board& board) {
     board_->setBoard(shown_);
     board_->resetHover();
     fit_->fitToField();
+    play_->dropStaleAnalysis();
 }
 
 void GameWindow::showSituation(std::int32_t number, std::string_view settingsCode) {

@@ -98,7 +98,7 @@ PlayWindows::PlayWindows(const WindowParts& parts, Hooks hooks)
     windows.add<AnalysisWindow>(
         nullptr, [this, owner] { return makeAnalysisWindow(owner); },
         [owner](AnalysisWindow& window) {
-            window.move(PlaceBeside(owner->frameGeometry(), window.frameGeometry().size(),
+            window.move(PlaceBeside(owner->frameGeometry(), FramedSize(window, *owner),
                                     owner->screen()->availableGeometry()));
         });
     windows.add<SearchWindow>(IniSection::SearchWindow, [owner] {
@@ -261,15 +261,22 @@ void PlayWindows::startSearch() {
 AnalysisWindow* PlayWindows::makeAnalysisWindow(QWidget* owner) {
     auto* window = new AnalysisWindow(owner);
     QObject::connect(window, &AnalysisWindow::positionChosen, owner, [this, window](int k) {
-        // Only while the game still holds the position the row was made for.
-        Game& game = parts_.game;
-        const SavedGame& analysed = window->game();
-        if (k < 1 || k > game.LastPosition() || k > static_cast<int>(analysed.positions.size()) ||
-            !(game.Position(k).board == analysed.positions[static_cast<std::size_t>(k - 1)].board))
-            return;
-        game.JumpToPosition(k);
+        if (holdsAnalysedPosition(*window, k)) parts_.game.JumpToPosition(k);
     });
     return window;
+}
+
+bool PlayWindows::holdsAnalysedPosition(const AnalysisWindow& window, int k) const {
+    const SavedGame& analysed = window.game();
+    return k >= 1 && k <= parts_.game.LastPosition() &&
+           k <= static_cast<int>(analysed.positions.size()) &&
+           parts_.game.Position(k).board ==
+               analysed.positions[static_cast<std::size_t>(k - 1)].board;
+}
+
+void PlayWindows::dropStaleAnalysis() {
+    AnalysisWindow* window = parts_.windows.made<AnalysisWindow>();
+    if (window && window->isVisible() && !holdsAnalysedPosition(*window, 1)) window->close();
 }
 
 void PlayWindows::showAnalysis(const AdviceFlow& advice) {

@@ -60,6 +60,8 @@ class PlayWindows {
     // "Rozbor hry": the whole game, also the moves after the position on the
     // board, with the thinking limits the advice has.
     void showAnalysis(const AdviceFlow& advice);
+    // Closes the analysis once the game it was made for has been replaced.
+    void dropStaleAnalysis();
     void showRules();
     void showAbout();
 
@@ -67,6 +69,8 @@ class PlayWindows {
     SettingsFlowContext settingsFlow();
     // A row of the analysis goes to its position.
     AnalysisWindow* makeAnalysisWindow(QWidget* owner);
+    // Whether the game holds position `k` of the analysed game as it was.
+    bool holdsAnalysedPosition(const AnalysisWindow& window, int k) const;
     void setUpStoneCountsWindow();
     void previewHeadColour(const QColor& colour);
 

@@ -29,6 +29,11 @@ bool RestoreWindowPlacement(QWidget& window, const IniStore& ini, std::string_vi
     return false;
 }
 
+QSize FramedSize(const QWidget& window, const QWidget& like) {
+    if (window.frameGeometry().size() != window.size()) return window.frameGeometry().size();
+    return window.size() + (like.frameGeometry().size() - like.size());
+}
+
 QPoint PlaceBeside(const QRect& main, const QSize& size, const QRect& screen) {
     constexpr int Gap = 8;
     const int top = std::clamp(main.top(), screen.top(),

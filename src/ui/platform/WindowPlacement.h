@@ -41,6 +41,10 @@ bool SaveWindowPlacement(QPoint at, IniStore& ini, std::string_view section);
 // false when it stays where it was.
 bool RestoreWindowPlacement(QWidget& window, const IniStore& ini, std::string_view section);
 
+// The size of `window` with its frame: its own once shown, before that its
+// size with the frame the window manager gave `like`.
+QSize FramedSize(const QWidget& window, const QWidget& like);
+
 // The top left corner for a window of `size` beside the frame `main` within
 // `screen`: to its right where there is room, else to its left, else at the
 // screen's right edge, level with the top of `main`.

@@ -31,6 +31,12 @@ QString AnalysisWindow::Points(std::int32_t points) {
     return QString::fromStdString(FormatGrouped(points, 0, " ", ","));
 }
 
+QString AnalysisWindow::PointsWithUnit(std::int32_t points) {
+    const std::int64_t size = points < 0 ? -std::int64_t{points} : points;
+    const char* unit = size == 1 ? " bod" : size >= 2 && size <= 4 ? " body" : " bodů";
+    return Points(points) + QString::fromUtf8(unit);
+}
+
 AnalysisWindow::AnalysisWindow(QWidget* parent)
     : QWidget(parent, Qt::Tool), table_(new QTableWidget(0, ColumnCount, this)),
       progress_(new QProgressBar(this)), summary_(new QLabel(this)), timer_(new QTimer(this)) {
@@ -210,10 +216,10 @@ void AnalysisWindow::showSummary() {
         return;
     }
     const std::int32_t final = game_.positions.back().TotalScore;
-    QString text = QStringLiteral("dosaženo: %1 bodů").arg(Points(final));
+    QString text = QStringLiteral("dosaženo: %1").arg(PointsWithUnit(final));
     if (shown_.front().position != 0)
-        text += QStringLiteral(", nejlepší nalezené pokračování od začátku: %1 bodů")
-                    .arg(Points(shown_.front().bestBefore));
+        text += QStringLiteral(", nejlepší nalezené pokračování od začátku: %1")
+                    .arg(PointsWithUnit(shown_.front().bestBefore));
     if (!complete_) {
         const auto done = std::count_if(shown_.begin(), shown_.end(),
                                         [](const AnalysisRow& r) { return r.position != 0; });

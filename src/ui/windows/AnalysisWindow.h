@@ -55,6 +55,8 @@ class AnalysisWindow : public QWidget {
 
     // "48 210": points grouped by threes with a space, as the game writes them.
     static QString Points(std::int32_t points);
+    // With its unit as Czech says it: 1 bod, 3 body, 1 410 bodů.
+    static QString PointsWithUnit(std::int32_t points);
 
   signals:
     void positionChosen(int position);

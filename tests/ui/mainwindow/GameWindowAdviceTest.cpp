@@ -112,11 +112,19 @@ class GameWindowAdviceTest : public QObject {
     void escapeOrAMoveEndsTheThinking() {
         QTemporaryDir dir;
         auto w = OpenWindow(dir);
-        w->runCommand(Command::Level3);
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
         AdviceFlow* advice = w->adviceFlow();
         advice->setPlayoutBudget(Endless);
+
+        // On the smallest level the bar shows without widening the window.
+        w->runCommand(Command::Level1);
+        const QSize least = w->minimumSizeHint();
+        w->runCommand(Command::Advice);
+        QVERIFY(advice->progressBar()->isVisible());
+        QCOMPARE(w->minimumSizeHint(), least);
+        QTest::keyClick(w.get(), Qt::Key_Escape);
+        w->runCommand(Command::Level3);
 
         w->runCommand(Command::Advice);
         QVERIFY(advice->running());
@@ -197,6 +205,12 @@ class GameWindowAdviceTest : public QObject {
         QVERIFY(!analysis->running());
         w->runCommand(Command::Analysis);
         QVERIFY(analysis->running());
+        // Another game on the board closes the analysis of this one.
+        w->runCommand(Command::Level1);
+        QVERIFY(!analysis->isVisible() && !analysis->running());
+        PlayMoves(*w, 2);
+        w->runCommand(Command::Analysis);
+        QVERIFY(analysis->running());
         w.reset();
     }
 
@@ -224,6 +238,14 @@ class GameWindowAdviceTest : public QObject {
         // The ranking of the game in force has no such button.
         endWindow->prepare(EndGameMode::Ranking);
         QVERIFY(endWindow->analysisButton()->isHidden());
+    }
+
+    void pointsAreSaidWithTheirCzechUnit() {
+        const std::pair<std::int32_t, const char*> cases[] = {
+            {1, "1 bod"},  {-1, "-1 bod"}, {2, "2 body"},        {4, "4 body"},
+            {0, "0 bodů"}, {5, "5 bodů"},  {1410, "1 410 bodů"}, {21, "21 bodů"}};
+        for (const auto& [points, said] : cases)
+            QCOMPARE(AnalysisWindow::PointsWithUnit(points), QString::fromUtf8(said));
     }
 };
 
