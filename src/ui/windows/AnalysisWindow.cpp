@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -71,6 +72,9 @@ AnalysisWindow::AnalysisWindow(QWidget* parent)
     };
     connect(table_, &QTableWidget::cellClicked, this, choose);
     connect(table_, &QTableWidget::cellActivated, this, choose);
+    // Esc closes it, as it closes the game's dialogs.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
     timer_->setInterval(PullInterval);
     connect(timer_, &QTimer::timeout, this, &AnalysisWindow::pull);
 }

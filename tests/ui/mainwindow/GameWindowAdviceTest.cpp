@@ -201,8 +201,10 @@ class GameWindowAdviceTest : public QObject {
         w->adviceFlow()->setPlayoutBudget(Endless);
         w->runCommand(Command::Analysis);
         QVERIFY(analysis->running());
-        analysis->close();
-        QVERIFY(!analysis->running());
+        analysis->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(analysis));
+        QTest::keyClick(analysis, Qt::Key_Escape); // as a close
+        QVERIFY(!analysis->isVisible() && !analysis->running());
         w->runCommand(Command::Analysis);
         QVERIFY(analysis->running());
         // Another game on the board closes the analysis of this one.
