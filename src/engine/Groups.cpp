@@ -240,8 +240,9 @@ RowLinks EqualLinks(const StoneCode* row, int r, std::uint32_t stones) {
 // into rows 32 bytes apart with an empty cell all around (row 0 and the row
 // after the last, column 0 and the columns after the last), so no neighbour
 // needs a bounds test. Taken in row-major order, the first cell of a group has
-// nothing of its group above or to its left, so it must have its like to its
-// right or below: only such cells start a fill, and a fill clears the cells it
+// nothing of its group above or to its left, so it has its like to its right
+// or below and not above or to its left: only such cells start a fill (a few
+// of them lie deeper in a group, a U's second arm), and a fill clears the cells it
 // takes, so no cell is taken twice and no visited marks are needed. The first
 // cells come out in row-major order, which is the order the list promises.
 struct PaddedRows {
@@ -276,24 +277,31 @@ struct PaddedRows {
 #endif
     }
     // Bit c: the cell in column c of padded row r is a colour stone whose
-    // right or lower neighbour holds the same code.
+    // right or lower neighbour holds the same code, and neither its left nor
+    // its upper one: the only cells that can be first in a group.
     std::uint32_t fillStarts(int r) const {
         const StoneCode* const p = cells.data() + r * Stride;
 #if defined(__SSE2__)
         const auto starts = [](const StoneCode* q) {
-            const __m128i here = _mm_load_si128(reinterpret_cast<const __m128i*>(q));
-            const __m128i right = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + 1));
-            const __m128i below = _mm_load_si128(reinterpret_cast<const __m128i*>(q + Stride));
+            const auto at = [q](int offset) {
+                return _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + offset));
+            };
+            const __m128i here = at(0);
             const __m128i less = _mm_sub_epi8(here, _mm_set1_epi8(1));
             const __m128i stone = _mm_cmpeq_epi8(_mm_min_epu8(less, _mm_set1_epi8(7)), less);
-            const __m128i same = _mm_or_si128(_mm_cmpeq_epi8(here, right), _mm_cmpeq_epi8(here, below));
-            return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_and_si128(stone, same)));
+            const __m128i after =
+                _mm_or_si128(_mm_cmpeq_epi8(here, at(1)), _mm_cmpeq_epi8(here, at(Stride)));
+            const __m128i before =
+                _mm_or_si128(_mm_cmpeq_epi8(here, at(-1)), _mm_cmpeq_epi8(here, at(-Stride)));
+            return static_cast<std::uint32_t>(
+                _mm_movemask_epi8(_mm_andnot_si128(before, _mm_and_si128(stone, after))));
         };
         return starts(p) | starts(p + 16) << 16;
 #else
         std::uint32_t starts = 0;
         for (int c = 1; c <= MaxCols; ++c)
-            if (IsGroupStone(p[c]) && (p[c + 1] == p[c] || p[c + Stride] == p[c]))
+            if (IsGroupStone(p[c]) && (p[c + 1] == p[c] || p[c + Stride] == p[c]) &&
+                p[c - 1] != p[c] && p[c - Stride] != p[c])
                 starts |= std::uint32_t{1} << c;
         return starts;
 #endif
