@@ -249,7 +249,9 @@ struct PaddedRows {
     static constexpr int Stride = 32;
     alignas(16) std::array<StoneCode, Stride*(MaxRows + 2)> cells;
 
-    PaddedRows(const StoneCode* board, int rows, int cols) {
+    // A narrow field (15 columns or fewer) fits the first 16 bytes of a row,
+    // column 0 included, and is read as those alone.
+    PaddedRows(const StoneCode* board, int rows, int cols, bool narrow) {
         std::memset(cells.data(), 0, Stride);
         std::memset(cells.data() + (rows + 1) * Stride, 0, Stride);
 #if defined(__SSE2__)
@@ -262,13 +264,20 @@ struct PaddedRows {
             const StoneCode* const from = board + (r - 1) * MaxCols;
             StoneCode* const to = cells.data() + r * Stride;
             const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
-            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 9));
             _mm_store_si128(reinterpret_cast<__m128i*>(to + 16), _mm_setzero_si128());
+            if (narrow) {
+                // Columns 1..15 move up a byte past column 0.
+                _mm_store_si128(reinterpret_cast<__m128i*>(to),
+                                _mm_slli_si128(_mm_and_si128(a, low), 1));
+                continue;
+            }
+            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 9));
             _mm_storeu_si128(reinterpret_cast<__m128i*>(to + 10), _mm_and_si128(b, high));
             _mm_storeu_si128(reinterpret_cast<__m128i*>(to + 1), _mm_and_si128(a, low));
             to[0] = StoneEmpty;
         }
 #else
+        static_cast<void>(narrow);
         for (int r = 1; r <= rows; ++r) {
             StoneCode* const to = cells.data() + r * Stride;
             std::memset(to, 0, Stride);
@@ -276,56 +285,90 @@ struct PaddedRows {
         }
 #endif
     }
-    // Bit c: the cell in column c of padded row r is a colour stone whose
-    // right or lower neighbour holds the same code, and neither its left nor
-    // its upper one: the only cells that can be first in a group.
-    std::uint32_t fillStarts(int r) const {
+
+    // Bit c of `right`: the cell in column c of padded row r is a colour stone
+    // whose right neighbour holds the same code; of `down`, its lower one.
+    template <bool Narrow> void links(int r, std::uint32_t& right, std::uint32_t& down) const {
         const StoneCode* const p = cells.data() + r * Stride;
 #if defined(__SSE2__)
-        const auto starts = [](const StoneCode* q) {
+        const auto half = [](const StoneCode* q, std::uint32_t& toRight, std::uint32_t& below) {
             const auto at = [q](int offset) {
                 return _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + offset));
             };
             const __m128i here = at(0);
             const __m128i less = _mm_sub_epi8(here, _mm_set1_epi8(1));
             const __m128i stone = _mm_cmpeq_epi8(_mm_min_epu8(less, _mm_set1_epi8(7)), less);
-            const __m128i after =
-                _mm_or_si128(_mm_cmpeq_epi8(here, at(1)), _mm_cmpeq_epi8(here, at(Stride)));
-            const __m128i before =
-                _mm_or_si128(_mm_cmpeq_epi8(here, at(-1)), _mm_cmpeq_epi8(here, at(-Stride)));
-            return static_cast<std::uint32_t>(
-                _mm_movemask_epi8(_mm_andnot_si128(before, _mm_and_si128(stone, after))));
+            toRight = static_cast<std::uint32_t>(
+                _mm_movemask_epi8(_mm_and_si128(stone, _mm_cmpeq_epi8(here, at(1)))));
+            below = static_cast<std::uint32_t>(
+                _mm_movemask_epi8(_mm_and_si128(stone, _mm_cmpeq_epi8(here, at(Stride)))));
         };
-        return starts(p) | starts(p + 16) << 16;
+        half(p, right, down);
+        if constexpr (!Narrow) {
+            std::uint32_t highRight = 0;
+            std::uint32_t highDown = 0;
+            half(p + 16, highRight, highDown);
+            right |= highRight << 16;
+            down |= highDown << 16;
+        }
 #else
-        std::uint32_t starts = 0;
+        right = down = 0;
         for (int c = 1; c <= MaxCols; ++c)
-            if (IsGroupStone(p[c]) && (p[c + 1] == p[c] || p[c + Stride] == p[c]) &&
-                p[c - 1] != p[c] && p[c - Stride] != p[c])
-                starts |= std::uint32_t{1} << c;
-        return starts;
+            if (IsGroupStone(p[c])) {
+                right |= std::uint32_t{p[c + 1] == p[c]} << c;
+                down |= std::uint32_t{p[c + Stride] == p[c]} << c;
+            }
 #endif
     }
 };
 
+template <bool Narrow>
 void ListPlainGroups(const MoveRecord& rec, const Rules& rules, CandidateList& out) {
-    PaddedRows board(rec.board.cells.data(), rules.rows, rules.cols);
+    PaddedRows board(rec.board.cells.data(), rules.rows, rules.cols, Narrow);
     StoneCode* const cells = board.cells.data();
-    std::array<std::int16_t, CellCount> todo;
-    // All rows' starts before any fill: a wide read of bytes a fill has just
-    // cleared would wait for those stores to land.
-    std::array<std::uint32_t, MaxRows + 1> rowStarts;
-    for (int r = 1; r <= rules.rows; ++r)
-        rowStarts[static_cast<std::size_t>(r)] = board.fillStarts(r);
-    for (int r = 1; r <= rules.rows; ++r)
-        for (std::uint32_t starts = rowStarts[static_cast<std::size_t>(r)]; starts != 0;
-             starts &= starts - 1) {
-            const int c = std::countr_zero(starts);
+    const int rows = rules.rows;
+    // Every row's links before any fill: a wide read of bytes a fill has just
+    // cleared would wait for those stores to land. Rows 0 and rows + 1 link
+    // to nothing.
+    std::array<std::uint32_t, MaxRows + 2> right;
+    std::array<std::uint32_t, MaxRows + 2> down;
+    right[0] = down[0] = 0;
+    for (int r = 1; r <= rows; ++r)
+        board.links<Narrow>(r, right[static_cast<std::size_t>(r)],
+                            down[static_cast<std::size_t>(r)]);
+    // Cells with exactly one like beside them, and the cells that may start
+    // a group: a like to the right or below, none to the left or above.
+    std::array<std::uint32_t, MaxRows + 2> single;
+    std::array<std::uint32_t, MaxRows + 2> starts;
+    for (int r = 1; r <= rows; ++r) {
+        const std::size_t i = static_cast<std::size_t>(r);
+        const std::uint32_t toRight = right[i];
+        const std::uint32_t toLeft = toRight << 1;
+        const std::uint32_t below = down[i];
+        const std::uint32_t above = down[i - 1];
+        const std::uint32_t across = toRight | toLeft;
+        const std::uint32_t along = below | above;
+        single[i] = (across | along) & ~((toRight & toLeft) | (across & along) | (below & above));
+        starts[i] = (toRight | below) & ~toLeft & ~above;
+    }
+    single[static_cast<std::size_t>(rows + 1)] = 0;
+    // Half the groups are two stones with no other like beside either: such
+    // a pair is a group of its own, found without a fill. The other starts
+    // are filled from in row-major order, and a start a fill has taken is no
+    // group's first cell.
+    for (int r = 1; r <= rows; ++r) {
+        const std::size_t i = static_cast<std::size_t>(r);
+        const std::uint32_t pairs =
+            (right[i] & single[i] & single[i] >> 1) | (down[i] & single[i] & single[i + 1]);
+        std::array<std::int16_t, CellCount> todo;
+        for (std::uint32_t fills = starts[i] & ~pairs; fills != 0; fills &= fills - 1) {
+            const int c = std::countr_zero(fills);
             const int first = r * PaddedRows::Stride + c;
             const StoneCode k = cells[first];
-            // Taken by a fill that started earlier in this row.
-            if (k == StoneEmpty) continue;
-            out.push(r * 100 + c);
+            if (k == StoneEmpty) {
+                starts[i] &= ~(std::uint32_t{1} << c);
+                continue;
+            }
             cells[first] = StoneEmpty;
             todo[0] = static_cast<std::int16_t>(first);
             int size = 1;
@@ -344,6 +387,11 @@ void ListPlainGroups(const MoveRecord& rec, const Rules& rules, CandidateList& o
                 take(at - PaddedRows::Stride);
             } while (size != 0);
         }
+    }
+    for (int r = 1; r <= rows; ++r)
+        for (std::uint32_t first = starts[static_cast<std::size_t>(r)]; first != 0;
+             first &= first - 1)
+            out.push(r * 100 + std::countr_zero(first));
 }
 
 } // namespace
@@ -353,7 +401,9 @@ void ListPlainGroups(const MoveRecord& rec, const Rules& rules, CandidateList& o
 // first; a group of jokers then joins every group of one colour it touches
 // into one, and makes a single stone beside it a group of two.
 void ListGroups(const MoveRecord& rec, const Rules& rules, CandidateList& out) {
-    if (rules.joker == 0) return ListPlainGroups(rec, rules, out);
+    if (rules.joker == 0)
+        return rules.cols <= 15 ? ListPlainGroups<true>(rec, rules, out)
+                                : ListPlainGroups<false>(rec, rules, out);
     const StoneCode* const cells = rec.board.cells.data();
     const std::uint32_t inForce = (std::uint32_t{1} << rules.cols) - 1;
     const StoneCode joker = rules.joker;
