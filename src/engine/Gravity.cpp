@@ -275,7 +275,8 @@ struct DownwardLook {
     std::uint32_t emptyBottom;
 };
 
-DownwardLook LookDown(const StoneCode* cells, int rows) {
+// A narrow field (16 columns or fewer) is read as the first half of a row alone.
+template <bool Narrow> DownwardLook LookDown(const StoneCode* cells, int rows) {
 #if defined(__SSE2__)
     // The rows' byte masks are gathered across the rows first and turned into
     // bits once, in the two overlapping halves of RowMasks.h.
@@ -284,26 +285,29 @@ DownwardLook LookDown(const StoneCode* cells, int rows) {
     };
     const __m128i zero = _mm_setzero_si128();
     __m128i highestLow = load(cells);
-    __m128i highestHigh = load(cells + 9);
+    __m128i highestHigh = Narrow ? zero : load(cells + 9);
     __m128i emptyLow = _mm_cmpeq_epi8(highestLow, zero);
     __m128i emptyHigh = _mm_cmpeq_epi8(highestHigh, zero);
     __m128i fallingLow = zero;
     __m128i fallingHigh = zero;
     for (int r = 1; r < rows; ++r) {
         const __m128i low = load(cells + r * MaxCols);
-        const __m128i high = load(cells + r * MaxCols + 9);
         const __m128i belowLow = _mm_cmpeq_epi8(low, zero);
-        const __m128i belowHigh = _mm_cmpeq_epi8(high, zero);
         fallingLow = _mm_or_si128(fallingLow, _mm_andnot_si128(emptyLow, belowLow));
-        fallingHigh = _mm_or_si128(fallingHigh, _mm_andnot_si128(emptyHigh, belowHigh));
         highestLow = _mm_max_epu8(highestLow, low);
-        highestHigh = _mm_max_epu8(highestHigh, high);
         emptyLow = belowLow;
-        emptyHigh = belowHigh;
+        if constexpr (!Narrow) {
+            const __m128i high = load(cells + r * MaxCols + 9);
+            const __m128i belowHigh = _mm_cmpeq_epi8(high, zero);
+            fallingHigh = _mm_or_si128(fallingHigh, _mm_andnot_si128(emptyHigh, belowHigh));
+            highestHigh = _mm_max_epu8(highestHigh, high);
+            emptyHigh = belowHigh;
+        }
     }
     const auto bits = [](__m128i low, __m128i high) {
-        return static_cast<std::uint32_t>(_mm_movemask_epi8(low)) |
-               static_cast<std::uint32_t>(_mm_movemask_epi8(high)) << 9;
+        const auto lowBits = static_cast<std::uint32_t>(_mm_movemask_epi8(low));
+        if constexpr (Narrow) return lowBits;
+        return lowBits | static_cast<std::uint32_t>(_mm_movemask_epi8(high)) << 9;
     };
     // Codes from a well up: unsigned, the maximum with a well leaves them alone.
     const __m128i well = _mm_set1_epi8(static_cast<char>(StoneWell));
@@ -345,7 +349,8 @@ void PackDown(StoneCode* bottom, int rows) {
 bool SettleDown(MoveRecord& rec, const Rules& rules) {
     StoneCode* const cells = rec.board.cells.data();
     const std::uint32_t inForce = (std::uint32_t{1} << rules.cols) - 1;
-    const DownwardLook look = LookDown(cells, rules.rows);
+    const DownwardLook look =
+        rules.cols <= 16 ? LookDown<true>(cells, rules.rows) : LookDown<false>(cells, rules.rows);
     if ((look.wellsOrWorse & inForce) != 0) return false;
     const std::uint32_t falling = look.falling & inForce;
     if (falling != 0) {

@@ -34,6 +34,18 @@ struct CellQueue {
     }
 };
 
+// The row and column (from 1) of each cell index, looked up rather than divided.
+constexpr auto CellLines = [] {
+    std::array<std::array<std::uint8_t, CellCount>, 2> lines{};
+    for (int i = 0; i < CellCount; ++i) {
+        lines[0][static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i / MaxCols + 1);
+        lines[1][static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i % MaxCols + 1);
+    }
+    return lines;
+}();
+constexpr const std::array<std::uint8_t, CellCount>& RowOf = CellLines[0];
+constexpr const std::array<std::uint8_t, CellCount>& ColumnOf = CellLines[1];
+
 } // namespace
 
 bool IsMoveValid(const MoveRecord& rec, const Rules& rules, const EngineState& state, Move move) {
@@ -114,8 +126,8 @@ int RemoveGroup(MoveRecord& rec, const Rules& rules, EngineState& state, int row
     cells[static_cast<std::size_t>(queue.items[0])] = StoneEmpty;
     for (int head = 0; head < queue.size; ++head) {
         const int index = queue.items[static_cast<std::size_t>(head)];
-        const int r = index / MaxCols + 1;
-        const int c = index % MaxCols + 1;
+        const int r = RowOf[static_cast<std::size_t>(index)];
+        const int c = ColumnOf[static_cast<std::size_t>(index)];
         auto visit = [&](bool inside, int ni) {
             if (!inside || !match.contains(cells[static_cast<std::size_t>(ni)])) return;
             cells[static_cast<std::size_t>(ni)] = StoneEmpty;
