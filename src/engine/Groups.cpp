@@ -364,21 +364,41 @@ void ListPlainGroups(const MoveRecord& rec, const Rules& rules, CandidateList& o
         starts[i] = (toRight | below) & ~toLeft & ~above;
     }
     single[static_cast<std::size_t>(rows + 1)] = 0;
+    // The rows' masks are packed several to a 64-bit word (four rows of 16
+    // columns, or two of 32), so the loops over their cells end once a word
+    // rather than once a row.
+    constexpr int Shift = Narrow ? 16 : 32;
+    constexpr int RowsPerWord = 64 / Shift;
+    const int words = (rows + RowsPerWord - 1) / RowsPerWord;
+    std::array<std::uint64_t, (MaxRows + 1) / 2> fills;
+    std::array<std::uint64_t, (MaxRows + 1) / 2> firsts;
     // Half the groups are two stones with no other like beside either: such
-    // a pair is a group of its own, found without a fill. The other starts
-    // are filled from in row-major order, and a start a fill has taken is no
-    // group's first cell.
-    for (int r = 1; r <= rows; ++r) {
-        const std::size_t i = static_cast<std::size_t>(r);
-        const std::uint32_t pairs =
-            (right[i] & single[i] & single[i] >> 1) | (down[i] & single[i] & single[i + 1]);
-        std::array<std::int16_t, CellCount> todo;
-        for (std::uint32_t fills = starts[i] & ~pairs; fills != 0; fills &= fills - 1) {
-            const int c = std::countr_zero(fills);
-            const int first = r * PaddedRows::Stride + c;
+    // a pair is a group of its own, found without a fill.
+    for (int w = 0; w < words; ++w) {
+        std::uint64_t pairWord = 0;
+        std::uint64_t startWord = 0;
+        for (int j = 0; j < RowsPerWord; ++j) {
+            const std::size_t i = static_cast<std::size_t>(w * RowsPerWord + j + 1);
+            if (i > static_cast<std::size_t>(rows)) break;
+            const std::uint32_t pairs =
+                (right[i] & single[i] & single[i] >> 1) | (down[i] & single[i] & single[i + 1]);
+            pairWord |= std::uint64_t{pairs} << (j * Shift);
+            startWord |= std::uint64_t{starts[i]} << (j * Shift);
+        }
+        fills[static_cast<std::size_t>(w)] = startWord & ~pairWord;
+        firsts[static_cast<std::size_t>(w)] = startWord;
+    }
+    // The other starts are filled from in row-major order, and a start a fill
+    // has taken is no group's first cell.
+    std::array<std::int16_t, CellCount> todo;
+    for (int w = 0; w < words; ++w)
+        for (std::uint64_t left = fills[static_cast<std::size_t>(w)]; left != 0; left &= left - 1) {
+            const int bit = std::countr_zero(left);
+            const int first =
+                (w * RowsPerWord + bit / Shift + 1) * PaddedRows::Stride + bit % Shift;
             const StoneCode k = cells[first];
             if (k == StoneEmpty) {
-                starts[i] &= ~(std::uint32_t{1} << c);
+                firsts[static_cast<std::size_t>(w)] &= ~(std::uint64_t{1} << bit);
                 continue;
             }
             cells[first] = StoneEmpty;
@@ -399,11 +419,12 @@ void ListPlainGroups(const MoveRecord& rec, const Rules& rules, CandidateList& o
                 take(at - PaddedRows::Stride);
             } while (size != 0);
         }
-    }
-    for (int r = 1; r <= rows; ++r)
-        for (std::uint32_t first = starts[static_cast<std::size_t>(r)]; first != 0;
-             first &= first - 1)
-            out.push(r * 100 + std::countr_zero(first));
+    for (int w = 0; w < words; ++w)
+        for (std::uint64_t left = firsts[static_cast<std::size_t>(w)]; left != 0;
+             left &= left - 1) {
+            const int bit = std::countr_zero(left);
+            out.push((w * RowsPerWord + bit / Shift + 1) * 100 + bit % Shift);
+        }
 }
 
 } // namespace
