@@ -363,7 +363,34 @@ void ListPlainGroups(const MoveRecord& rec, const Rules& rules, CandidateList& o
         single[i] = (across | along) & ~((toRight & toLeft) | (across & along) | (below & above));
         starts[i] = (toRight | below) & ~toLeft & ~above;
     }
-    single[static_cast<std::size_t>(rows + 1)] = 0;
+    single[0] = single[static_cast<std::size_t>(rows + 1)] = 0;
+    // Most groups are two or three stones with no other like beside any of
+    // them: such a group is found from the links alone, without a fill. A
+    // three is a cell with two likes beside it, each with no other like;
+    // its first cell is the one above, else the one to the left, else the
+    // cell itself. With likes above and to the left, the left one starts no
+    // group of its own.
+    std::array<std::uint32_t, MaxRows + 2> known{};
+    std::array<std::uint32_t, MaxRows + 2> inside{};
+    for (int r = 1; r <= rows; ++r) {
+        const std::size_t i = static_cast<std::size_t>(r);
+        const std::uint32_t toRight = right[i];
+        const std::uint32_t toLeft = toRight << 1;
+        const std::uint32_t below = down[i];
+        const std::uint32_t above = down[i - 1];
+        const std::uint32_t across = toRight | toLeft;
+        const std::uint32_t along = below | above;
+        const std::uint32_t two = (toRight & toLeft) | (across & along) | (below & above);
+        const std::uint32_t three = (toRight & toLeft & along) | (below & above & across);
+        const std::uint32_t here = single[i];
+        const std::uint32_t loneEnds = (~toRight | here >> 1) & (~toLeft | here << 1) &
+                                       (~below | single[i + 1]) & (~above | single[i - 1]);
+        const std::uint32_t middle = two & ~three & loneEnds;
+        known[i] |= (toRight & here & here >> 1) | (below & here & single[i + 1]) |
+                    (middle & ~above & toLeft) >> 1 | (middle & ~above & ~toLeft);
+        known[i - 1] |= middle & above;
+        inside[i] |= (middle & above & toLeft) >> 1;
+    }
     // The rows' masks are packed several to a 64-bit word (four rows of 16
     // columns, or two of 32), so the loops over their cells end once a word
     // rather than once a row.
@@ -372,20 +399,16 @@ void ListPlainGroups(const MoveRecord& rec, const Rules& rules, CandidateList& o
     const int words = (rows + RowsPerWord - 1) / RowsPerWord;
     std::array<std::uint64_t, (MaxRows + 1) / 2> fills;
     std::array<std::uint64_t, (MaxRows + 1) / 2> firsts;
-    // Half the groups are two stones with no other like beside either: such
-    // a pair is a group of its own, found without a fill.
     for (int w = 0; w < words; ++w) {
-        std::uint64_t pairWord = 0;
+        std::uint64_t knownWord = 0;
         std::uint64_t startWord = 0;
         for (int j = 0; j < RowsPerWord; ++j) {
             const std::size_t i = static_cast<std::size_t>(w * RowsPerWord + j + 1);
             if (i > static_cast<std::size_t>(rows)) break;
-            const std::uint32_t pairs =
-                (right[i] & single[i] & single[i] >> 1) | (down[i] & single[i] & single[i + 1]);
-            pairWord |= std::uint64_t{pairs} << (j * Shift);
-            startWord |= std::uint64_t{starts[i]} << (j * Shift);
+            knownWord |= std::uint64_t{known[i]} << (j * Shift);
+            startWord |= std::uint64_t{starts[i] & ~inside[i]} << (j * Shift);
         }
-        fills[static_cast<std::size_t>(w)] = startWord & ~pairWord;
+        fills[static_cast<std::size_t>(w)] = startWord & ~knownWord;
         firsts[static_cast<std::size_t>(w)] = startWord;
     }
     // The other starts are filled from in row-major order, and a start a fill
