@@ -339,76 +339,84 @@ void ListPlainGroups(const MoveRecord& rec, const Rules& rules, CandidateList& o
     PaddedRows board(rec.board.cells.data(), rules.rows, rules.cols, Narrow);
     StoneCode* const cells = board.cells.data();
     const int rows = rules.rows;
+    // The rows' masks are packed several to a 64-bit word (four rows of 16
+    // columns, or two of 32) and worked on a word at a time; a row's mask
+    // never reaches the last bit of its part, so a shift by one column stays
+    // inside its row. The loops over the cells end once a word rather than
+    // once a row.
+    constexpr int Shift = Narrow ? 16 : 32;
+    constexpr int RowsPerWord = 64 / Shift;
+    const int words = (rows + RowsPerWord - 1) / RowsPerWord;
+    // Words 1..words hold the rows; words 0 and words + 1 stay empty.
+    using Words = std::array<std::uint64_t, MaxRows / 2 + 3>;
     // Every row's links before any fill: a wide read of bytes a fill has just
-    // cleared would wait for those stores to land. Rows 0 and rows + 1 link
-    // to nothing.
-    std::array<std::uint32_t, MaxRows + 2> right;
-    std::array<std::uint32_t, MaxRows + 2> down;
-    right[0] = down[0] = 0;
-    for (int r = 1; r <= rows; ++r)
-        board.links<Narrow>(r, right[static_cast<std::size_t>(r)],
-                            down[static_cast<std::size_t>(r)]);
+    // cleared would wait for those stores to land.
+    Words right{};
+    Words down{};
+    for (int r = 1; r <= rows; ++r) {
+        std::uint32_t toRight = 0;
+        std::uint32_t below = 0;
+        board.links<Narrow>(r, toRight, below);
+        const std::size_t w = static_cast<std::size_t>((r - 1) / RowsPerWord + 1);
+        const int at = (r - 1) % RowsPerWord * Shift;
+        right[w] |= std::uint64_t{toRight} << at;
+        down[w] |= std::uint64_t{below} << at;
+    }
+    // The row above's or below's mask for each row of word w.
+    const auto fromAbove = [](const Words& m, std::size_t w) {
+        return m[w] << Shift | m[w - 1] >> (64 - Shift);
+    };
+    const auto fromBelow = [](const Words& m, std::size_t w) {
+        return m[w] >> Shift | m[w + 1] << (64 - Shift);
+    };
     // Cells with exactly one like beside them, and the cells that may start
     // a group: a like to the right or below, none to the left or above.
-    std::array<std::uint32_t, MaxRows + 2> single;
-    std::array<std::uint32_t, MaxRows + 2> starts;
-    for (int r = 1; r <= rows; ++r) {
-        const std::size_t i = static_cast<std::size_t>(r);
-        const std::uint32_t toRight = right[i];
-        const std::uint32_t toLeft = toRight << 1;
-        const std::uint32_t below = down[i];
-        const std::uint32_t above = down[i - 1];
-        const std::uint32_t across = toRight | toLeft;
-        const std::uint32_t along = below | above;
-        single[i] = (across | along) & ~((toRight & toLeft) | (across & along) | (below & above));
-        starts[i] = (toRight | below) & ~toLeft & ~above;
+    Words single{};
+    Words starts{};
+    for (std::size_t w = 1; w <= static_cast<std::size_t>(words); ++w) {
+        const std::uint64_t toRight = right[w];
+        const std::uint64_t toLeft = toRight << 1;
+        const std::uint64_t below = down[w];
+        const std::uint64_t above = fromAbove(down, w);
+        const std::uint64_t across = toRight | toLeft;
+        const std::uint64_t along = below | above;
+        single[w] = (across | along) & ~((toRight & toLeft) | (across & along) | (below & above));
+        starts[w] = (toRight | below) & ~toLeft & ~above;
     }
-    single[0] = single[static_cast<std::size_t>(rows + 1)] = 0;
     // Most groups are two or three stones with no other like beside any of
     // them: such a group is found from the links alone, without a fill. A
     // three is a cell with two likes beside it, each with no other like;
     // its first cell is the one above, else the one to the left, else the
     // cell itself. With likes above and to the left, the left one starts no
     // group of its own.
-    std::array<std::uint32_t, MaxRows + 2> known{};
-    std::array<std::uint32_t, MaxRows + 2> inside{};
-    for (int r = 1; r <= rows; ++r) {
-        const std::size_t i = static_cast<std::size_t>(r);
-        const std::uint32_t toRight = right[i];
-        const std::uint32_t toLeft = toRight << 1;
-        const std::uint32_t below = down[i];
-        const std::uint32_t above = down[i - 1];
-        const std::uint32_t across = toRight | toLeft;
-        const std::uint32_t along = below | above;
-        const std::uint32_t two = (toRight & toLeft) | (across & along) | (below & above);
-        const std::uint32_t three = (toRight & toLeft & along) | (below & above & across);
-        const std::uint32_t here = single[i];
-        const std::uint32_t loneEnds = (~toRight | here >> 1) & (~toLeft | here << 1) &
-                                       (~below | single[i + 1]) & (~above | single[i - 1]);
-        const std::uint32_t middle = two & ~three & loneEnds;
-        known[i] |= (toRight & here & here >> 1) | (below & here & single[i + 1]) |
-                    (middle & ~above & toLeft) >> 1 | (middle & ~above & ~toLeft);
-        known[i - 1] |= middle & above;
-        inside[i] |= (middle & above & toLeft) >> 1;
+    Words known{};
+    Words knownAbove{}; // first cells in the row above a row's middles
+    Words inside{};
+    for (std::size_t w = 1; w <= static_cast<std::size_t>(words); ++w) {
+        const std::uint64_t toRight = right[w];
+        const std::uint64_t toLeft = toRight << 1;
+        const std::uint64_t below = down[w];
+        const std::uint64_t above = fromAbove(down, w);
+        const std::uint64_t across = toRight | toLeft;
+        const std::uint64_t along = below | above;
+        const std::uint64_t two = (toRight & toLeft) | (across & along) | (below & above);
+        const std::uint64_t three = (toRight & toLeft & along) | (below & above & across);
+        const std::uint64_t here = single[w];
+        const std::uint64_t singleBelow = fromBelow(single, w);
+        const std::uint64_t loneEnds = (~toRight | here >> 1) & (~toLeft | here << 1) &
+                                       (~below | singleBelow) & (~above | fromAbove(single, w));
+        const std::uint64_t middle = two & ~three & loneEnds;
+        known[w] = (toRight & here & here >> 1) | (below & here & singleBelow) |
+                   (middle & ~above & toLeft) >> 1 | (middle & ~above & ~toLeft);
+        knownAbove[w] = middle & above;
+        inside[w] = (middle & above & toLeft) >> 1;
     }
-    // The rows' masks are packed several to a 64-bit word (four rows of 16
-    // columns, or two of 32), so the loops over their cells end once a word
-    // rather than once a row.
-    constexpr int Shift = Narrow ? 16 : 32;
-    constexpr int RowsPerWord = 64 / Shift;
-    const int words = (rows + RowsPerWord - 1) / RowsPerWord;
     std::array<std::uint64_t, (MaxRows + 1) / 2> fills;
     std::array<std::uint64_t, (MaxRows + 1) / 2> firsts;
     for (int w = 0; w < words; ++w) {
-        std::uint64_t knownWord = 0;
-        std::uint64_t startWord = 0;
-        for (int j = 0; j < RowsPerWord; ++j) {
-            const std::size_t i = static_cast<std::size_t>(w * RowsPerWord + j + 1);
-            if (i > static_cast<std::size_t>(rows)) break;
-            knownWord |= std::uint64_t{known[i]} << (j * Shift);
-            startWord |= std::uint64_t{starts[i] & ~inside[i]} << (j * Shift);
-        }
-        fills[static_cast<std::size_t>(w)] = startWord & ~knownWord;
+        const std::size_t i = static_cast<std::size_t>(w + 1);
+        const std::uint64_t startWord = starts[i] & ~inside[i];
+        fills[static_cast<std::size_t>(w)] = startWord & ~(known[i] | fromBelow(knownAbove, i));
         firsts[static_cast<std::size_t>(w)] = startWord;
     }
     // The other starts are filled from in row-major order, and a start a fill
