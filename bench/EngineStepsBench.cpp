@@ -110,6 +110,13 @@ void BM_StepRemoveGroup(benchmark::State& bench) {
           });
 }
 
+void BM_StepRemoveGroupClassic(benchmark::State& bench) {
+    Steps(bench, ClassicSamples(),
+          [](MoveRecord& rec, const Rules& rules, EngineState& state, Move group) {
+              return RemoveGroup(rec, rules, state, group.row, group.col);
+          });
+}
+
 // The fall after a removal, with wells, rocks and glass.
 void BM_StepFallWellsRocks(benchmark::State& bench) {
     static const Samples removed = [] {
@@ -183,6 +190,7 @@ void BM_StepEndTestNoGroup(benchmark::State& bench) {
 BENCHMARK(BM_StepListGroupsClassic);
 BENCHMARK(BM_StepListGroupsJokers);
 BENCHMARK(BM_StepRemoveGroup);
+BENCHMARK(BM_StepRemoveGroupClassic);
 BENCHMARK(BM_StepFallWellsRocks);
 BENCHMARK(BM_StepFallCloseUpClassic);
 BENCHMARK(BM_StepCloseUp);
