@@ -383,12 +383,11 @@ void ListPlainGroups(const MoveRecord& rec, const Rules& rules, CandidateList& o
         single[w] = (across | along) & ~((toRight & toLeft) | (across & along) | (below & above));
         starts[w] = (toRight | below) & ~toLeft & ~above;
     }
-    // Most groups are two or three stones with no other like beside any of
-    // them: such a group is found from the links alone, without a fill. A
-    // three is a cell with two likes beside it, each with no other like;
-    // its first cell is the one above, else the one to the left, else the
-    // cell itself. With likes above and to the left, the left one starts no
-    // group of its own.
+    // Most groups are a pair or a star: a middle stone with two to four likes
+    // beside it, none of them with another like. Such a group is found from
+    // the links alone, without a fill. A star's first cell is the one above
+    // the middle, else the one to its left, else the middle itself; with
+    // likes above and to the left, the left one starts no group of its own.
     Words known{};
     Words knownAbove{}; // first cells in the row above a row's middles
     Words inside{};
@@ -400,12 +399,11 @@ void ListPlainGroups(const MoveRecord& rec, const Rules& rules, CandidateList& o
         const std::uint64_t across = toRight | toLeft;
         const std::uint64_t along = below | above;
         const std::uint64_t two = (toRight & toLeft) | (across & along) | (below & above);
-        const std::uint64_t three = (toRight & toLeft & along) | (below & above & across);
         const std::uint64_t here = single[w];
         const std::uint64_t singleBelow = fromBelow(single, w);
         const std::uint64_t loneEnds = (~toRight | here >> 1) & (~toLeft | here << 1) &
                                        (~below | singleBelow) & (~above | fromAbove(single, w));
-        const std::uint64_t middle = two & ~three & loneEnds;
+        const std::uint64_t middle = two & loneEnds;
         known[w] = (toRight & here & here >> 1) | (below & here & singleBelow) |
                    (middle & ~above & toLeft) >> 1 | (middle & ~above & ~toLeft);
         knownAbove[w] = middle & above;
