@@ -110,6 +110,13 @@ void BM_StepRemoveGroup(benchmark::State& bench) {
           });
 }
 
+void BM_StepRemoveGroupClassic(benchmark::State& bench) {
+    Steps(bench, ClassicSamples(),
+          [](MoveRecord& rec, const Rules& rules, EngineState& state, Move group) {
+              return RemoveGroup(rec, rules, state, group.row, group.col);
+          });
+}
+
 // The fall after a removal, with wells, rocks and glass.
 void BM_StepFallWellsRocks(benchmark::State& bench) {
     static const Samples removed = [] {
@@ -123,7 +130,23 @@ void BM_StepFallWellsRocks(benchmark::State& bench) {
     });
 }
 
-// Closing up after a removal and the fall, on classic boards.
+// The fall and closing up in one go after a removal, on classic boards: the
+// board part of a classic move.
+void BM_StepFallCloseUpClassic(benchmark::State& bench) {
+    static const Samples removed = [] {
+        Samples s = ClassicSamples();
+        for (Sample& sample : s.items)
+            RemoveGroup(sample.position, s.rules, sample.state, sample.group.row, sample.group.col);
+        return s;
+    }();
+    Steps(bench, removed, [](MoveRecord& rec, const Rules& rules, EngineState&, Move) {
+        FallAndCloseUp(rec, rules);
+        return rec.board.cells[0];
+    });
+}
+
+// Closing up on its own after a removal and the fall, on classic boards, as
+// after a gravity change or the transformer.
 void BM_StepCloseUp(benchmark::State& bench) {
     static const Samples fallen = [] {
         Samples s = ClassicSamples();
@@ -167,7 +190,9 @@ void BM_StepEndTestNoGroup(benchmark::State& bench) {
 BENCHMARK(BM_StepListGroupsClassic);
 BENCHMARK(BM_StepListGroupsJokers);
 BENCHMARK(BM_StepRemoveGroup);
+BENCHMARK(BM_StepRemoveGroupClassic);
 BENCHMARK(BM_StepFallWellsRocks);
+BENCHMARK(BM_StepFallCloseUpClassic);
 BENCHMARK(BM_StepCloseUp);
 BENCHMARK(BM_StepGravityHelps);
 BENCHMARK(BM_StepEndTest);

@@ -23,6 +23,7 @@
 #include <cstdint>
 #include <cstring>
 #include <random>
+#include <vector>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -239,6 +240,77 @@ void BM_PlayoutClassicLeanBaseline(benchmark::State& bench) {
         benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kIsRate);
 }
 
+// The positions of the engine's classic step rows (EngineStepsBench.cpp):
+// every position of 40 random games with a group left, and the first group
+// the engine lists there.
+struct LeanSample {
+    LeanBoard board;
+    int group;
+};
+
+const std::vector<LeanSample>& LeanSamples() {
+    static const std::vector<LeanSample> samples = [] {
+        std::vector<LeanSample> out;
+        const GameSettings base = ClassicSettings();
+        const Rules rules = RulesFromSettings(base);
+        std::mt19937 pick(99);
+        Random rng;
+        GameSettings settings = base;
+        CandidateList list;
+        for (int game = 1; game <= 40; ++game) {
+            settings.BeginNumber = game;
+            MoveRecord rec = GenerateBoard(settings, rng).position;
+            EngineState state;
+            for (;;) {
+                list.clear();
+                ListGroups(rec, rules, list);
+                if (list.count == 0) break;
+                const Move first = Move::FromCode(list.items[0]);
+                out.push_back(
+                    {LeanBoard::From(rec.board, rules.rows, rules.cols),
+                     static_cast<int>(LeanBoard::Index(rules.rows, first.row, first.col))});
+                const Move move =
+                    Move::FromCode(list.items[pick() % static_cast<unsigned>(list.count)]);
+                PlayMove(rec, rules, state, move);
+            }
+        }
+        return out;
+    }();
+    return samples;
+}
+
+// Each of the lean engine's two steps on a copy of each sample in turn, to
+// set beside the engine's step rows.
+template <typename Step> void LeanSteps(benchmark::State& bench, Step step) {
+    static LeanEngine lean;
+    const std::vector<LeanSample>& samples = LeanSamples();
+    std::size_t i = 0;
+    for (auto _ : bench) {
+        const LeanSample& sample = samples[i];
+        i = i + 1 == samples.size() ? 0 : i + 1;
+        LeanBoard board = sample.board;
+        benchmark::DoNotOptimize(step(lean, board, sample.group));
+        benchmark::ClobberMemory();
+    }
+    bench.SetItemsProcessed(bench.iterations());
+}
+
+void BM_StepListGroupsClassicLeanBaseline(benchmark::State& bench) {
+    LeanSteps(bench, [](LeanEngine& lean, LeanBoard& board, int) {
+        std::array<std::int16_t, CellCount> groups;
+        return lean.ListGroups(board, groups);
+    });
+}
+
+// The removal, fall and closing up of a classic move.
+void BM_StepPlayClassicLeanBaseline(benchmark::State& bench) {
+    LeanSteps(bench, [](LeanEngine& lean, LeanBoard& board, int group) {
+        return lean.Play(board, group);
+    });
+}
+
 } // namespace
 
 BENCHMARK(BM_PlayoutClassicLeanBaseline);
+BENCHMARK(BM_StepListGroupsClassicLeanBaseline);
+BENCHMARK(BM_StepPlayClassicLeanBaseline);

@@ -6,6 +6,10 @@
 #include <bit>
 #include <type_traits>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace tumbla {
 namespace {
 
@@ -142,8 +146,7 @@ std::uint32_t LinesWith(const StoneCode* cells, const Rules& rules, bool columns
 // Bit i - 1 for every line i in which a stone has an empty cell just
 // downstream of it: exactly the lines the fall changes. Found a row at a time
 // for all lines at once, so packed lines cost no walk of their own.
-template <int Direction>
-std::uint32_t LinesThatFallIn(const StoneCode* cells, const Rules& rules) {
+template <int Direction> std::uint32_t LinesThatFallIn(const StoneCode* cells, const Rules& rules) {
     const std::uint32_t inForce = (std::uint32_t{1} << rules.cols) - 1;
     std::uint32_t lines = 0;
     std::uint32_t emptyBelow = 0;
@@ -262,6 +265,139 @@ bool Fall(MoveRecord& rec, const Rules& rules, int direction, bool commit, Steps
     return pass.changed;
 }
 
+// What one look at every row tells of a board falling down, as masks of its
+// columns: where a stone stands over an empty cell (exactly the columns the
+// fall changes), where a code from a well up stands (a well, or a damaged
+// file's byte), and where the bottom row is empty.
+struct DownwardLook {
+    std::uint32_t falling;
+    std::uint32_t wellsOrWorse;
+    std::uint32_t emptyBottom;
+};
+
+// A narrow field (16 columns or fewer) is read as the first half of a row alone.
+template <bool Narrow> DownwardLook LookDown(const StoneCode* cells, int rows) {
+#if defined(__SSE2__)
+    // The rows' byte masks are gathered across the rows first and turned into
+    // bits once, in the two overlapping halves of RowMasks.h.
+    const auto load = [](const StoneCode* p) {
+        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    };
+    const __m128i zero = _mm_setzero_si128();
+    __m128i highestLow = load(cells);
+    __m128i highestHigh = Narrow ? zero : load(cells + 9);
+    __m128i emptyLow = _mm_cmpeq_epi8(highestLow, zero);
+    __m128i emptyHigh = _mm_cmpeq_epi8(highestHigh, zero);
+    __m128i fallingLow = zero;
+    __m128i fallingHigh = zero;
+    for (int r = 1; r < rows; ++r) {
+        const __m128i low = load(cells + r * MaxCols);
+        const __m128i belowLow = _mm_cmpeq_epi8(low, zero);
+        fallingLow = _mm_or_si128(fallingLow, _mm_andnot_si128(emptyLow, belowLow));
+        highestLow = _mm_max_epu8(highestLow, low);
+        emptyLow = belowLow;
+        if constexpr (!Narrow) {
+            const __m128i high = load(cells + r * MaxCols + 9);
+            const __m128i belowHigh = _mm_cmpeq_epi8(high, zero);
+            fallingHigh = _mm_or_si128(fallingHigh, _mm_andnot_si128(emptyHigh, belowHigh));
+            highestHigh = _mm_max_epu8(highestHigh, high);
+            emptyHigh = belowHigh;
+        }
+    }
+    const auto bits = [](__m128i low, __m128i high) {
+        const auto lowBits = static_cast<std::uint32_t>(_mm_movemask_epi8(low));
+        if constexpr (Narrow) return lowBits;
+        return lowBits | static_cast<std::uint32_t>(_mm_movemask_epi8(high)) << 9;
+    };
+    // Codes from a well up: unsigned, the maximum with a well leaves them alone.
+    const __m128i well = _mm_set1_epi8(static_cast<char>(StoneWell));
+    const auto fromWell = [well](__m128i v) { return _mm_cmpeq_epi8(_mm_max_epu8(v, well), v); };
+    return {bits(fallingLow, fallingHigh), bits(fromWell(highestLow), fromWell(highestHigh)),
+            bits(emptyLow, emptyHigh)};
+#else
+    const auto fromWell = [](const StoneCode* row) {
+        return rowmasks::plain::Columns([row](int k) { return row[k] >= StoneWell; });
+    };
+    DownwardLook look{0, fromWell(cells), rowmasks::Empty(cells)};
+    for (int r = 1; r < rows; ++r) {
+        const StoneCode* const row = cells + r * MaxCols;
+        const std::uint32_t below = rowmasks::Empty(row);
+        look.falling |= ~look.emptyBottom & below;
+        look.wellsOrWorse |= fromWell(row);
+        look.emptyBottom = below;
+    }
+    return look;
+#endif
+}
+
+// Packs a column of stones and gaps onto its bottom cell, keeping the order;
+// branch-free, as the fall's own packing.
+void PackDown(StoneCode* bottom, int rows) {
+    int target = 0;
+    for (int k = 0; k < rows; ++k) {
+        const StoneCode code = bottom[-k * MaxCols];
+        bottom[-target * MaxCols] = code;
+        target += code != StoneEmpty;
+    }
+    for (; target < rows; ++target) bottom[-target * MaxCols] = StoneEmpty;
+}
+
+// The fall down and closing up of columns where nothing but stones and gaps
+// can stand: no wells, rocks that fall like stones, no glass. Returns false,
+// the board untouched, where a well (or any code from a well up) stands on
+// the field.
+bool SettleDown(MoveRecord& rec, const Rules& rules) {
+    StoneCode* const cells = rec.board.cells.data();
+    const std::uint32_t inForce = (std::uint32_t{1} << rules.cols) - 1;
+    const DownwardLook look =
+        rules.cols <= 16 ? LookDown<true>(cells, rules.rows) : LookDown<false>(cells, rules.rows);
+    if ((look.wellsOrWorse & inForce) != 0) return false;
+    const std::uint32_t falling = look.falling & inForce;
+    if (falling != 0) {
+        StoneCode* const bottom = cells + Board::Index(rules.rows, 1);
+        for (std::uint32_t lines = falling; lines != 0; lines &= lines - 1)
+            PackDown(bottom + std::countr_zero(lines), rules.rows);
+        rec.GlassBroken = 0;
+    }
+    if (rules.closeUp == 0) return true;
+
+    // Every column now stands packed on the bottom row, so a column holds
+    // something exactly where its bottom cell does; a column that fell does.
+    const std::uint32_t occupied = (~look.emptyBottom | falling) & inForce;
+    if (occupied == 0) return true;
+    const std::uint32_t fromFirst = occupied >> std::countr_zero(occupied);
+    if ((fromFirst & (fromFirst + 1)) == 0) return true;
+    // A column moves into an empty one, and only its stones, from the bottom
+    // up to the first gap, need to move.
+    const auto move = [cells, &rules](int from, int to) {
+        StoneCode* source = cells + Board::Index(rules.rows, from);
+        StoneCode* target = cells + Board::Index(rules.rows, to);
+        for (int r = 0; r < rules.rows && *source != StoneEmpty; ++r) {
+            *target = *source;
+            *source = StoneEmpty;
+            source -= MaxCols;
+            target -= MaxCols;
+        }
+    };
+    const int first = std::countr_zero(occupied) + 1;
+    const int last = std::bit_width(occupied);
+    if (rules.closeUp == 1) {
+        int target = first - 1;
+        for (std::uint32_t lines = occupied; lines != 0; lines &= lines - 1) {
+            const int i = std::countr_zero(lines) + 1;
+            if (++target != i) move(i, target);
+        }
+    } else {
+        int target = last + 1;
+        for (std::uint32_t lines = occupied; lines != 0;
+             lines &= ~(std::uint32_t{1} << (std::bit_width(lines) - 1))) {
+            const int i = std::bit_width(lines);
+            if (--target != i) move(i, target);
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 bool ApplyGravity(MoveRecord& rec, const Rules& rules, int direction, bool commit) {
@@ -315,6 +451,14 @@ bool CloseUpLines(MoveRecord& rec, const Rules& rules) {
             if (full(i) && --target != i) moveLine(i, target);
     }
     return true;
+}
+
+void FallAndCloseUp(MoveRecord& rec, const Rules& rules) {
+    const bool plain =
+        rec.Gravity == GravityDown && !rules.wells && !rules.barriers && rules.glass == 0;
+    if (plain && SettleDown(rec, rules)) return;
+    ApplyGravity(rec, rules, rec.Gravity, true);
+    CloseUpLines(rec, rules);
 }
 
 } // namespace tumbla

@@ -25,4 +25,10 @@ bool ApplyGravity(MoveRecord& rec, const Rules& rules, int direction, bool commi
 // the record's `Gravity`. Returns whether any line moved.
 bool CloseUpLines(MoveRecord& rec, const Rules& rules);
 
+// The fall in the record's `Gravity`, committed, then closing up: the board
+// part of a group removal. The same as ApplyGravity and CloseUpLines one
+// after the other, and quicker where stones fall down under rules without
+// glass or barriers on a board without wells.
+void FallAndCloseUp(MoveRecord& rec, const Rules& rules);
+
 } // namespace tumbla

@@ -34,6 +34,18 @@ struct CellQueue {
     }
 };
 
+// The row and column (from 1) of each cell index, looked up rather than divided.
+constexpr auto CellLines = [] {
+    std::array<std::array<std::uint8_t, CellCount>, 2> lines{};
+    for (int i = 0; i < CellCount; ++i) {
+        lines[0][static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i / MaxCols + 1);
+        lines[1][static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i % MaxCols + 1);
+    }
+    return lines;
+}();
+constexpr const std::array<std::uint8_t, CellCount>& RowOf = CellLines[0];
+constexpr const std::array<std::uint8_t, CellCount>& ColumnOf = CellLines[1];
+
 } // namespace
 
 bool IsMoveValid(const MoveRecord& rec, const Rules& rules, const EngineState& state, Move move) {
@@ -114,8 +126,8 @@ int RemoveGroup(MoveRecord& rec, const Rules& rules, EngineState& state, int row
     cells[static_cast<std::size_t>(queue.items[0])] = StoneEmpty;
     for (int head = 0; head < queue.size; ++head) {
         const int index = queue.items[static_cast<std::size_t>(head)];
-        const int r = index / MaxCols + 1;
-        const int c = index % MaxCols + 1;
+        const int r = RowOf[static_cast<std::size_t>(index)];
+        const int c = ColumnOf[static_cast<std::size_t>(index)];
         auto visit = [&](bool inside, int ni) {
             if (!inside || !match.contains(cells[static_cast<std::size_t>(ni)])) return;
             cells[static_cast<std::size_t>(ni)] = StoneEmpty;
@@ -240,15 +252,18 @@ RowLinks EqualLinks(const StoneCode* row, int r, std::uint32_t stones) {
 // into rows 32 bytes apart with an empty cell all around (row 0 and the row
 // after the last, column 0 and the columns after the last), so no neighbour
 // needs a bounds test. Taken in row-major order, the first cell of a group has
-// nothing of its group above or to its left, so it must have its like to its
-// right or below: only such cells start a fill, and a fill clears the cells it
+// nothing of its group above or to its left, so it has its like to its right
+// or below and not above or to its left: only such cells start a fill (a few
+// of them lie deeper in a group, a U's second arm), and a fill clears the cells it
 // takes, so no cell is taken twice and no visited marks are needed. The first
 // cells come out in row-major order, which is the order the list promises.
 struct PaddedRows {
     static constexpr int Stride = 32;
     alignas(16) std::array<StoneCode, Stride*(MaxRows + 2)> cells;
 
-    PaddedRows(const StoneCode* board, int rows, int cols) {
+    // A narrow field (15 columns or fewer) fits the first 16 bytes of a row,
+    // column 0 included, and is read as those alone.
+    PaddedRows(const StoneCode* board, int rows, int cols, bool narrow) {
         std::memset(cells.data(), 0, Stride);
         std::memset(cells.data() + (rows + 1) * Stride, 0, Stride);
 #if defined(__SSE2__)
@@ -261,13 +276,20 @@ struct PaddedRows {
             const StoneCode* const from = board + (r - 1) * MaxCols;
             StoneCode* const to = cells.data() + r * Stride;
             const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
-            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 9));
             _mm_store_si128(reinterpret_cast<__m128i*>(to + 16), _mm_setzero_si128());
+            if (narrow) {
+                // Columns 1..15 move up a byte past column 0.
+                _mm_store_si128(reinterpret_cast<__m128i*>(to),
+                                _mm_slli_si128(_mm_and_si128(a, low), 1));
+                continue;
+            }
+            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 9));
             _mm_storeu_si128(reinterpret_cast<__m128i*>(to + 10), _mm_and_si128(b, high));
             _mm_storeu_si128(reinterpret_cast<__m128i*>(to + 1), _mm_and_si128(a, low));
             to[0] = StoneEmpty;
         }
 #else
+        static_cast<void>(narrow);
         for (int r = 1; r <= rows; ++r) {
             StoneCode* const to = cells.data() + r * Stride;
             std::memset(to, 0, Stride);
@@ -275,49 +297,139 @@ struct PaddedRows {
         }
 #endif
     }
-    // Bit c: the cell in column c of padded row r is a colour stone whose
-    // right or lower neighbour holds the same code.
-    std::uint32_t fillStarts(int r) const {
+
+    // Bit c of `right`: the cell in column c of padded row r is a colour stone
+    // whose right neighbour holds the same code; of `down`, its lower one.
+    template <bool Narrow> void links(int r, std::uint32_t& right, std::uint32_t& down) const {
         const StoneCode* const p = cells.data() + r * Stride;
 #if defined(__SSE2__)
-        const auto starts = [](const StoneCode* q) {
-            const __m128i here = _mm_load_si128(reinterpret_cast<const __m128i*>(q));
-            const __m128i right = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + 1));
-            const __m128i below = _mm_load_si128(reinterpret_cast<const __m128i*>(q + Stride));
+        const auto half = [](const StoneCode* q, std::uint32_t& toRight, std::uint32_t& below) {
+            const auto at = [q](int offset) {
+                return _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + offset));
+            };
+            const __m128i here = at(0);
             const __m128i less = _mm_sub_epi8(here, _mm_set1_epi8(1));
             const __m128i stone = _mm_cmpeq_epi8(_mm_min_epu8(less, _mm_set1_epi8(7)), less);
-            const __m128i same = _mm_or_si128(_mm_cmpeq_epi8(here, right), _mm_cmpeq_epi8(here, below));
-            return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_and_si128(stone, same)));
+            toRight = static_cast<std::uint32_t>(
+                _mm_movemask_epi8(_mm_and_si128(stone, _mm_cmpeq_epi8(here, at(1)))));
+            below = static_cast<std::uint32_t>(
+                _mm_movemask_epi8(_mm_and_si128(stone, _mm_cmpeq_epi8(here, at(Stride)))));
         };
-        return starts(p) | starts(p + 16) << 16;
+        half(p, right, down);
+        if constexpr (!Narrow) {
+            std::uint32_t highRight = 0;
+            std::uint32_t highDown = 0;
+            half(p + 16, highRight, highDown);
+            right |= highRight << 16;
+            down |= highDown << 16;
+        }
 #else
-        std::uint32_t starts = 0;
+        right = down = 0;
         for (int c = 1; c <= MaxCols; ++c)
-            if (IsGroupStone(p[c]) && (p[c + 1] == p[c] || p[c + Stride] == p[c]))
-                starts |= std::uint32_t{1} << c;
-        return starts;
+            if (IsGroupStone(p[c])) {
+                right |= std::uint32_t{p[c + 1] == p[c]} << c;
+                down |= std::uint32_t{p[c + Stride] == p[c]} << c;
+            }
 #endif
     }
 };
 
+template <bool Narrow>
 void ListPlainGroups(const MoveRecord& rec, const Rules& rules, CandidateList& out) {
-    PaddedRows board(rec.board.cells.data(), rules.rows, rules.cols);
+    PaddedRows board(rec.board.cells.data(), rules.rows, rules.cols, Narrow);
     StoneCode* const cells = board.cells.data();
-    std::array<std::int16_t, CellCount> todo;
-    // All rows' starts before any fill: a wide read of bytes a fill has just
+    const int rows = rules.rows;
+    // The rows' masks are packed several to a 64-bit word (four rows of 16
+    // columns, or two of 32) and worked on a word at a time; a row's mask
+    // never reaches the last bit of its part, so a shift by one column stays
+    // inside its row. The loops over the cells end once a word rather than
+    // once a row.
+    constexpr int Shift = Narrow ? 16 : 32;
+    constexpr int RowsPerWord = 64 / Shift;
+    const int words = (rows + RowsPerWord - 1) / RowsPerWord;
+    // Words 1..words hold the rows; words 0 and words + 1 stay empty.
+    using Words = std::array<std::uint64_t, MaxRows / 2 + 3>;
+    // Every row's links before any fill: a wide read of bytes a fill has just
     // cleared would wait for those stores to land.
-    std::array<std::uint32_t, MaxRows + 1> rowStarts;
-    for (int r = 1; r <= rules.rows; ++r)
-        rowStarts[static_cast<std::size_t>(r)] = board.fillStarts(r);
-    for (int r = 1; r <= rules.rows; ++r)
-        for (std::uint32_t starts = rowStarts[static_cast<std::size_t>(r)]; starts != 0;
-             starts &= starts - 1) {
-            const int c = std::countr_zero(starts);
-            const int first = r * PaddedRows::Stride + c;
+    Words right{};
+    Words down{};
+    for (int r = 1; r <= rows; ++r) {
+        std::uint32_t toRight = 0;
+        std::uint32_t below = 0;
+        board.links<Narrow>(r, toRight, below);
+        const std::size_t w = static_cast<std::size_t>((r - 1) / RowsPerWord + 1);
+        const int at = (r - 1) % RowsPerWord * Shift;
+        right[w] |= std::uint64_t{toRight} << at;
+        down[w] |= std::uint64_t{below} << at;
+    }
+    // The row above's or below's mask for each row of word w.
+    const auto fromAbove = [](const Words& m, std::size_t w) {
+        return m[w] << Shift | m[w - 1] >> (64 - Shift);
+    };
+    const auto fromBelow = [](const Words& m, std::size_t w) {
+        return m[w] >> Shift | m[w + 1] << (64 - Shift);
+    };
+    // Cells with exactly one like beside them, and the cells that may start
+    // a group: a like to the right or below, none to the left or above.
+    Words single{};
+    Words starts{};
+    for (std::size_t w = 1; w <= static_cast<std::size_t>(words); ++w) {
+        const std::uint64_t toRight = right[w];
+        const std::uint64_t toLeft = toRight << 1;
+        const std::uint64_t below = down[w];
+        const std::uint64_t above = fromAbove(down, w);
+        const std::uint64_t across = toRight | toLeft;
+        const std::uint64_t along = below | above;
+        single[w] = (across | along) & ~((toRight & toLeft) | (across & along) | (below & above));
+        starts[w] = (toRight | below) & ~toLeft & ~above;
+    }
+    // Most groups are a pair or a star: a middle stone with two to four likes
+    // beside it, none of them with another like. Such a group is found from
+    // the links alone, without a fill. A star's first cell is the one above
+    // the middle, else the one to its left, else the middle itself; with
+    // likes above and to the left, the left one starts no group of its own.
+    Words known{};
+    Words knownAbove{}; // first cells in the row above a row's middles
+    Words inside{};
+    for (std::size_t w = 1; w <= static_cast<std::size_t>(words); ++w) {
+        const std::uint64_t toRight = right[w];
+        const std::uint64_t toLeft = toRight << 1;
+        const std::uint64_t below = down[w];
+        const std::uint64_t above = fromAbove(down, w);
+        const std::uint64_t across = toRight | toLeft;
+        const std::uint64_t along = below | above;
+        const std::uint64_t two = (toRight & toLeft) | (across & along) | (below & above);
+        const std::uint64_t here = single[w];
+        const std::uint64_t singleBelow = fromBelow(single, w);
+        const std::uint64_t loneEnds = (~toRight | here >> 1) & (~toLeft | here << 1) &
+                                       (~below | singleBelow) & (~above | fromAbove(single, w));
+        const std::uint64_t middle = two & loneEnds;
+        known[w] = (toRight & here & here >> 1) | (below & here & singleBelow) |
+                   (middle & ~above & toLeft) >> 1 | (middle & ~above & ~toLeft);
+        knownAbove[w] = middle & above;
+        inside[w] = (middle & above & toLeft) >> 1;
+    }
+    std::array<std::uint64_t, (MaxRows + 1) / 2> fills;
+    std::array<std::uint64_t, (MaxRows + 1) / 2> firsts;
+    for (int w = 0; w < words; ++w) {
+        const std::size_t i = static_cast<std::size_t>(w + 1);
+        const std::uint64_t startWord = starts[i] & ~inside[i];
+        fills[static_cast<std::size_t>(w)] = startWord & ~(known[i] | fromBelow(knownAbove, i));
+        firsts[static_cast<std::size_t>(w)] = startWord;
+    }
+    // The other starts are filled from in row-major order, and a start a fill
+    // has taken is no group's first cell.
+    std::array<std::int16_t, CellCount> todo;
+    for (int w = 0; w < words; ++w)
+        for (std::uint64_t left = fills[static_cast<std::size_t>(w)]; left != 0; left &= left - 1) {
+            const int bit = std::countr_zero(left);
+            const int first =
+                (w * RowsPerWord + bit / Shift + 1) * PaddedRows::Stride + bit % Shift;
             const StoneCode k = cells[first];
-            // Taken by a fill that started earlier in this row.
-            if (k == StoneEmpty) continue;
-            out.push(r * 100 + c);
+            if (k == StoneEmpty) {
+                firsts[static_cast<std::size_t>(w)] &= ~(std::uint64_t{1} << bit);
+                continue;
+            }
             cells[first] = StoneEmpty;
             todo[0] = static_cast<std::int16_t>(first);
             int size = 1;
@@ -336,6 +448,12 @@ void ListPlainGroups(const MoveRecord& rec, const Rules& rules, CandidateList& o
                 take(at - PaddedRows::Stride);
             } while (size != 0);
         }
+    for (int w = 0; w < words; ++w)
+        for (std::uint64_t left = firsts[static_cast<std::size_t>(w)]; left != 0;
+             left &= left - 1) {
+            const int bit = std::countr_zero(left);
+            out.push((w * RowsPerWord + bit / Shift + 1) * 100 + bit % Shift);
+        }
 }
 
 } // namespace
@@ -345,7 +463,9 @@ void ListPlainGroups(const MoveRecord& rec, const Rules& rules, CandidateList& o
 // first; a group of jokers then joins every group of one colour it touches
 // into one, and makes a single stone beside it a group of two.
 void ListGroups(const MoveRecord& rec, const Rules& rules, CandidateList& out) {
-    if (rules.joker == 0) return ListPlainGroups(rec, rules, out);
+    if (rules.joker == 0)
+        return rules.cols <= 15 ? ListPlainGroups<true>(rec, rules, out)
+                                : ListPlainGroups<false>(rec, rules, out);
     const StoneCode* const cells = rec.board.cells.data();
     const std::uint32_t inForce = (std::uint32_t{1} << rules.cols) - 1;
     const StoneCode joker = rules.joker;

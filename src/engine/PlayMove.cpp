@@ -16,6 +16,18 @@ namespace {
 // a picture of it, which keeps the board between them (`MoveSteps`).
 struct NoSteps {};
 
+// The score and the books of a performed move, once the board is settled.
+MoveEffects Finish(MoveRecord& rec, const Rules& rules, EngineState& state, Move move) {
+    MoveEffects effects;
+    effects.performed = true;
+    effects.glassSound = ScoreMove(rec, rules, state);
+    rec.MoveRow = move.row;
+    rec.MoveCol = move.col;
+    // Only a group removal frees gravity changes and the transformer again.
+    state.MoveLock = rec.Removed == 0;
+    return effects;
+}
+
 template <typename Steps>
 MoveEffects Play(MoveRecord& rec, const Rules& rules, EngineState& state, Move move, Steps& steps) {
     constexpr bool keep = std::is_same_v<Steps, MoveSteps>;
@@ -25,11 +37,9 @@ MoveEffects Play(MoveRecord& rec, const Rules& rules, EngineState& state, Move m
         else
             ApplyGravity(rec, rules, direction, true);
     };
-    MoveEffects effects;
     const bool onField =
         move.row >= 1 && move.row <= rules.rows && move.col >= 1 && move.col <= rules.cols;
-    if (move.isGravityChange() ? move.col > GravityRight : !onField) return effects;
-    effects.performed = true;
+    if (move.isGravityChange() ? move.col > GravityRight : !onField) return MoveEffects{};
 
     rec.Removed = 0;
     rec.GlassBroken = 0;
@@ -45,17 +55,19 @@ MoveEffects Play(MoveRecord& rec, const Rules& rules, EngineState& state, Move m
         if constexpr (keep) steps.taken = steps.fall.swallowed = steps.fall.broken = rec.board;
     } else {
         RemoveGroup(rec, rules, state, move.row, move.col);
-        if constexpr (keep) steps.taken = rec.board;
-        fall(rec.Gravity);
+        if constexpr (keep) {
+            steps.taken = rec.board;
+            fall(rec.Gravity);
+        } else {
+            // The game's own move, the playouts' hot path, falls and closes up
+            // in one go.
+            FallAndCloseUp(rec, rules);
+            return Finish(rec, rules, state, move);
+        }
     }
     if constexpr (keep) steps.fallen = rec.board;
     CloseUpLines(rec, rules);
-    effects.glassSound = ScoreMove(rec, rules, state);
-    rec.MoveRow = move.row;
-    rec.MoveCol = move.col;
-    // Only a group removal frees gravity changes and the transformer again.
-    state.MoveLock = rec.Removed == 0;
-    return effects;
+    return Finish(rec, rules, state, move);
 }
 
 } // namespace

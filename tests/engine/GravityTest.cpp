@@ -184,6 +184,62 @@ TEST(Gravity, ClosingUpAgreesWithALineByLineCopyOnRandomBoards) {
     }
 }
 
+// The fall and closing up in one go, as a group removal makes them, on boards
+// settled but for a few columns, as after a removal, or not at all, as a
+// damaged file may hold them; now and then with wells, glass or rocks.
+TEST(Gravity, FallAndCloseUpAgreesWithTheStepByStepRulesOnRandomBoards) {
+    std::mt19937 rng(31);
+    const auto anyByte = [&rng] { return static_cast<StoneCode>(rng() % 256); };
+    int plainRounds = 0;
+    for (int round = 0; round < 3000; ++round) {
+        Rules rules;
+        rules.rows = 5 + static_cast<int>(rng() % 11);
+        rules.cols = 10 + static_cast<int>(rng() % 16);
+        rules.count = 4 + static_cast<int>(rng() % 5);
+        rules.closeUp = static_cast<std::uint8_t>(rng() % 4);
+        const bool special = rng() % 4 == 0;
+        if (special) {
+            rules.glass = static_cast<std::uint8_t>(rng() % 2 ? 1 + rng() % rules.count : 0);
+            rules.wells = rng() % 2 == 0;
+            rules.barriers = rules.wells || rng() % 2;
+        }
+        MoveRecord rec;
+        rec.Gravity = static_cast<std::uint8_t>(rng() % 5 == 0 ? rng() % 4 : 0u);
+        const bool settled = rng() % 3 != 0;
+        for (int c = 1; c <= rules.cols; ++c) {
+            const int height = rng() % 5 == 0 ? 0 : static_cast<int>(rng() % (rules.rows + 1));
+            for (int k = 0; k < height; ++k) {
+                const int roll = static_cast<int>(rng() % 100);
+                StoneCode code = static_cast<StoneCode>(1 + rng() % rules.count);
+                if (roll < 2)
+                    code = StoneRock;
+                else if (roll < 3)
+                    code = TransformerPlus;
+                else if (roll < 4 && rng() % 4 == 0)
+                    code = rng() % 2 ? StoneWell : static_cast<StoneCode>(202 + rng() % 54);
+                rec.board.at(rules.rows - k, c) = code;
+            }
+            // A removal leaves gaps in a few columns; a damaged file anywhere.
+            if (!settled || rng() % 4 == 0)
+                for (int r = 1; r <= rules.rows; ++r)
+                    if (rng() % 3 == 0) rec.board.at(r, c) = StoneEmpty;
+        }
+        if (rng() % 4 == 0) FillBeyondField(rec, rules.rows, rules.cols, anyByte);
+        rec.GlassBroken = 7;
+
+        MoveRecord expected = rec;
+        const PlainRules plain{rules};
+        const PlainRules::Fall fall = plain.Gravity(expected, expected.Gravity);
+        if (fall.changed) expected.GlassBroken = static_cast<std::uint16_t>(fall.broken);
+        plain.CloseUp(expected);
+        MoveRecord actual = rec;
+        FallAndCloseUp(actual, rules);
+        ASSERT_EQ(actual, expected) << "round " << round;
+        plainRounds += !special && rec.Gravity == GravityDown;
+    }
+    EXPECT_GT(plainRounds, 1500);
+}
+
 TEST(Gravity, OddDirectionsAndGravityValuesChangeNothing) {
     MoveRecord rec = ColumnFromBottom("1.2", 10);
     const MoveRecord before = rec;
