@@ -32,12 +32,7 @@ AdviceFlow::AdviceFlow(Game& game, QWidget* panel)
     progress_->setObjectName(QStringLiteral("adviceProgress"));
     progress_->setRange(0, 1000);
     progress_->setTextVisible(false);
-    // As wide as the panel's room allows, up to 80 pixels: showing it never
-    // widens the window of a small level.
-    progress_->setMinimumWidth(1);
-    progress_->setMaximumWidth(80);
-    progress_->setFixedHeight(12);
-    progress_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    progress_->setFixedSize(ProgressWidth, 12);
     progress_->setToolTip(QStringLiteral("rádce přemýšlí (Esc přeruší)"));
     progress_->hide();
     status_->setObjectName(QStringLiteral("adviceStatus"));

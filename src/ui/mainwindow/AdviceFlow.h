@@ -31,6 +31,7 @@ class Game;
 class AdviceFlow : public QObject {
     Q_OBJECT
   public:
+    static constexpr int ProgressWidth = 80; // the thinking bar's, in pixels
     // The bar and the text are made as children of `panel`; the caller lays them out.
     AdviceFlow(Game& game, QWidget* panel);
     ~AdviceFlow() override;

@@ -276,10 +276,11 @@ QWidget* GamePanels::buildIndicatorPanel(QWidget* parent, Game& game,
         policy.setRetainSizeWhenHidden(true);
         control->setSizePolicy(policy);
     }
-    // The advisor's bar and text come and go in a slot that asks for no room,
-    // so the window's least width stays that of the controls above.
+    // The advisor's bar and text come and go in a slot of their own that
+    // always holds room for the bar, so showing them never widens the window.
     auto* adviceSlot = new QWidget(panel);
     adviceSlot->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    adviceSlot->setMinimumWidth(AdviceFlow::ProgressWidth);
     auto* adviceRow = new QHBoxLayout(adviceSlot);
     adviceRow->setContentsMargins(0, 0, 0, 0);
     advice_ = new AdviceFlow(game, adviceSlot);

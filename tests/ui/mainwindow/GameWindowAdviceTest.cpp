@@ -117,12 +117,13 @@ class GameWindowAdviceTest : public QObject {
         AdviceFlow* advice = w->adviceFlow();
         advice->setPlayoutBudget(Endless);
 
-        // On the smallest level the bar shows without widening the window.
+        // On the smallest level the bar shows whole, without widening the window.
         w->runCommand(Command::Level1);
         const QSize least = w->minimumSizeHint();
         w->runCommand(Command::Advice);
         QVERIFY(advice->progressBar()->isVisible());
         QCOMPARE(w->minimumSizeHint(), least);
+        QTRY_COMPARE(advice->progressBar()->width(), AdviceFlow::ProgressWidth);
         QTest::keyClick(w.get(), Qt::Key_Escape);
         w->runCommand(Command::Level3);
 
