@@ -1,8 +1,9 @@
 #pragma once
 // One thread's search: nested Monte-Carlo search (each level plays the move
 // whose search one level lower ended best, following the best line found so
-// far), with playouts that spare the most frequent colour so that it grows
-// into big groups. All its memory is taken when it is made; a playout
+// far; above level 1 only the candidates whose playout ended best), with
+// playouts that spare the most frequent colour and the jokers so that they
+// grow into big groups. All its memory is taken when it is made; a playout
 // allocates nothing.
 
 #include "advisor/AdvisorStart.h"
