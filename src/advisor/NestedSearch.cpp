@@ -150,7 +150,9 @@ NestedSearch::Score NestedSearch::Nested(int level, int depth, const MoveRecord&
         ListCandidates(here.position, start_.rules, here.state, afterGravityChange,
                        here.candidates);
         if (here.candidates.count == 0) break;
-        for (int i = 0; i < here.candidates.count; ++i) {
+        // Each candidate searched one level lower (`sub`, 0 for a playout);
+        // the best line below it becomes this level's when it beats it.
+        const auto tryCandidate = [&](int i, int sub) -> Score {
             const int code = here.candidates.items[static_cast<std::size_t>(i)];
             here.child = here.position;
             here.childState = here.state;
@@ -158,22 +160,42 @@ NestedSearch::Score NestedSearch::Nested(int level, int depth, const MoveRecord&
             PlayMove(here.child, start_.rules, here.childState, move);
             path_[static_cast<std::size_t>(d)] = static_cast<std::uint16_t>(code);
             const Score score =
-                level == 1
-                    ? Playout(d + 1, here.child, here.childState, move.isGravityChange())
-                    : Nested(level - 1, d + 1, here.child, here.childState, move.isGravityChange());
-            if (stopped_) return here.score;
-            if (score <= here.score) continue;
+                sub == 0 ? Playout(d + 1, here.child, here.childState, move.isGravityChange())
+                         : Nested(sub, d + 1, here.child, here.childState, move.isGravityChange());
+            if (stopped_ || score <= here.score) return score;
             here.score = score;
             here.line[static_cast<std::size_t>(played)] = static_cast<std::uint16_t>(code);
-            if (level == 1) {
+            if (sub == 0) {
                 std::copy(path_.begin() + d + 1, path_.begin() + playoutEnd_,
                           here.line.begin() + played + 1);
                 here.length = played + 1 + (playoutEnd_ - d - 1);
             } else {
-                const Level& below = levels_[static_cast<std::size_t>(level - 1)];
+                const Level& below = levels_[static_cast<std::size_t>(sub)];
                 std::copy(below.line.begin(), below.line.begin() + below.length,
                           here.line.begin() + played + 1);
                 here.length = played + 1 + below.length;
+            }
+            return score;
+        };
+        const int count = here.candidates.count;
+        if (level >= 2 && PruneTo > 0 && count > PruneTo) {
+            // A playout from each first; only the best few get the deeper search.
+            for (int i = 0; i < count; ++i) {
+                here.order[static_cast<std::size_t>(i)] = static_cast<std::uint16_t>(i);
+                here.first[static_cast<std::size_t>(i)] = tryCandidate(i, 0);
+                if (stopped_) return here.score;
+            }
+            std::partial_sort(
+                here.order.begin(), here.order.begin() + PruneTo, here.order.begin() + count,
+                [&](std::uint16_t x, std::uint16_t y) { return here.first[x] > here.first[y]; });
+            for (int j = 0; j < PruneTo; ++j) {
+                tryCandidate(here.order[static_cast<std::size_t>(j)], level - 1);
+                if (stopped_) return here.score;
+            }
+        } else {
+            for (int i = 0; i < count; ++i) {
+                tryCandidate(i, level - 1);
+                if (stopped_) return here.score;
             }
         }
         // The best line found from here goes on with its next move.
@@ -221,35 +243,74 @@ NestedSearch::Score NestedSearch::Playout(int depth, const MoveRecord& position,
     return playoutPosition_.TotalScore;
 }
 
-// A group of another colour than the spared one; a gravity change or the
-// transformer now and then; the spared colour when nothing else is left.
+// A gravity change or the transformer now and then; otherwise a group of
+// another colour than the spared one, one without a joker while there is
+// such, for the jokers join the spared colour's big group; the spared colour
+// when nothing else is left, and groups of jokers alone last of all.
 int NestedSearch::PickPlayoutMove(const MoveRecord& position, StoneCode spared) {
     const CandidateList& list = playoutCandidates_;
-    int others = 0;
-    int special = 0;
-    for (int i = 0; i < list.count; ++i) {
-        const int code = list.items[static_cast<std::size_t>(i)];
-        if (IsSpecialMove(position, code))
-            ++special;
-        else if (position.board.at(code / 100, code % 100) != spared)
-            ++others;
-    }
-    const int groups = list.count - special;
-    enum Kind { Other, Spared, Special } kind = Other;
-    if (special != 0 && (groups == 0 || Below(8) == 0))
-        kind = Special;
-    else if (others == 0)
-        kind = Spared;
-    const int size = kind == Special ? special : kind == Spared ? groups - others : others;
-    int k = Below(size);
+    const StoneCode joker = start_.rules.joker;
+    std::array<int, Kinds> counts{};
     for (int i = 0; i < list.count; ++i) {
         const int code = list.items[static_cast<std::size_t>(i)];
         Kind of = Special;
-        if (!IsSpecialMove(position, code))
-            of = position.board.at(code / 100, code % 100) != spared ? Other : Spared;
-        if (of == kind && k-- == 0) return code;
+        if (!IsSpecialMove(position, code)) {
+            const StoneCode colour = position.board.at(code / 100, code % 100);
+            if (colour == spared)
+                of = Spared;
+            else if (joker != 0 && colour == joker)
+                of = JokersAlone;
+            else if (joker != 0 && HoldsJoker(position, code))
+                of = Jokered;
+            else
+                of = Other;
+        }
+        kinds_[static_cast<std::size_t>(i)] = of;
+        ++counts[of];
     }
+    const int groups = list.count - counts[Special];
+    Kind kind = Other;
+    if (counts[Special] != 0 && (groups == 0 || Below(8) == 0))
+        kind = Special;
+    else
+        for (Kind k : {Other, Jokered, Spared, JokersAlone})
+            if (counts[k] != 0) {
+                kind = k;
+                break;
+            }
+    int k = Below(counts[kind]);
+    for (int i = 0; i < list.count; ++i)
+        if (kinds_[static_cast<std::size_t>(i)] == kind && k-- == 0)
+            return list.items[static_cast<std::size_t>(i)];
     return list.items[0];
+}
+
+// Whether the group at `code` (its colour and the jokers joining it) holds a joker.
+bool NestedSearch::HoldsJoker(const MoveRecord& position, int code) {
+    const Rules& rules = start_.rules;
+    const int row = code / 100, col = code % 100;
+    const StoneCode colour = position.board.at(row, col);
+    ++floodMark_;
+    int top = 0;
+    floodStack_[static_cast<std::size_t>(top++)] = static_cast<std::uint16_t>(code);
+    marks_[static_cast<std::size_t>(row * 32 + col)] = floodMark_;
+    while (top > 0) {
+        const int at = floodStack_[static_cast<std::size_t>(--top)];
+        const int r = at / 100, c = at % 100;
+        if (position.board.at(r, c) != colour) return true;
+        const int next[4][2] = {{r - 1, c}, {r + 1, c}, {r, c - 1}, {r, c + 1}};
+        for (const auto& n : next) {
+            if (n[0] < 1 || n[0] > rules.rows || n[1] < 1 || n[1] > rules.cols) continue;
+            const StoneCode s = position.board.at(n[0], n[1]);
+            if (s != colour && (rules.joker == 0 || s != rules.joker)) continue;
+            std::uint32_t& mark = marks_[static_cast<std::size_t>(n[0] * 32 + n[1])];
+            if (mark == floodMark_) continue;
+            mark = floodMark_;
+            floodStack_[static_cast<std::size_t>(top++)] =
+                static_cast<std::uint16_t>(n[0] * 100 + n[1]);
+        }
+    }
+    return false;
 }
 
 // Usually the colour with the most stones, sometimes another, each in

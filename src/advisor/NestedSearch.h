@@ -1,8 +1,9 @@
 #pragma once
 // One thread's search: nested Monte-Carlo search (each level plays the move
 // whose search one level lower ended best, following the best line found so
-// far), with playouts that spare the most frequent colour so that it grows
-// into big groups. All its memory is taken when it is made; a playout
+// far; above level 1 only the candidates whose playout ended best), with
+// playouts that spare the most frequent colour and the jokers so that they
+// grow into big groups. All its memory is taken when it is made; a playout
 // allocates nothing.
 
 #include "advisor/AdvisorStart.h"
@@ -53,6 +54,8 @@ class NestedSearch {
     using Score = std::int64_t; // a level's best, below any total before its first playout
     static constexpr Score NoScore = INT64_MIN;
     static constexpr int LineCapacity = 1000;
+    // Above level 1 only the candidates whose playout ended best get the deeper search.
+    static constexpr int PruneTo = 8;
 
     struct Level {
         MoveRecord position;
@@ -60,7 +63,9 @@ class NestedSearch {
         MoveRecord child;
         EngineState childState;
         CandidateList candidates;
-        std::array<std::uint16_t, LineCapacity> line{}; // from the level's own start
+        std::array<std::uint16_t, LineCapacity> line{};     // from the level's own start
+        std::array<Score, CandidateList::Capacity> first{}; // a playout's total per candidate
+        std::array<std::uint16_t, CandidateList::Capacity> order{}; // candidates, best first
         int length = 0;
         Score score = NoScore;
     };
@@ -74,6 +79,7 @@ class NestedSearch {
                   bool afterGravityChange);
     int PickPlayoutMove(const MoveRecord& position, StoneCode spared);
     StoneCode SparedColour(const MoveRecord& position);
+    bool HoldsJoker(const MoveRecord& position, int code);
     void Record(int length, std::int32_t score);
     bool StopAsked() const;
     bool OutOfBounds();
@@ -101,6 +107,13 @@ class NestedSearch {
     MoveRecord playoutPosition_;
     EngineState playoutState_;
     CandidateList playoutCandidates_;
+    // A playout's choice: what each candidate is, in order of preference.
+    enum Kind : std::uint8_t { Other, Jokered, Spared, JokersAlone, Special, Kinds };
+    std::array<Kind, CandidateList::Capacity> kinds_{};
+    // A flood's marks and stack, a mark per flood so that none is cleared.
+    std::uint32_t floodMark_ = 0;
+    std::array<std::uint32_t, (MaxRows + 2) * 32> marks_{};
+    std::array<std::uint16_t, CellCount> floodStack_{};
     std::array<std::uint16_t, LineCapacity>
         path_{}; // the moves from the start to where the search is
     int playoutEnd_ = 0;
