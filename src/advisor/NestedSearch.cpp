@@ -1,5 +1,6 @@
 #include "advisor/NestedSearch.h"
 
+#include "engine/Groups.h"
 #include "engine/PlayMove.h"
 
 #include <algorithm>
@@ -260,7 +261,7 @@ int NestedSearch::PickPlayoutMove(const MoveRecord& position, StoneCode spared) 
                 of = Spared;
             else if (joker != 0 && colour == joker)
                 of = JokersAlone;
-            else if (joker != 0 && HoldsJoker(position, code))
+            else if (joker != 0 && GroupTakesJokers(position, start_.rules, code / 100, code % 100))
                 of = Jokered;
             else
                 of = Other;
@@ -283,34 +284,6 @@ int NestedSearch::PickPlayoutMove(const MoveRecord& position, StoneCode spared) 
         if (kinds_[static_cast<std::size_t>(i)] == kind && k-- == 0)
             return list.items[static_cast<std::size_t>(i)];
     return list.items[0];
-}
-
-// Whether the group at `code` (its colour and the jokers joining it) holds a joker.
-bool NestedSearch::HoldsJoker(const MoveRecord& position, int code) {
-    const Rules& rules = start_.rules;
-    const int row = code / 100, col = code % 100;
-    const StoneCode colour = position.board.at(row, col);
-    ++floodMark_;
-    int top = 0;
-    floodStack_[static_cast<std::size_t>(top++)] = static_cast<std::uint16_t>(code);
-    marks_[static_cast<std::size_t>(row * 32 + col)] = floodMark_;
-    while (top > 0) {
-        const int at = floodStack_[static_cast<std::size_t>(--top)];
-        const int r = at / 100, c = at % 100;
-        if (position.board.at(r, c) != colour) return true;
-        const int next[4][2] = {{r - 1, c}, {r + 1, c}, {r, c - 1}, {r, c + 1}};
-        for (const auto& n : next) {
-            if (n[0] < 1 || n[0] > rules.rows || n[1] < 1 || n[1] > rules.cols) continue;
-            const StoneCode s = position.board.at(n[0], n[1]);
-            if (s != colour && (rules.joker == 0 || s != rules.joker)) continue;
-            std::uint32_t& mark = marks_[static_cast<std::size_t>(n[0] * 32 + n[1])];
-            if (mark == floodMark_) continue;
-            mark = floodMark_;
-            floodStack_[static_cast<std::size_t>(top++)] =
-                static_cast<std::uint16_t>(n[0] * 100 + n[1]);
-        }
-    }
-    return false;
 }
 
 // Usually the colour with the most stones, sometimes another, each in

@@ -79,7 +79,6 @@ class NestedSearch {
                   bool afterGravityChange);
     int PickPlayoutMove(const MoveRecord& position, StoneCode spared);
     StoneCode SparedColour(const MoveRecord& position);
-    bool HoldsJoker(const MoveRecord& position, int code);
     void Record(int length, std::int32_t score);
     bool StopAsked() const;
     bool OutOfBounds();
@@ -110,10 +109,6 @@ class NestedSearch {
     // A playout's choice: what each candidate is, in order of preference.
     enum Kind : std::uint8_t { Other, Jokered, Spared, JokersAlone, Special, Kinds };
     std::array<Kind, CandidateList::Capacity> kinds_{};
-    // A flood's marks and stack, a mark per flood so that none is cleared.
-    std::uint32_t floodMark_ = 0;
-    std::array<std::uint32_t, (MaxRows + 2) * 32> marks_{};
-    std::array<std::uint16_t, CellCount> floodStack_{};
     std::array<std::uint16_t, LineCapacity>
         path_{}; // the moves from the start to where the search is
     int playoutEnd_ = 0;

@@ -46,7 +46,49 @@ constexpr auto CellLines = [] {
 constexpr const std::array<std::uint8_t, CellCount>& RowOf = CellLines[0];
 constexpr const std::array<std::uint8_t, CellCount>& ColumnOf = CellLines[1];
 
+// Empties the group of the stone at (row, col) on `board`, breadth first, and
+// leaves its cells in `queue`. `taken` hears of each cell after the first as
+// it joins; the fill stops early, returning true, when `taken` says so.
+template <class Taken>
+bool TakeGroup(Board& board, const Rules& rules, int row, int col, CellQueue& queue,
+               Taken&& taken) {
+    auto& cells = board.cells;
+    const MatchingSet match{board.at(row, col), rules.joker};
+    queue.size = 0;
+    queue.push(Board::Index(row, col));
+    cells[static_cast<std::size_t>(queue.items[0])] = StoneEmpty;
+    for (int head = 0; head < queue.size; ++head) {
+        const int index = queue.items[static_cast<std::size_t>(head)];
+        const int r = RowOf[static_cast<std::size_t>(index)];
+        const int c = ColumnOf[static_cast<std::size_t>(index)];
+        bool stop = false;
+        auto visit = [&](bool inside, int ni) {
+            if (stop || !inside || !match.contains(cells[static_cast<std::size_t>(ni)])) return;
+            cells[static_cast<std::size_t>(ni)] = StoneEmpty;
+            queue.push(ni);
+            stop = taken(ni);
+        };
+        visit(r < rules.rows, index + MaxCols);
+        visit(r > 1, index - MaxCols);
+        visit(c < rules.cols, index + 1);
+        visit(c > 1, index - 1);
+        if (stop) return true;
+    }
+    return false;
+}
+
 } // namespace
+
+bool GroupTakesJokers(const MoveRecord& rec, const Rules& rules, int row, int col) {
+    if (rules.joker == 0 || !InForce(rules, row, col)) return false;
+    const StoneCode k = rec.board.at(row, col);
+    if (!IsGroupStone(k) || k == rules.joker) return false;
+    Board scratch = rec.board;
+    CellQueue queue;
+    return TakeGroup(scratch, rules, row, col, queue, [&](int index) {
+        return rec.board.cells[static_cast<std::size_t>(index)] == rules.joker;
+    });
+}
 
 bool IsMoveValid(const MoveRecord& rec, const Rules& rules, const EngineState& state, Move move) {
     if (move.isGravityChange()) return move.col <= GravityRight && move.col != rec.Gravity;
@@ -87,57 +129,23 @@ bool IsSameRecordedMove(const MoveRecord& rec, const Rules& rules, Move clicked,
     // An empty cell has no group (and a fill through empties would never end).
     if (rec.board.at(clicked.row, clicked.col) == StoneEmpty) return false;
     Board scratch = rec.board;
-    const MatchingSet match{scratch.at(clicked.row, clicked.col), rules.joker};
     const int target = Board::Index(recorded.row, recorded.col);
     CellQueue queue;
-    queue.push(Board::Index(clicked.row, clicked.col));
-    scratch.cells[static_cast<std::size_t>(queue.items[0])] = StoneEmpty;
-    for (int head = 0; head < queue.size; ++head) {
-        const int index = queue.items[static_cast<std::size_t>(head)];
-        const int r = index / MaxCols + 1;
-        const int c = index % MaxCols + 1;
-        const int next[4][2] = {{r + 1, c}, {r - 1, c}, {r, c + 1}, {r, c - 1}};
-        for (const auto& n : next) {
-            if (!InForce(rules, n[0], n[1])) continue;
-            StoneCode& cell = scratch.at(n[0], n[1]);
-            if (!match.contains(cell)) continue;
-            const int ni = Board::Index(n[0], n[1]);
-            if (ni == target) return true;
-            cell = StoneEmpty;
-            queue.push(ni);
-        }
-    }
-    return false;
+    return TakeGroup(scratch, rules, clicked.row, clicked.col, queue,
+                     [target](int index) { return index == target; });
 }
 
 int RemoveGroup(MoveRecord& rec, const Rules& rules, EngineState& state, int row, int col) {
     if (!InForce(rules, row, col)) return 0;
     const StoneCode k = rec.board.at(row, col);
     if (!IsGroupStone(k)) return 0;
-    const MatchingSet match{k, rules.joker};
 
     state.ColourCounters.fill(0);
     state.ClickedColour = k;
     state.ColourCounters[k] = 1;
 
-    auto& cells = rec.board.cells;
     CellQueue queue;
-    queue.push(Board::Index(row, col));
-    cells[static_cast<std::size_t>(queue.items[0])] = StoneEmpty;
-    for (int head = 0; head < queue.size; ++head) {
-        const int index = queue.items[static_cast<std::size_t>(head)];
-        const int r = RowOf[static_cast<std::size_t>(index)];
-        const int c = ColumnOf[static_cast<std::size_t>(index)];
-        auto visit = [&](bool inside, int ni) {
-            if (!inside || !match.contains(cells[static_cast<std::size_t>(ni)])) return;
-            cells[static_cast<std::size_t>(ni)] = StoneEmpty;
-            queue.push(ni);
-        };
-        visit(r < rules.rows, index + MaxCols);
-        visit(r > 1, index - MaxCols);
-        visit(c < rules.cols, index + 1);
-        visit(c > 1, index - 1);
-    }
+    TakeGroup(rec.board, rules, row, col, queue, [](int) { return false; });
     state.ColourCounters[k] = static_cast<std::uint16_t>(queue.size);
     rec.Removed = static_cast<std::uint16_t>(queue.size);
     return queue.size;

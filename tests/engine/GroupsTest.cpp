@@ -58,6 +58,15 @@ TEST(Groups, RemoveGroupFollowsJokersToMoreOfTheClickedColour) {
     EXPECT_EQ(RemoveGroup(rec, rules, state, 1, 1), 7);
     EXPECT_EQ(ToRows(rec, 4, 10),
               (std::vector<std::string>{"..........", "..........", "..........", ".........."}));
+
+    // Whether a group takes jokers with it, the board left as it was.
+    const MoveRecord before = FromRows({"1.........", "3.........", "3331......", "...1.22..."});
+    EXPECT_TRUE(GroupTakesJokers(before, rules, 1, 1));
+    EXPECT_TRUE(GroupTakesJokers(before, rules, 4, 4));  // through the jokers' far end
+    EXPECT_FALSE(GroupTakesJokers(before, rules, 4, 6)); // no joker touches it
+    EXPECT_FALSE(GroupTakesJokers(before, rules, 2, 1)); // jokers clicked alone
+    EXPECT_FALSE(GroupTakesJokers(before, SmallRules(), 1, 1));
+    EXPECT_EQ(ToRows(before, 1, 10)[0], "1.........");
 }
 
 TEST(Groups, TheTransformerNeedsAColourNeighbourAndAnOpenLock) {
