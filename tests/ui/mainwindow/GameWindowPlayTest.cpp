@@ -336,7 +336,8 @@ class GameWindowPlayTest : public QObject {
         auto w = OpenWindow(dir);
         w->runCommand(Command::Level1);
         const QSize before = w->size();
-        w->resize(before + QSize(120, 120));
+        // Grown by as much as the test screen (800 pixels wide) holds at the new cells.
+        w->resize(before + QSize(60, 60));
         QTRY_VERIFY(w->board()->cellGeometry().cellWidth > 28);
         const int cell = w->board()->cellGeometry().cellWidth;
         QCOMPARE(w->board()->cellGeometry().cellHeight, cell);
