@@ -377,19 +377,25 @@ void ListPlainGroups(const MoveRecord& rec, const Rules& rules, CandidateList& o
     const auto fromBelow = [](const Words& m, std::size_t w) {
         return m[w] >> Shift | m[w + 1] << (64 - Shift);
     };
+    // A word's likes on each side, and its cells with two likes or more.
+    struct Links {
+        std::uint64_t toRight, toLeft, below, above, two;
+    };
+    const auto linksOf = [&](std::size_t w) {
+        Links l{right[w], right[w] << 1, down[w], fromAbove(down, w), 0};
+        const std::uint64_t across = l.toRight | l.toLeft;
+        const std::uint64_t along = l.below | l.above;
+        l.two = (l.toRight & l.toLeft) | (across & along) | (l.below & l.above);
+        return l;
+    };
     // Cells with exactly one like beside them, and the cells that may start
     // a group: a like to the right or below, none to the left or above.
     Words single{};
     Words starts{};
     for (std::size_t w = 1; w <= static_cast<std::size_t>(words); ++w) {
-        const std::uint64_t toRight = right[w];
-        const std::uint64_t toLeft = toRight << 1;
-        const std::uint64_t below = down[w];
-        const std::uint64_t above = fromAbove(down, w);
-        const std::uint64_t across = toRight | toLeft;
-        const std::uint64_t along = below | above;
-        single[w] = (across | along) & ~((toRight & toLeft) | (across & along) | (below & above));
-        starts[w] = (toRight | below) & ~toLeft & ~above;
+        const Links l = linksOf(w);
+        single[w] = (l.toRight | l.toLeft | l.below | l.above) & ~l.two;
+        starts[w] = (l.toRight | l.below) & ~l.toLeft & ~l.above;
     }
     // Most groups are a pair or a star: a middle stone with two to four likes
     // beside it, none of them with another like. Such a group is found from
@@ -400,13 +406,7 @@ void ListPlainGroups(const MoveRecord& rec, const Rules& rules, CandidateList& o
     Words knownAbove{}; // first cells in the row above a row's middles
     Words inside{};
     for (std::size_t w = 1; w <= static_cast<std::size_t>(words); ++w) {
-        const std::uint64_t toRight = right[w];
-        const std::uint64_t toLeft = toRight << 1;
-        const std::uint64_t below = down[w];
-        const std::uint64_t above = fromAbove(down, w);
-        const std::uint64_t across = toRight | toLeft;
-        const std::uint64_t along = below | above;
-        const std::uint64_t two = (toRight & toLeft) | (across & along) | (below & above);
+        const auto [toRight, toLeft, below, above, two] = linksOf(w);
         const std::uint64_t here = single[w];
         const std::uint64_t singleBelow = fromBelow(single, w);
         const std::uint64_t loneEnds = (~toRight | here >> 1) & (~toLeft | here << 1) &
