@@ -12,8 +12,11 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStorageInfo>
 #include <QTreeView>
+
+#include <memory>
 
 namespace tumbla {
 
@@ -39,11 +42,19 @@ QFileSystemModel* DirectoryModel(QObject* parent) {
     return model;
 }
 
-// Scrolls to `folder` once `loaded`, the folder just read, is `folder` or one of its parents.
-void KeepInView(QTreeView* tree, QFileSystemModel* model, const QString& folder, const QString& loaded) {
-    if (folder.isEmpty()) return;
-    const QString parent = loaded.endsWith(QLatin1Char('/')) ? loaded : loaded + QLatin1Char('/');
-    if (folder == loaded || folder.startsWith(parent)) tree->scrollTo(model->index(folder));
+// The model reads folders in the background and sorts their rows in later:
+// rows arriving above `folder` push it out of sight, so it is brought back
+// into view as they come, until the player scrolls the tree.
+void KeepInView(QObject* owner, QTreeView* tree, QFileSystemModel* model, const QString* folder) {
+    auto scrolled = std::make_shared<bool>(false);
+    QObject::connect(tree->verticalScrollBar(), &QAbstractSlider::actionTriggered, owner,
+                     [scrolled] { *scrolled = true; });
+    const auto reveal = [tree, model, folder, scrolled] {
+        if (!*scrolled && !folder->isEmpty()) tree->scrollTo(model->index(*folder));
+    };
+    QObject::connect(model, &QFileSystemModel::directoryLoaded, owner, reveal);
+    QObject::connect(model, &QAbstractItemModel::rowsInserted, owner, reveal);
+    QObject::connect(model, &QAbstractItemModel::layoutChanged, owner, reveal);
 }
 
 } // namespace
@@ -77,14 +88,8 @@ void CopyWindow::build() {
         destination_ = destinationModel_->filePath(index);
         destinationShown_ = destination_;
     });
-    // The model reads folders in the background: rows arriving above the
-    // opened folder push it out of sight, so it is brought back into view
-    // whenever one of its parents has been read.
-    connect(sourceModel_, &QFileSystemModel::directoryLoaded, this,
-            [this](const QString& loaded) { KeepInView(sourceTree_, sourceModel_, source_, loaded); });
-    connect(destinationModel_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
-        KeepInView(destinationTree_, destinationModel_, destinationShown_, loaded);
-    });
+    KeepInView(this, sourceTree_, sourceModel_, &source_);
+    KeepInView(this, destinationTree_, destinationModel_, &destinationShown_);
     connect(sourceDrives_, &QComboBox::activated, this,
             [this](int i) { setSourceDirectory(sourceDrives_->itemData(i).toString()); });
     connect(destinationDrives_, &QComboBox::activated, this,
