@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileSystemModel>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -15,8 +16,6 @@
 #include <QScrollBar>
 #include <QStorageInfo>
 #include <QTreeView>
-
-#include <memory>
 
 namespace tumbla {
 
@@ -42,15 +41,33 @@ QFileSystemModel* DirectoryModel(QObject* parent) {
     return model;
 }
 
+// Hears the player's first click, wheel turn or key in a tree.
+class TouchWatch : public QObject {
+  public:
+    explicit TouchWatch(QTreeView* tree) : QObject(tree) {
+        tree->installEventFilter(this);
+        tree->viewport()->installEventFilter(this);
+        connect(tree->verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
+                [this] { touched = true; });
+    }
+    bool touched = false;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        touched = touched || type == QEvent::MouseButtonPress || type == QEvent::Wheel ||
+                  type == QEvent::KeyPress;
+        return false;
+    }
+};
+
 // The model reads folders in the background and sorts their rows in later:
 // rows arriving above `folder` push it out of sight, so it is brought back
-// into view as they come, until the player scrolls the tree.
+// into view as they come, until the player first touches the tree.
 void KeepInView(QObject* owner, QTreeView* tree, QFileSystemModel* model, const QString* folder) {
-    auto scrolled = std::make_shared<bool>(false);
-    QObject::connect(tree->verticalScrollBar(), &QAbstractSlider::actionTriggered, owner,
-                     [scrolled] { *scrolled = true; });
-    const auto reveal = [tree, model, folder, scrolled] {
-        if (!*scrolled && !folder->isEmpty()) tree->scrollTo(model->index(*folder));
+    const auto* watch = new TouchWatch(tree);
+    const auto reveal = [tree, model, folder, watch] {
+        if (!watch->touched && !folder->isEmpty()) tree->scrollTo(model->index(*folder));
     };
     QObject::connect(model, &QFileSystemModel::directoryLoaded, owner, reveal);
     QObject::connect(model, &QAbstractItemModel::rowsInserted, owner, reveal);
