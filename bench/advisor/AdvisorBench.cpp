@@ -3,12 +3,13 @@
 // baseline at the long time, and the advisor on two threads at the short time.
 //
 //   tumbla-advisor-bench [--situations N] [--first N] [--short MS] [--long MS]
-//                        [--level CODE] [--parts PARTS]
+//                        [--level CODE] [--parts PARTS] [--seed K]
 //
 // --first and --situations pick situations first..first+N-1; --level one of
 // the three codes; --parts the players to run, of "s" (advisor, short), "l"
 // (advisor, long), "b" (baseline, long), "t" (advisor, short, two threads),
-// "T" (advisor, long, two threads): a quick loop for tuning plays "s" alone.
+// "T" (advisor, long, two threads): a quick loop for tuning plays "s" alone;
+// --seed the advisor's seed (1 unless given), to tell a change from luck.
 
 #include "TextbookNested.h"
 #include "advisor/Advisor.h"
@@ -30,8 +31,11 @@ struct Totals {
     std::int64_t shortOne = 0, longOne = 0, baseline = 0, shortTwo = 0, longTwo = 0;
 };
 
+std::uint64_t Seed = 1;
+
 std::int32_t Advise(const SavedGame& game, std::chrono::milliseconds time, int threads) {
     AdvisorLimits limits;
+    limits.seed = Seed;
     limits.time = time;
     limits.threads = threads;
     Advisor advisor(game, limits);
@@ -57,6 +61,7 @@ int main(int argc, char** argv) {
         const std::string_view option = argv[i];
         const long value = std::strtol(argv[i + 1], nullptr, 10);
         if (option == "--first") first = static_cast<int>(value);
+        if (option == "--seed") Seed = static_cast<std::uint64_t>(value);
         if (option == "--level") levels = argv[i + 1];
         if (option == "--parts") parts = argv[i + 1];
         if (option == "--situations") situations = static_cast<int>(value);

@@ -4,6 +4,7 @@
 #include "engine/PlayMove.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace tumbla {
 
@@ -15,17 +16,30 @@ std::uint64_t Mix(std::uint64_t z) {
     return z ^ (z >> 31);
 }
 
-bool IsSpecialMove(const MoveRecord& position, int code) {
-    const Move move = Move::FromCode(code);
-    return move.isGravityChange() || IsTransformer(position.board.at(move.row, move.col));
+// The position's stones, score and gravity, folded eight cells at a time.
+std::uint64_t BoardHash(const MoveRecord& position) {
+    std::uint64_t h = static_cast<std::uint64_t>(position.TotalScore) << 8 | position.Gravity;
+    const auto& cells = position.board.cells;
+    std::size_t i = 0;
+    for (; i + 8 <= cells.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, cells.data() + i, 8);
+        h = Mix(h ^ word);
+    }
+    for (; i < cells.size(); ++i) h = h * 31 + cells[i];
+    return Mix(h);
 }
 
 } // namespace
 
 NestedSearch::NestedSearch(const AdvisorStart& start, std::uint64_t seed)
-    : start_(start), random_(Mix(seed)), plies_(ExhaustDepth + 1), levels_(MaxLevel + 1) {
+    : start_(start), random_(Mix(seed)), plies_(ExhaustDepth + 1), levels_(MaxLevel + 1),
+      beam_(MaxBeamWidth), nextBeam_(MaxBeamWidth),
+      beamLines_(static_cast<std::size_t>(MaxBeamWidth) * LineCapacity),
+      nextBeamLines_(beamLines_.size()) {
     start_.movesLeft = std::clamp(start_.movesLeft, 0, LineCapacity);
     bestLine_.reserve(LineCapacity);
+    children_.reserve(static_cast<std::size_t>(MaxBeamWidth) * 400);
 }
 
 std::uint64_t NestedSearch::NextRandom() {
@@ -62,11 +76,14 @@ void NestedSearch::Run(const SearchBounds& bounds) {
     // Near the end of a game a few thousand lines are all there are.
     const std::uint64_t leafLimit = bounds_.playouts != 0 ? bounds_.playouts / 2 : 20000;
     if (Exhaust(std::min<std::uint64_t>(leafLimit, 20000)) || stopped_) return;
+    const auto startedAt = std::chrono::steady_clock::now();
+    Beam(startedAt);
+    if (stopped_) return;
     // Each pass starts from the best line so far; a pass that used up little
     // of the budget, or found nothing better, makes room for a deeper one.
     int level = 1;
     while (!stopped_) {
-        const auto startedAt = std::chrono::steady_clock::now();
+        const auto passStartedAt = std::chrono::steady_clock::now();
         const std::uint64_t playoutsBefore = Playouts();
         const std::int32_t scoreBefore = bestScore_;
         Level& top = levels_[static_cast<std::size_t>(level)];
@@ -88,9 +105,92 @@ void NestedSearch::Run(const SearchBounds& bounds) {
         if (bounds_.playouts != 0)
             small = (Playouts() - playoutsBefore) * 20 < bounds_.playouts;
         else if (bounds_.timed)
-            small =
-                (std::chrono::steady_clock::now() - startedAt) * 20 < bounds_.deadline - startedAt;
+            small = (std::chrono::steady_clock::now() - passStartedAt) * 20 <
+                    bounds_.deadline - passStartedAt;
         if (level == 1 || small || bestScore_ == scoreBefore) ++level;
+    }
+}
+
+// Depth by depth, every move from each of the best few positions, each judged
+// by a playout; the best few of those, no position twice, go on. On a field
+// too big for whole passes of the nested search's level 2 within the budget,
+// it gives that search a first line that looked wider than one line can; its
+// width is what a tenth of the budget pays for, judged from the first depth.
+void NestedSearch::Beam(std::chrono::steady_clock::time_point startedAt) {
+    beam_[0] = {start_.position, start_.state, start_.afterGravityChange};
+    int width = 1;
+    int count = 1;
+    for (int d = 0; d < start_.movesLeft && count > 0; ++d) {
+        children_.clear();
+        std::uint64_t lengths = 0;
+        for (int n = 0; n < count; ++n) {
+            const BeamNode& node = beam_[static_cast<std::size_t>(n)];
+            const std::uint16_t* const line = beamLines_.data() + n * LineCapacity;
+            ListCandidates(node.position, start_.rules, node.state, node.afterGravityChange,
+                           beamMoves_);
+            std::copy(line, line + d, path_.begin());
+            for (int i = 0; i < beamMoves_.count; ++i) {
+                const int code = beamMoves_.items[static_cast<std::size_t>(i)];
+                const Move move = Move::FromCode(code);
+                beamChild_ = node.position;
+                beamChildState_ = node.state;
+                PlayMove(beamChild_, start_.rules, beamChildState_, move);
+                path_[static_cast<std::size_t>(d)] = static_cast<std::uint16_t>(code);
+                const Score score =
+                    Playout(d + 1, beamChild_, beamChildState_, move.isGravityChange());
+                if (stopped_) return;
+                lengths += static_cast<std::uint64_t>(playoutEnd_ - d);
+                children_.push_back({score, BoardHash(beamChild_), static_cast<std::uint16_t>(n),
+                                     static_cast<std::uint16_t>(code)});
+            }
+        }
+        if (children_.empty()) return;
+        if (d == 0) {
+            // A beam of width w costs about w x (moves here) x (playout length) / 2 playouts.
+            const double perWidth = static_cast<double>(lengths) / 2.0;
+            double budget = 0;
+            if (bounds_.playouts != 0)
+                budget = static_cast<double>(bounds_.playouts);
+            else if (bounds_.timed) {
+                const double spent =
+                    std::chrono::duration<double>(std::chrono::steady_clock::now() - startedAt)
+                        .count();
+                const double total =
+                    std::chrono::duration<double>(bounds_.deadline - startedAt).count();
+                budget = static_cast<double>(children_.size()) * total / std::max(spent, 1e-6);
+            }
+            // Where the nested search has time for whole passes of level 2 (a
+            // level-1 search per move of a level-1 line) it needs no beam.
+            if (budget >= perWidth * perWidth) return;
+            width = static_cast<int>(std::clamp(budget / 10.0 / std::max(perWidth, 1.0), 1.0,
+                                                static_cast<double>(MaxBeamWidth)));
+        }
+        // Best first; among equals the earlier, so that a seed gives one answer.
+        std::stable_sort(children_.begin(), children_.end(),
+                         [](const BeamChild& a, const BeamChild& b) { return a.score > b.score; });
+        int next = 0;
+        for (std::size_t c = 0; c < children_.size() && next < width; ++c) {
+            const BeamChild& child = children_[c];
+            bool seen = false;
+            for (std::size_t e = 0; e < c && !seen; ++e)
+                seen = children_[e].hash == child.hash && children_[e].kept;
+            if (seen) continue;
+            children_[c].kept = true;
+            const BeamNode& parent = beam_[child.parent];
+            BeamNode& node = nextBeam_[static_cast<std::size_t>(next)];
+            node = parent;
+            const Move move = Move::FromCode(child.code);
+            PlayMove(node.position, start_.rules, node.state, move);
+            node.afterGravityChange = move.isGravityChange();
+            std::uint16_t* const line = nextBeamLines_.data() + next * LineCapacity;
+            const std::uint16_t* const from = beamLines_.data() + child.parent * LineCapacity;
+            std::copy(from, from + d, line);
+            line[d] = child.code;
+            ++next;
+        }
+        std::swap(beam_, nextBeam_);
+        std::swap(beamLines_, nextBeamLines_);
+        count = next;
     }
 }
 
@@ -222,16 +322,27 @@ NestedSearch::Score NestedSearch::Playout(int depth, const MoveRecord& position,
     playoutState_ = state;
     const StoneCode spared = SparedColour(position);
     int d = depth;
+    const bool mayChange = start_.rules.directions != 0 || start_.rules.transformer;
     for (; d < start_.movesLeft; ++d) {
-        ListCandidates(playoutPosition_, start_.rules, playoutState_, afterGravityChange,
-                       playoutCandidates_);
+        // A gravity change or the transformer now and then, or when no group is
+        // left: only then are they looked for, which is the dearer part.
+        playoutCandidates_.clear();
+        ListGroups(playoutPosition_, start_.rules, playoutCandidates_, &playoutTakers_);
+        const int groups = playoutCandidates_.count;
+        if (mayChange && (groups == 0 || Below(8) == 0))
+            ListCandidates(playoutPosition_, start_.rules, playoutState_, afterGravityChange,
+                           playoutCandidates_, &playoutTakers_);
         if (playoutCandidates_.count == 0) break;
         // A stop is heard within a move: a playout on a big field takes milliseconds.
         if (StopAsked()) {
             stopped_ = true;
             return NoScore;
         }
-        const int code = PickPlayoutMove(playoutPosition_, spared);
+        const int code =
+            playoutCandidates_.count > groups
+                ? playoutCandidates_.items[static_cast<std::size_t>(
+                      groups + Below(playoutCandidates_.count - groups))]
+                : PickPlayoutMove(playoutPosition_, spared);
         const Move move = Move::FromCode(code);
         PlayMove(playoutPosition_, start_.rules, playoutState_, move);
         path_[static_cast<std::size_t>(d)] = static_cast<std::uint16_t>(code);
@@ -244,41 +355,48 @@ NestedSearch::Score NestedSearch::Playout(int depth, const MoveRecord& position,
     return playoutPosition_.TotalScore;
 }
 
-// A gravity change or the transformer now and then; otherwise a group of
-// another colour than the spared one, one without a joker while there is
-// such, for the jokers join the spared colour's big group; the spared colour
-// when nothing else is left, and groups of jokers alone last of all.
+// A group of another colour than the spared one, one without a joker while
+// there is such, for the jokers join the spared colour's big group; the
+// spared colour when nothing else is left, and groups of jokers alone last of all.
 int NestedSearch::PickPlayoutMove(const MoveRecord& position, StoneCode spared) {
     const CandidateList& list = playoutCandidates_;
     const StoneCode joker = start_.rules.joker;
     std::array<int, Kinds> counts{};
     for (int i = 0; i < list.count; ++i) {
         const int code = list.items[static_cast<std::size_t>(i)];
-        Kind of = Special;
-        if (!IsSpecialMove(position, code)) {
-            const StoneCode colour = position.board.at(code / 100, code % 100);
-            if (colour == spared)
-                of = Spared;
-            else if (joker != 0 && colour == joker)
-                of = JokersAlone;
-            else if (joker != 0 && GroupTakesJokers(position, start_.rules, code / 100, code % 100))
-                of = Jokered;
-            else
-                of = Other;
-        }
+        const StoneCode colour = position.board.at(code / 100, code % 100);
+        Kind of = Other;
+        if (colour == spared)
+            of = Spared;
+        else if (joker != 0 && colour == joker)
+            of = JokersAlone;
+        else if (playoutTakers_[static_cast<std::size_t>(i)])
+            of = Jokered;
         kinds_[static_cast<std::size_t>(i)] = of;
         ++counts[of];
     }
-    const int groups = list.count - counts[Special];
     Kind kind = Other;
-    if (counts[Special] != 0 && (groups == 0 || Below(8) == 0))
-        kind = Special;
-    else
-        for (Kind k : {Other, Jokered, Spared, JokersAlone})
-            if (counts[k] != 0) {
-                kind = k;
-                break;
+    for (Kind k : {Other, Jokered, Spared, JokersAlone})
+        if (counts[k] != 0) {
+            kind = k;
+            break;
+        }
+    if (kind == Spared) {
+        // The spared colour's smallest group first: the big one grows from what
+        // falls together after the small ones are gone.
+        int smallest = 0;
+        int least = CellCount + 1;
+        for (int i = 0; i < list.count; ++i)
+            if (kinds_[static_cast<std::size_t>(i)] == Spared) {
+                const int code = list.items[static_cast<std::size_t>(i)];
+                const int size = GroupSize(position, start_.rules, code / 100, code % 100);
+                if (size < least) {
+                    least = size;
+                    smallest = code;
+                }
             }
+        return smallest;
+    }
     int k = Below(counts[kind]);
     for (int i = 0; i < list.count; ++i)
         if (kinds_[static_cast<std::size_t>(i)] == kind && k-- == 0)

@@ -1,7 +1,8 @@
 #pragma once
-// One thread's search: nested Monte-Carlo search (each level plays the move
-// whose search one level lower ended best, following the best line found so
-// far; above level 1 only the candidates whose playout ended best), with
+// One thread's search: a beam of playouts for a first line, then nested
+// Monte-Carlo search (each level plays the move whose search one level lower
+// ended best, following the best line found so far; above level 1 only the
+// candidates whose playout ended best), with
 // playouts that spare the most frequent colour and the jokers so that they
 // grow into big groups. All its memory is taken when it is made; a playout
 // allocates nothing.
@@ -56,6 +57,8 @@ class NestedSearch {
     static constexpr int LineCapacity = 1000;
     // Above level 1 only the candidates whose playout ended best get the deeper search.
     static constexpr int PruneTo = 8;
+    // The beam that finds the nested search's first line.
+    static constexpr int MaxBeamWidth = 24;
 
     struct Level {
         MoveRecord position;
@@ -72,11 +75,13 @@ class NestedSearch {
 
     // Every line below the start, when they are few: the optimum, proven.
     bool Exhaust(std::uint64_t leafLimit);
+    void Beam(std::chrono::steady_clock::time_point startedAt);
     bool ExhaustNode(int depth, bool afterGravityChange);
     Score Nested(int level, int depth, const MoveRecord& position, const EngineState& state,
                  bool afterGravityChange);
     Score Playout(int depth, const MoveRecord& position, const EngineState& state,
                   bool afterGravityChange);
+    // Of the groups in playoutCandidates_.
     int PickPlayoutMove(const MoveRecord& position, StoneCode spared);
     StoneCode SparedColour(const MoveRecord& position);
     void Record(int length, std::int32_t score);
@@ -106,12 +111,32 @@ class NestedSearch {
     MoveRecord playoutPosition_;
     EngineState playoutState_;
     CandidateList playoutCandidates_;
+    JokerTakers playoutTakers_;
     // A playout's choice: what each candidate is, in order of preference.
-    enum Kind : std::uint8_t { Other, Jokered, Spared, JokersAlone, Special, Kinds };
+    enum Kind : std::uint8_t { Other, Jokered, Spared, JokersAlone, Kinds };
     std::array<Kind, CandidateList::Capacity> kinds_{};
     std::array<std::uint16_t, LineCapacity>
         path_{}; // the moves from the start to where the search is
     int playoutEnd_ = 0;
+
+    struct BeamNode {
+        MoveRecord position;
+        EngineState state;
+        bool afterGravityChange = false;
+    };
+    struct BeamChild {
+        Score score;
+        std::uint64_t hash;
+        std::uint16_t parent;
+        std::uint16_t code;
+        bool kept = false;
+    };
+    std::vector<BeamNode> beam_, nextBeam_;
+    std::vector<std::uint16_t> beamLines_, nextBeamLines_; // LineCapacity moves per node
+    std::vector<BeamChild> children_;
+    CandidateList beamMoves_;
+    MoveRecord beamChild_;
+    EngineState beamChildState_;
 
     std::atomic<std::uint64_t> playouts_{0};
     mutable std::mutex bestMutex_;

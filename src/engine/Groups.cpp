@@ -79,15 +79,12 @@ bool TakeGroup(Board& board, const Rules& rules, int row, int col, CellQueue& qu
 
 } // namespace
 
-bool GroupTakesJokers(const MoveRecord& rec, const Rules& rules, int row, int col) {
-    if (rules.joker == 0 || !InForce(rules, row, col)) return false;
-    const StoneCode k = rec.board.at(row, col);
-    if (!IsGroupStone(k) || k == rules.joker) return false;
+int GroupSize(const MoveRecord& rec, const Rules& rules, int row, int col) {
+    if (!InForce(rules, row, col) || !IsGroupStone(rec.board.at(row, col))) return 0;
     Board scratch = rec.board;
     CellQueue queue;
-    return TakeGroup(scratch, rules, row, col, queue, [&](int index) {
-        return rec.board.cells[static_cast<std::size_t>(index)] == rules.joker;
-    });
+    TakeGroup(scratch, rules, row, col, queue, [](int) { return false; });
+    return queue.size;
 }
 
 bool IsMoveValid(const MoveRecord& rec, const Rules& rules, const EngineState& state, Move move) {
@@ -470,7 +467,9 @@ void ListPlainGroups(const MoveRecord& rec, const Rules& rules, CandidateList& o
 // them all. With jokers the colours' groups are found without the jokers
 // first; a group of jokers then joins every group of one colour it touches
 // into one, and makes a single stone beside it a group of two.
-void ListGroups(const MoveRecord& rec, const Rules& rules, CandidateList& out) {
+void ListGroups(const MoveRecord& rec, const Rules& rules, CandidateList& out,
+                JokerTakers* takers) {
+    if (takers != nullptr) takers->reset();
     if (rules.joker == 0)
         return rules.cols <= 15 ? ListPlainGroups<true>(rec, rules, out)
                                 : ListPlainGroups<false>(rec, rules, out);
@@ -521,7 +520,24 @@ void ListGroups(const MoveRecord& rec, const Rules& rules, CandidateList& out) {
             touch(k > 0, r, k - 1);
             touch(k + 1 < rules.cols, r, k + 1);
         }
+    const int first = out.count;
     colours.listPaired(out);
+    if (takers != nullptr) {
+        // A colour's group takes jokers when a group of jokers joined it.
+        std::bitset<CellCount> touched;
+        for (int r = 0; r < rules.rows; ++r)
+            for (std::uint32_t js = jokers[static_cast<std::size_t>(r)]; js != 0; js &= js - 1) {
+                const int i = r * MaxCols + std::countr_zero(js);
+                if (jokerGroups.parent[static_cast<std::size_t>(i)] != i) continue;
+                for (const std::int16_t anchor : joined[static_cast<std::size_t>(i)])
+                    if (anchor >= 0) touched.set(static_cast<std::size_t>(colours.find(anchor)));
+            }
+        for (int n = first; n < out.count; ++n) {
+            const int code = out.items[static_cast<std::size_t>(n)];
+            if (touched[static_cast<std::size_t>(Board::Index(code / 100, code % 100))])
+                takers->set(static_cast<std::size_t>(n));
+        }
+    }
     jokerGroups.listPaired(out);
 }
 

@@ -23,13 +23,14 @@ bool IsSameRecordedMove(const MoveRecord& rec, const Rules& rules, Move clicked,
 // Sets `Removed`, `ClickedColour` and `ColourCounters`; returns the stones removed.
 int RemoveGroup(MoveRecord& rec, const Rules& rules, EngineState& state, int row, int col);
 
-// Whether the group of the stone at (row, col), a stone of a colour other
-// than the jokers', takes jokers with it.
-bool GroupTakesJokers(const MoveRecord& rec, const Rules& rules, int row, int col);
+// How many stones a click on (row, col), a valid group click, would remove.
+int GroupSize(const MoveRecord& rec, const Rules& rules, int row, int col);
 
 // Appends every removable group as the row x 100 + column of its first cell in
 // row-major order: first the groups of each colour (jokers may join several of
-// them), then, with a joker colour, the groups made of jokers alone.
-void ListGroups(const MoveRecord& rec, const Rules& rules, CandidateList& out);
+// them), then, with a joker colour, the groups made of jokers alone. With
+// `takers`, also says which of the colours' groups take jokers along.
+void ListGroups(const MoveRecord& rec, const Rules& rules, CandidateList& out,
+                JokerTakers* takers = nullptr);
 
 } // namespace tumbla

@@ -83,9 +83,9 @@ MoveEffects PlayMove(MoveRecord& rec, const Rules& rules, EngineState& state, Mo
 }
 
 void ListCandidates(const MoveRecord& rec, const Rules& rules, const EngineState& state,
-                    bool afterGravityChange, CandidateList& out) {
+                    bool afterGravityChange, CandidateList& out, JokerTakers* takers) {
     out.clear();
-    ListGroups(rec, rules, out);
+    ListGroups(rec, rules, out, takers);
     const int groups = out.count;
     MoveRecord copy = rec;
     copy.MoveRow = afterGravityChange ? 0 : 1;

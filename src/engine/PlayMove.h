@@ -36,8 +36,8 @@ MoveEffects PlayMove(MoveRecord& rec, const Rules& rules, EngineState& state, Mo
 // Every candidate move of a position in the hint's order: the groups, then the
 // helpful gravity changes (not right after a gravity change), then the
 // transformer when it helps and can be clicked. `state.MoveLock` decides
-// whether the last two count.
+// whether the last two count. With `takers`, also which groups take jokers.
 void ListCandidates(const MoveRecord& rec, const Rules& rules, const EngineState& state,
-                    bool afterGravityChange, CandidateList& out);
+                    bool afterGravityChange, CandidateList& out, JokerTakers* takers = nullptr);
 
 } // namespace tumbla

@@ -6,6 +6,7 @@
 #include "engine/GameSettings.h"
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 
 namespace tumbla {
@@ -48,5 +49,9 @@ struct CandidateList {
         if (count < Capacity) items[count++] = static_cast<std::uint16_t>(value);
     }
 };
+
+// Bit n: the group in place n of a candidate list holds jokers, so a click on
+// it takes them along.
+using JokerTakers = std::bitset<CandidateList::Capacity>;
 
 } // namespace tumbla

@@ -34,6 +34,10 @@ TEST(Advisor, ItsScoreIsTheGamesAndASeedGivesOneLine) {
         // The line's total is what a player clicking it reaches.
         EXPECT_TRUE(CheckLine(g.saved(), first.line, first.score).honest);
         EXPECT_FALSE(CheckLine(g.saved(), first.line, first.score + 1).honest);
+        // A budget that lasts past the beam's first line into the nested search.
+        const AdvisorResult longer = Advise(g.saved(), 3000, 1);
+        ASSERT_TRUE(longer.honest) << longer.error;
+        EXPECT_EQ(longer.playouts, 3000u);
 
         const auto half = first.line.begin() + static_cast<long>(first.line.size() / 2);
         g.play(std::vector<int>(first.line.begin(), half));

@@ -59,14 +59,18 @@ TEST(Groups, RemoveGroupFollowsJokersToMoreOfTheClickedColour) {
     EXPECT_EQ(ToRows(rec, 4, 10),
               (std::vector<std::string>{"..........", "..........", "..........", ".........."}));
 
-    // Whether a group takes jokers with it, the board left as it was.
+    // Which listed groups take jokers along: the 1s joined through the jokers,
+    // not the 2s that no joker touches, nor the jokers listed alone.
     const MoveRecord before = FromRows({"1.........", "3.........", "3331......", "...1.22..."});
-    EXPECT_TRUE(GroupTakesJokers(before, rules, 1, 1));
-    EXPECT_TRUE(GroupTakesJokers(before, rules, 4, 4));  // through the jokers' far end
-    EXPECT_FALSE(GroupTakesJokers(before, rules, 4, 6)); // no joker touches it
-    EXPECT_FALSE(GroupTakesJokers(before, rules, 2, 1)); // jokers clicked alone
-    EXPECT_FALSE(GroupTakesJokers(before, SmallRules(), 1, 1));
-    EXPECT_EQ(ToRows(before, 1, 10)[0], "1.........");
+    CandidateList list;
+    JokerTakers takers;
+    ListGroups(before, rules, list, &takers);
+    EXPECT_EQ(std::vector<int>(list.items.begin(), list.items.begin() + list.count),
+              (std::vector<int>{101, 406, 201}));
+    EXPECT_EQ(takers.count(), 1U);
+    EXPECT_TRUE(takers[0]);
+    ListGroups(before, SmallRules(), list, &takers);
+    EXPECT_TRUE(takers.none());
 }
 
 TEST(Groups, TheTransformerNeedsAColourNeighbourAndAnOpenLock) {
@@ -220,6 +224,7 @@ TEST(Groups, ListGroupsWithJokersAgreesWithThePlainRulesOnRandomBoards) {
         // groups of jokers alone.
         const PlainRules plain{rules};
         std::vector<int> expected;
+        JokerTakers expectedTakers;
         for (const bool jokersAlone : {false, true}) {
             std::array<bool, CellCount> seen{};
             for (int r = 1; r <= rules.rows; ++r)
@@ -229,16 +234,24 @@ TEST(Groups, ListGroupsWithJokersAgreesWithThePlainRulesOnRandomBoards) {
                         code > 8 || (code == rules.joker) != jokersAlone)
                         continue;
                     const auto group = plain.Group(rec, r, c);
-                    for (const auto& [y, x] : group)
+                    bool holdsJoker = false;
+                    for (const auto& [y, x] : group) {
                         if (rec.board.at(y, x) == code)
                             seen[static_cast<std::size_t>(Board::Index(y, x))] = true;
-                    if (group.size() >= 2) expected.push_back(r * 100 + c);
+                        else
+                            holdsJoker = true;
+                    }
+                    if (group.size() < 2) continue;
+                    expectedTakers.set(expected.size(), holdsJoker);
+                    expected.push_back(r * 100 + c);
                 }
         }
 
         CandidateList list;
-        ListGroups(rec, rules, list);
+        JokerTakers takers;
+        ListGroups(rec, rules, list, &takers);
         const std::vector<int> actual(list.items.begin(), list.items.begin() + list.count);
         ASSERT_EQ(actual, expected) << "round " << round;
+        ASSERT_EQ(takers, expectedTakers) << "round " << round;
     }
 }
