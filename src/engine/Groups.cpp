@@ -176,12 +176,20 @@ struct Components {
     std::array<std::int16_t, CellCount> parent;
     // Bit i: cell i is the root of a group of two or more.
     std::array<std::uint64_t, (CellCount + 63) / 64> pairedRoots{};
+    // Bit i: cell i is the root of a group that jokers joined.
+    std::array<std::uint64_t, (CellCount + 63) / 64> jokeredRoots{};
     std::array<std::uint32_t, MaxRows> runStarts; // bit k: a run starts at column k
 
     void mark(int i, bool on) {
         const std::uint64_t bit = std::uint64_t{1} << (i % 64);
         auto& word = pairedRoots[static_cast<std::size_t>(i / 64)];
         word = on ? word | bit : word & ~bit;
+    }
+    bool jokered(int i) const {
+        return (jokeredRoots[static_cast<std::size_t>(i / 64)] >> (i % 64) & 1) != 0;
+    }
+    void markJokered(int i) {
+        jokeredRoots[static_cast<std::size_t>(i / 64)] |= std::uint64_t{1} << (i % 64);
     }
     int find(int i) {
         while (parent[static_cast<std::size_t>(i)] != i) {
@@ -198,6 +206,7 @@ struct Components {
         const int high = std::max(a, b);
         parent[static_cast<std::size_t>(high)] = static_cast<std::int16_t>(low);
         mark(high, false);
+        if (jokered(high)) markJokered(low);
         return low;
     }
 
@@ -238,10 +247,13 @@ struct Components {
         return find(row * MaxCols + std::bit_width(starts & ((std::uint32_t{2} << col) - 1)) - 1);
     }
 
-    void listPaired(CandidateList& out) const {
+    // With `takers`, the groups that jokers joined are marked by their place in `out`.
+    void listPaired(CandidateList& out, JokerTakers* takers = nullptr) const {
         for (std::size_t w = 0; w < pairedRoots.size(); ++w)
             for (std::uint64_t roots = pairedRoots[w]; roots != 0; roots &= roots - 1) {
                 const int i = static_cast<int>(w * 64) + std::countr_zero(roots);
+                if (takers != nullptr && out.count < CandidateList::Capacity && jokered(i))
+                    takers->set(static_cast<std::size_t>(out.count));
                 out.push((i / MaxCols + 1) * 100 + i % MaxCols + 1);
             }
     }
@@ -514,30 +526,14 @@ void ListGroups(const MoveRecord& rec, const Rules& rules, CandidateList& out,
                 const int merged = anchor < 0 ? root : colours.join(colours.find(anchor), root);
                 anchor = static_cast<std::int16_t>(merged);
                 colours.mark(merged, true);
+                colours.markJokered(merged);
             };
             touch(r > 0, r - 1, k);
             touch(r + 1 < rules.rows, r + 1, k);
             touch(k > 0, r, k - 1);
             touch(k + 1 < rules.cols, r, k + 1);
         }
-    const int first = out.count;
-    colours.listPaired(out);
-    if (takers != nullptr) {
-        // A colour's group takes jokers when a group of jokers joined it.
-        std::bitset<CellCount> touched;
-        for (int r = 0; r < rules.rows; ++r)
-            for (std::uint32_t js = jokers[static_cast<std::size_t>(r)]; js != 0; js &= js - 1) {
-                const int i = r * MaxCols + std::countr_zero(js);
-                if (jokerGroups.parent[static_cast<std::size_t>(i)] != i) continue;
-                for (const std::int16_t anchor : joined[static_cast<std::size_t>(i)])
-                    if (anchor >= 0) touched.set(static_cast<std::size_t>(colours.find(anchor)));
-            }
-        for (int n = first; n < out.count; ++n) {
-            const int code = out.items[static_cast<std::size_t>(n)];
-            if (touched[static_cast<std::size_t>(Board::Index(code / 100, code % 100))])
-                takers->set(static_cast<std::size_t>(n));
-        }
-    }
+    colours.listPaired(out, takers);
     jokerGroups.listPaired(out);
 }
 
