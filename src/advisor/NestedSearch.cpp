@@ -416,7 +416,17 @@ StoneCode NestedSearch::SparedColour(const MoveRecord& position) {
     const auto most = std::max_element(counts.begin() + 1, counts.end());
     int total = 0;
     for (int n : counts) total += n;
-    if (total == 0 || Below(2) == 0) return static_cast<StoneCode>(most - counts.begin());
+    if (total == 0) return static_cast<StoneCode>(most - counts.begin());
+    if (Below(2) == 0) {
+        // Of colours with as many stones as the most, any one: none is the first.
+        int tied = 0;
+        for (int colour = 1; colour <= 8; ++colour)
+            tied += counts[static_cast<std::size_t>(colour)] == *most ? 1 : 0;
+        int k = Below(tied);
+        for (int colour = 1; colour <= 8; ++colour)
+            if (counts[static_cast<std::size_t>(colour)] == *most && k-- == 0)
+                return static_cast<StoneCode>(colour);
+    }
     int k = Below(total);
     for (int colour = 1; colour <= 8; ++colour)
         if ((k -= counts[static_cast<std::size_t>(colour)]) < 0)
