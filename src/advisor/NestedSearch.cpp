@@ -39,7 +39,7 @@ NestedSearch::NestedSearch(const AdvisorStart& start, std::uint64_t seed)
       nextBeamLines_(beamLines_.size()) {
     start_.movesLeft = std::clamp(start_.movesLeft, 0, LineCapacity);
     bestLine_.reserve(LineCapacity);
-    children_.reserve(static_cast<std::size_t>(MaxBeamWidth) * 400);
+    beamChildren_.reserve(static_cast<std::size_t>(MaxBeamWidth) * 400);
 }
 
 std::uint64_t NestedSearch::NextRandom() {
@@ -121,7 +121,7 @@ void NestedSearch::Beam(std::chrono::steady_clock::time_point startedAt) {
     int width = 1;
     int count = 1;
     for (int d = 0; d < start_.movesLeft && count > 0; ++d) {
-        children_.clear();
+        beamChildren_.clear();
         std::uint64_t lengths = 0;
         for (int n = 0; n < count; ++n) {
             const BeamNode& node = beam_[static_cast<std::size_t>(n)];
@@ -140,11 +140,11 @@ void NestedSearch::Beam(std::chrono::steady_clock::time_point startedAt) {
                     Playout(d + 1, beamChild_, beamChildState_, move.isGravityChange());
                 if (stopped_) return;
                 lengths += static_cast<std::uint64_t>(playoutEnd_ - d);
-                children_.push_back({score, BoardHash(beamChild_), static_cast<std::uint16_t>(n),
+                beamChildren_.push_back({score, BoardHash(beamChild_), static_cast<std::uint16_t>(n),
                                      static_cast<std::uint16_t>(code)});
             }
         }
-        if (children_.empty()) return;
+        if (beamChildren_.empty()) return;
         if (d == 0) {
             // A beam of width w costs about w x (moves here) x (playout length) / 2 playouts.
             const double perWidth = static_cast<double>(lengths) / 2.0;
@@ -157,7 +157,7 @@ void NestedSearch::Beam(std::chrono::steady_clock::time_point startedAt) {
                         .count();
                 const double total =
                     std::chrono::duration<double>(bounds_.deadline - startedAt).count();
-                budget = static_cast<double>(children_.size()) * total / std::max(spent, 1e-6);
+                budget = static_cast<double>(beamChildren_.size()) * total / std::max(spent, 1e-6);
             }
             // Where the nested search has time for whole passes of level 2 (a
             // level-1 search per move of a level-1 line) it needs no beam.
@@ -166,16 +166,16 @@ void NestedSearch::Beam(std::chrono::steady_clock::time_point startedAt) {
                                                 static_cast<double>(MaxBeamWidth)));
         }
         // Best first; among equals the earlier, so that a seed gives one answer.
-        std::stable_sort(children_.begin(), children_.end(),
+        std::stable_sort(beamChildren_.begin(), beamChildren_.end(),
                          [](const BeamChild& a, const BeamChild& b) { return a.score > b.score; });
         int next = 0;
-        for (std::size_t c = 0; c < children_.size() && next < width; ++c) {
-            const BeamChild& child = children_[c];
+        for (std::size_t c = 0; c < beamChildren_.size() && next < width; ++c) {
+            const BeamChild& child = beamChildren_[c];
             bool seen = false;
             for (std::size_t e = 0; e < c && !seen; ++e)
-                seen = children_[e].hash == child.hash && children_[e].kept;
+                seen = beamChildren_[e].hash == child.hash && beamChildren_[e].kept;
             if (seen) continue;
-            children_[c].kept = true;
+            beamChildren_[c].kept = true;
             const BeamNode& parent = beam_[child.parent];
             BeamNode& node = nextBeam_[static_cast<std::size_t>(next)];
             node = parent;

@@ -75,8 +75,9 @@ class NestedSearch {
 
     // Every line below the start, when they are few: the optimum, proven.
     bool Exhaust(std::uint64_t leafLimit);
-    void Beam(std::chrono::steady_clock::time_point startedAt);
     bool ExhaustNode(int depth, bool afterGravityChange);
+    // A first line from a beam of playouts, where the field is big for the budget.
+    void Beam(std::chrono::steady_clock::time_point startedAt);
     Score Nested(int level, int depth, const MoveRecord& position, const EngineState& state,
                  bool afterGravityChange);
     Score Playout(int depth, const MoveRecord& position, const EngineState& state,
@@ -133,7 +134,7 @@ class NestedSearch {
     };
     std::vector<BeamNode> beam_, nextBeam_;
     std::vector<std::uint16_t> beamLines_, nextBeamLines_; // LineCapacity moves per node
-    std::vector<BeamChild> children_;
+    std::vector<BeamChild> beamChildren_;
     CandidateList beamMoves_;
     MoveRecord beamChild_;
     EngineState beamChildState_;
