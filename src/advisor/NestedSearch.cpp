@@ -39,7 +39,8 @@ NestedSearch::NestedSearch(const AdvisorStart& start, std::uint64_t seed)
       nextBeamLines_(beamLines_.size()) {
     start_.movesLeft = std::clamp(start_.movesLeft, 0, LineCapacity);
     bestLine_.reserve(LineCapacity);
-    beamChildren_.reserve(static_cast<std::size_t>(MaxBeamWidth) * 400);
+    // Up to 375 groups, four gravity changes and a transformer from each node.
+    beamChildren_.reserve(static_cast<std::size_t>(MaxBeamWidth) * 380);
 }
 
 std::uint64_t NestedSearch::NextRandom() {
@@ -76,8 +77,7 @@ void NestedSearch::Run(const SearchBounds& bounds) {
     // Near the end of a game a few thousand lines are all there are.
     const std::uint64_t leafLimit = bounds_.playouts != 0 ? bounds_.playouts / 2 : 20000;
     if (Exhaust(std::min<std::uint64_t>(leafLimit, 20000)) || stopped_) return;
-    const auto startedAt = std::chrono::steady_clock::now();
-    Beam(startedAt);
+    Beam();
     if (stopped_) return;
     // Each pass starts from the best line so far; a pass that used up little
     // of the budget, or found nothing better, makes room for a deeper one.
@@ -116,7 +116,8 @@ void NestedSearch::Run(const SearchBounds& bounds) {
 // too big for whole passes of the nested search's level 2 within the budget,
 // it gives that search a first line that looked wider than one line can; its
 // width is what a tenth of the budget pays for, judged from the first depth.
-void NestedSearch::Beam(std::chrono::steady_clock::time_point startedAt) {
+void NestedSearch::Beam() {
+    const auto startedAt = std::chrono::steady_clock::now();
     beam_[0] = {start_.position, start_.state, start_.afterGravityChange};
     int width = 1;
     int count = 1;
@@ -171,11 +172,9 @@ void NestedSearch::Beam(std::chrono::steady_clock::time_point startedAt) {
         int next = 0;
         for (std::size_t c = 0; c < beamChildren_.size() && next < width; ++c) {
             const BeamChild& child = beamChildren_[c];
-            bool seen = false;
-            for (std::size_t e = 0; e < c && !seen; ++e)
-                seen = beamChildren_[e].hash == child.hash && beamChildren_[e].kept;
-            if (seen) continue;
-            beamChildren_[c].kept = true;
+            const auto kept = keptHashes_.begin() + next;
+            if (std::find(keptHashes_.begin(), kept, child.hash) != kept) continue;
+            *kept = child.hash;
             const BeamNode& parent = beam_[child.parent];
             BeamNode& node = nextBeam_[static_cast<std::size_t>(next)];
             node = parent;
@@ -330,8 +329,8 @@ NestedSearch::Score NestedSearch::Playout(int depth, const MoveRecord& position,
         ListGroups(playoutPosition_, start_.rules, playoutCandidates_, &playoutTakers_);
         const int groups = playoutCandidates_.count;
         if (mayChange && (groups == 0 || Below(8) == 0))
-            ListCandidates(playoutPosition_, start_.rules, playoutState_, afterGravityChange,
-                           playoutCandidates_, &playoutTakers_);
+            AppendHelpfulChanges(playoutPosition_, start_.rules, playoutState_, afterGravityChange,
+                                 playoutCandidates_);
         if (playoutCandidates_.count == 0) break;
         // A stop is heard within a move: a playout on a big field takes milliseconds.
         if (StopAsked()) {

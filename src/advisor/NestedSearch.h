@@ -77,7 +77,7 @@ class NestedSearch {
     bool Exhaust(std::uint64_t leafLimit);
     bool ExhaustNode(int depth, bool afterGravityChange);
     // A first line from a beam of playouts, where the field is big for the budget.
-    void Beam(std::chrono::steady_clock::time_point startedAt);
+    void Beam();
     Score Nested(int level, int depth, const MoveRecord& position, const EngineState& state,
                  bool afterGravityChange);
     Score Playout(int depth, const MoveRecord& position, const EngineState& state,
@@ -130,11 +130,11 @@ class NestedSearch {
         std::uint64_t hash;
         std::uint16_t parent;
         std::uint16_t code;
-        bool kept = false;
     };
     std::vector<BeamNode> beam_, nextBeam_;
     std::vector<std::uint16_t> beamLines_, nextBeamLines_; // LineCapacity moves per node
     std::vector<BeamChild> beamChildren_;
+    std::array<std::uint64_t, MaxBeamWidth> keptHashes_{}; // of the next depth's positions
     CandidateList beamMoves_;
     MoveRecord beamChild_;
     EngineState beamChildState_;

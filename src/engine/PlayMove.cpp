@@ -86,6 +86,11 @@ void ListCandidates(const MoveRecord& rec, const Rules& rules, const EngineState
                     bool afterGravityChange, CandidateList& out, JokerTakers* takers) {
     out.clear();
     ListGroups(rec, rules, out, takers);
+    AppendHelpfulChanges(rec, rules, state, afterGravityChange, out);
+}
+
+void AppendHelpfulChanges(const MoveRecord& rec, const Rules& rules, const EngineState& state,
+                          bool afterGravityChange, CandidateList& out) {
     const int groups = out.count;
     MoveRecord copy = rec;
     copy.MoveRow = afterGravityChange ? 0 : 1;

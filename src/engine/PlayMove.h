@@ -39,5 +39,9 @@ MoveEffects PlayMove(MoveRecord& rec, const Rules& rules, EngineState& state, Mo
 // whether the last two count. With `takers`, also which groups take jokers.
 void ListCandidates(const MoveRecord& rec, const Rules& rules, const EngineState& state,
                     bool afterGravityChange, CandidateList& out, JokerTakers* takers = nullptr);
+// The second half of that list: appends the helpful gravity changes and the
+// transformer to `out`, which holds the position's groups.
+void AppendHelpfulChanges(const MoveRecord& rec, const Rules& rules, const EngineState& state,
+                          bool afterGravityChange, CandidateList& out);
 
 } // namespace tumbla
