@@ -28,13 +28,15 @@ QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment = Qt::AlignR
 
 } // namespace
 
+// Thousands and their unit are held together by no-break spaces, so that a
+// wrapped line never leaves "4" at its end and "229 bodů" on the next.
 QString AnalysisWindow::Points(std::int32_t points) {
-    return QString::fromStdString(FormatGrouped(points, 0, " ", ","));
+    return QString::fromStdString(FormatGrouped(points, 0, "\u00a0", ","));
 }
 
 QString AnalysisWindow::PointsWithUnit(std::int32_t points) {
     const std::int64_t size = points < 0 ? -std::int64_t{points} : points;
-    const char* unit = size == 1 ? " bod" : size >= 2 && size <= 4 ? " body" : " bodů";
+    const char* unit = size == 1 ? "\u00a0bod" : size >= 2 && size <= 4 ? "\u00a0body" : "\u00a0bodů";
     return Points(points) + QString::fromUtf8(unit);
 }
 
