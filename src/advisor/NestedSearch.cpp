@@ -141,8 +141,9 @@ void NestedSearch::Beam() {
                     Playout(d + 1, beamChild_, beamChildState_, move.isGravityChange());
                 if (stopped_) return;
                 lengths += static_cast<std::uint64_t>(playoutEnd_ - d);
-                beamChildren_.push_back({score, BoardHash(beamChild_), static_cast<std::uint16_t>(n),
-                                     static_cast<std::uint16_t>(code)});
+                beamChildren_.push_back({score, BoardHash(beamChild_),
+                                         static_cast<std::uint16_t>(n),
+                                         static_cast<std::uint16_t>(code)});
             }
         }
         if (beamChildren_.empty()) return;
@@ -337,11 +338,10 @@ NestedSearch::Score NestedSearch::Playout(int depth, const MoveRecord& position,
             stopped_ = true;
             return NoScore;
         }
-        const int code =
-            playoutCandidates_.count > groups
-                ? playoutCandidates_.items[static_cast<std::size_t>(
-                      groups + Below(playoutCandidates_.count - groups))]
-                : PickPlayoutMove(playoutPosition_, spared);
+        const int code = playoutCandidates_.count > groups
+                             ? playoutCandidates_.items[static_cast<std::size_t>(
+                                   groups + Below(playoutCandidates_.count - groups))]
+                             : PickPlayoutMove(playoutPosition_, spared);
         const Move move = Move::FromCode(code);
         PlayMove(playoutPosition_, start_.rules, playoutState_, move);
         path_[static_cast<std::size_t>(d)] = static_cast<std::uint16_t>(code);
@@ -380,21 +380,24 @@ int NestedSearch::PickPlayoutMove(const MoveRecord& position, StoneCode spared) 
             kind = k;
             break;
         }
-    if (kind == Spared) {
+    if (kind == Spared || kind == Jokered) {
         // The spared colour's smallest group first: the big one grows from what
-        // falls together after the small ones are gone.
-        int smallest = 0;
+        // falls together after the small ones are gone. Of the other colours'
+        // groups that jokers join, the largest first: the jokers go where they
+        // score most.
+        const int sign = kind == Spared ? 1 : -1;
+        int chosen = 0;
         int least = CellCount + 1;
         for (int i = 0; i < list.count; ++i)
-            if (kinds_[static_cast<std::size_t>(i)] == Spared) {
+            if (kinds_[static_cast<std::size_t>(i)] == kind) {
                 const int code = list.items[static_cast<std::size_t>(i)];
-                const int size = GroupSize(position, start_.rules, code / 100, code % 100);
+                const int size = sign * GroupSize(position, start_.rules, code / 100, code % 100);
                 if (size < least) {
                     least = size;
-                    smallest = code;
+                    chosen = code;
                 }
             }
-        return smallest;
+        return chosen;
     }
     int k = Below(counts[kind]);
     for (int i = 0; i < list.count; ++i)
