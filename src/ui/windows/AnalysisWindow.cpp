@@ -36,8 +36,8 @@ QString AnalysisWindow::Points(std::int32_t points) {
 
 QString AnalysisWindow::PointsWithUnit(std::int32_t points) {
     const std::int64_t size = points < 0 ? -std::int64_t{points} : points;
-    const char* unit = size == 1 ? "\u00a0bod" : size >= 2 && size <= 4 ? "\u00a0body" : "\u00a0bodů";
-    return Points(points) + QString::fromUtf8(unit);
+    const char* unit = size == 1 ? "bod" : size >= 2 && size <= 4 ? "body" : "bodů";
+    return Points(points) + QChar(0x00a0) + QString::fromUtf8(unit);
 }
 
 AnalysisWindow::AnalysisWindow(QWidget* parent)
