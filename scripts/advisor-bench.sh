@@ -3,7 +3,7 @@
 # situations 1..20 of Lehké, Standard and Těžké, the advisor at 1 s and 5 s on
 # one thread and at 1 s on two, the baseline at 5 s. About 12 minutes.
 #   scripts/advisor-bench.sh [BUILD_DIR] [--situations N --first N --short MS --long MS
-#                            --level CODE --parts slbtT --seed K]
+#                            --level CODE --parts slbtTn --seed K]
 set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$here/build-rel}

@@ -8,9 +8,12 @@
 // --first and --situations pick situations first..first+N-1; --level one of
 // the three codes; --parts the players to run, of "s" (advisor, short), "l"
 // (advisor, long), "b" (baseline, long), "t" (advisor, short, two threads),
-// "T" (advisor, long, two threads): a quick loop for tuning plays "s" alone;
+// "T" (advisor, long, two threads), "n" (the policy-adaptation reference, a
+// million playouts: slow, and left out unless asked for): a quick loop for
+// tuning plays "s" alone;
 // --seed the advisor's seed (1 unless given), to tell a change from luck.
 
+#include "ReferenceNrpa.h"
 #include "TextbookNested.h"
 #include "advisor/Advisor.h"
 #include "advisor/LineCheck.h"
@@ -28,7 +31,7 @@ using namespace tumbla;
 namespace {
 
 struct Totals {
-    std::int64_t shortOne = 0, longOne = 0, baseline = 0, shortTwo = 0, longTwo = 0;
+    std::int64_t shortOne = 0, longOne = 0, baseline = 0, shortTwo = 0, longTwo = 0, reference = 0;
 };
 
 std::uint64_t Seed = 1;
@@ -85,43 +88,53 @@ int main(int argc, char** argv) {
             const SavedGame start = SavedGameOf(game);
             const std::int32_t a = has('s') ? Advise(start, shortTime, 1) : 0;
             const std::int32_t b = has('l') ? Advise(start, longTime, 1) : 0;
-            std::int32_t c = 0;
-            if (has('b')) {
-                const bench::TextbookResult baseline = bench::TextbookNested(
-                    game.CurrentRules(), game.Current(), longTime, static_cast<std::uint64_t>(n));
-                const LineCheck check = CheckLine(start, baseline.line, baseline.score);
+            // Both yardsticks' lines are replayed through the game before they count.
+            const auto checked = [&](const bench::TextbookResult& found, const char* who) {
+                const LineCheck check = CheckLine(start, found.line, found.score);
                 if (!check.honest) {
-                    std::fprintf(stderr, "baseline's line does not hold: %s\n",
-                                 check.error.c_str());
-                    return 1;
+                    std::fprintf(stderr, "%s's line does not hold: %s\n", who, check.error.c_str());
+                    std::exit(1);
                 }
-                c = baseline.score;
-            }
+                return found.score;
+            };
+            const std::int32_t c =
+                has('b') ? checked(bench::TextbookNested(game.CurrentRules(), game.Current(),
+                                                         longTime, static_cast<std::uint64_t>(n)),
+                                   "baseline")
+                         : 0;
             const std::int32_t d = has('t') ? Advise(start, shortTime, 2) : 0;
             const std::int32_t e = has('T') ? Advise(start, longTime, 2) : 0;
+            const std::int32_t f =
+                has('n') ? checked(bench::ReferenceNrpa(game.CurrentRules(), game.Current(),
+                                                        static_cast<std::uint64_t>(n)),
+                                   "reference")
+                         : 0;
             std::printf("%s %3d  advisor-short %8d  advisor-long %8d  baseline-long %8d  "
-                        "advisor-short-2t %8d  advisor-long-2t %8d\n",
-                        code, n, a, b, c, d, e);
+                        "advisor-short-2t %8d  advisor-long-2t %8d  reference %8d\n",
+                        code, n, a, b, c, d, e, f);
             std::fflush(stdout);
             totals.shortOne += a;
             totals.longOne += b;
             totals.baseline += c;
             totals.shortTwo += d;
             totals.longTwo += e;
+            totals.reference += f;
         }
         const auto ratio = [](std::int64_t a, std::int64_t b) {
             return b == 0 ? 0.0 : static_cast<double>(a) / static_cast<double>(b);
         };
         std::printf("%s totals: advisor-short %lld  advisor-long %lld  baseline-long %lld  "
-                    "advisor-short-2t %lld  advisor-long-2t %lld\n",
+                    "advisor-short-2t %lld  advisor-long-2t %lld  reference %lld\n",
                     code, static_cast<long long>(totals.shortOne),
                     static_cast<long long>(totals.longOne), static_cast<long long>(totals.baseline),
-                    static_cast<long long>(totals.shortTwo), static_cast<long long>(totals.longTwo));
+                    static_cast<long long>(totals.shortTwo), static_cast<long long>(totals.longTwo),
+                    static_cast<long long>(totals.reference));
         std::printf("%s ratios: short/baseline %.3f  long/baseline %.3f  2t/1t short %.3f  "
-                    "2t/1t long %.3f\n",
+                    "2t/1t long %.3f  reference/baseline %.3f\n",
                     code, ratio(totals.shortOne, totals.baseline),
                     ratio(totals.longOne, totals.baseline), ratio(totals.shortTwo, totals.shortOne),
-                    ratio(totals.longTwo, totals.longOne));
+                    ratio(totals.longTwo, totals.longOne),
+                    ratio(totals.reference, totals.baseline));
         std::fflush(stdout);
     }
     return 0;
