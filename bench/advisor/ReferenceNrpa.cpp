@@ -19,22 +19,17 @@ constexpr int Codes = 1600; // row x 100 + column; row 0 for the gravity buttons
 // for the gravity buttons and the transformer).
 using Policy = std::array<double, 9 * Codes>;
 
-struct Line {
-    std::int32_t score = INT32_MIN;
-    std::vector<int> moves;
-};
-
 class Nrpa {
   public:
     Nrpa(const Rules& rules, const MoveRecord& position1, std::uint64_t seed)
         : rules_(rules), position1_(position1), random_(seed) {}
 
-    Line Search(int level, const Policy& given) {
+    TextbookResult Search(int level, const Policy& given) {
         if (level == 0) return Playout(given);
         Policy policy = given;
-        Line best;
+        TextbookResult best{INT32_MIN, {}}; // below any total, for totals can be negative
         for (int i = 0; i < Iterations; ++i) {
-            Line found = Search(level - 1, policy);
+            TextbookResult found = Search(level - 1, policy);
             if (found.score >= best.score) best = std::move(found);
             Adapt(policy, best);
         }
@@ -82,15 +77,15 @@ class Nrpa {
         return sum;
     }
 
-    Line Playout(const Policy& policy) {
-        Line line;
+    TextbookResult Playout(const Policy& policy) {
+        TextbookResult line;
         Walk(nullptr, [&](const MoveRecord& position, std::size_t) {
             const double sum = Weigh(policy, position);
             double x = std::uniform_real_distribution<double>(0, sum)(random_);
             int i = 0;
             while (i + 1 < moves_.count && (x -= weights_[static_cast<std::size_t>(i)]) > 0) ++i;
-            line.moves.push_back(moves_.items[static_cast<std::size_t>(i)]);
-            return line.moves.back();
+            line.line.push_back(moves_.items[static_cast<std::size_t>(i)]);
+            return line.line.back();
         });
         line.score = finalScore_;
         return line;
@@ -98,11 +93,11 @@ class Nrpa {
 
     // Each move of the best line gains one, and each candidate beside it
     // loses its share of that under the policy as it stood before this step.
-    void Adapt(Policy& policy, const Line& best) {
+    void Adapt(Policy& policy, const TextbookResult& best) {
         changes_.clear();
-        Walk(&best.moves, [&](const MoveRecord& position, std::size_t depth) {
+        Walk(&best.line, [&](const MoveRecord& position, std::size_t depth) {
             const double sum = Weigh(policy, position);
-            const int code = best.moves[depth];
+            const int code = best.line[depth];
             changes_.push_back({Key(position, code), 1.0});
             for (int i = 0; i < moves_.count; ++i)
                 changes_.push_back({Key(position, moves_.items[static_cast<std::size_t>(i)]),
@@ -125,8 +120,7 @@ class Nrpa {
 
 TextbookResult ReferenceNrpa(const Rules& rules, const MoveRecord& position1, std::uint64_t seed) {
     Nrpa search(rules, position1, seed);
-    const Line best = search.Search(Level, Policy{});
-    return {best.score, best.moves};
+    return search.Search(Level, Policy{});
 }
 
 } // namespace tumbla::bench
